@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "generaltext.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace loopcalc {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+std::string ExponentText(int exponent)
+{
+    std::string text = exponent < 0 ? "-" : "+";
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) {
+        text += '0';
+    }
+    text += std::to_string(magnitude);
+    return text;
+}
+
+std::string PlainMagnitude(const Decimal15& d)
+{
+    const int count = static_cast<int>(d.digits.size());
+    if (d.exponent < 0) {
+        // No 0 before the point: ".005".
+        return "." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
+    }
+    if (d.exponent + 1 >= count) {
+        return d.digits + std::string(static_cast<size_t>(d.exponent + 1 - count), '0');
+    }
+    const auto point = static_cast<size_t>(d.exponent + 1);
+    return d.digits.substr(0, point) + "." + d.digits.substr(point);
+}
+
+}  // namespace
+
+Decimal15 RoundTo15(double value)
+{
+    Decimal15 d;
+    d.negative = std::signbit(value) && value != 0.0;
+    if (value == 0.0) {
+        d.digits = "0";
+        return d;
+    }
+    // "%.14e" rounds correctly to 15 significant digits: "d.ddddddddddddddde±xx".
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
+    const std::string text(buffer);
+    const size_t e = text.find('e');
+    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
+    d.exponent = std::atoi(text.c_str() + e + 1);
+    const size_t last = d.digits.find_last_not_of('0');
+    d.digits.erase(last + 1);
+    return d;
+}
+
+std::string GeneralText(double value)
+{
+    if (std::isnan(value)) {
+        return " NaN";
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? "-Infinity" : " Infinity";
+    }
+    const Decimal15 d = RoundTo15(value);
+    std::string text = d.negative ? "-" : " ";
+    if (value == 0.0) {
+        return text + "0";
+    }
+    const int count = static_cast<int>(d.digits.size());
+    const bool exponentForm =
+        d.exponent >= kSignificantDigits || (d.exponent < 0 && -d.exponent - 1 + count > kSignificantDigits);
+    if (!exponentForm) {
+        return text + PlainMagnitude(d);
+    }
+    text += d.digits[0];
+    if (count > 1) {
+        text += '.';
+        text += d.digits.substr(1);
+    }
+    return text + "E" + ExponentText(d.exponent);
+}
+
+std::string LogNumber(double value, std::string_view decimalSeparator)
+{
+    std::string text = GeneralText(value);
+    if (!text.empty() && text[0] == ' ') {
+        text.erase(0, 1);
+    }
+    const size_t point = text.find('.');
+    if (point == std::string::npos) {
+        return text;
+    }
+    std::string result = text.substr(0, point);
+    if (result.empty() || result == "-") {
+        result += '0';
+    }
+    result += decimalSeparator;
+    result += text.substr(point + 1);
+    return result;
+}
+
+}  // namespace loopcalc

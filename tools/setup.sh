@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Shared by ./run and ./test: installs the Debian packages the build needs
+# (only those missing), then configures and builds into build/.
+set -euo pipefail
+
+PACKAGES=(
+    cmake g++ ninja-build pkg-config
+    libgtest-dev libgmock-dev
+    qt6-base-dev qt6-svg-dev libqt6svg6
+    fonts-liberation2 xvfb xauth
+)
+
+missing_packages() {
+    local p
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+    done
+}
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing
+    missing=$(missing_packages)
+    [ -z "$missing" ] && return 0
+    echo "Installing: $missing"
+    # shellcheck disable=SC2086
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing; then
+        # Empty or stale package lists: refresh them once and try again.
+        as_root apt-get update -q
+        # shellcheck disable=SC2086
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
+    fi
+}
+
+build() {
+    local dir=${1:-build}
+    shift || true
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" -G Ninja "$@"
+    fi
+    cmake --build "$dir"
+}
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+install_missing
