@@ -46,6 +46,7 @@ void WriteRecord(FormPort& port, std::string_view title, std::initializer_list<s
     }
     port.logLine("Inductance = " + resultText);
     port.logLine("");
+    port.endLogRecord();
 }
 
 std::string LengthLine(const FormPort& port, std::string_view label, double centimetres)

@@ -32,6 +32,8 @@ public:
     [[nodiscard]] virtual bool logging() const = 0;
     /// Appends one line (UTF-8, without its line end) to the log.
     virtual void logLine(const std::string& line) = 0;
+    /// A record is complete: the log makes what it holds durable.
+    virtual void endLogRecord() = 0;
 };
 
 }  // namespace loopcalc

@@ -22,6 +22,7 @@ public:
     std::string decimalSeparator() const override { return "."; }
     bool logging() const override { return false; }
     void logLine(const std::string&) override {}
+    void endLogRecord() override {}
 };
 }  // namespace
 

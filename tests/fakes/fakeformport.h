@@ -37,6 +37,7 @@ public:
     [[nodiscard]] std::string decimalSeparator() const override { return separator; }
     [[nodiscard]] bool logging() const override { return logOn; }
     void logLine(const std::string& line) override { log.push_back(line); }
+    void endLogRecord() override { log.emplace_back("<end of record>"); }
 };
 
 }  // namespace loopcalc::testing
