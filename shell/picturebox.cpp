@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#include "picturebox.h"
+
+#include <QPainter>
+
+namespace loopcalc::shell {
+
+PictureBox::PictureBox(const QString& resource, Fit fit, QWidget* parent)
+    : QWidget(parent), m_renderer(resource), m_fit(fit)
+{
+    if (m_fit == Fit::OwnSize && m_renderer.isValid()) {
+        setFixedSize(m_renderer.defaultSize());
+    }
+}
+
+QSize PictureBox::sizeHint() const
+{
+    return m_renderer.isValid() ? m_renderer.defaultSize() : QSize(1, 1);
+}
+
+void PictureBox::setFramed(bool framed)
+{
+    m_framed = framed;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRect target = rect();
+    if (m_framed) {
+        painter.fillRect(target, Qt::white);
+        target.adjust(1, 1, -1, -1);
+    }
+    if (m_renderer.isValid()) {
+        m_renderer.render(&painter, m_fit == Fit::Stretch ? QRectF(target) : QRectF(target.topLeft(), pictureSize()));
+    }
+    if (m_framed) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace loopcalc::shell

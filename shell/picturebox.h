@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// A picture box that paints an SVG picture from the resources.
+#pragma once
+
+#include <QSvgRenderer>
+#include <QWidget>
+
+namespace loopcalc::shell {
+
+/// Shows one picture, drawn from its vector source at the screen's own
+/// resolution so it stays sharp at any scale factor. Stretched pictures
+/// fill the whole box; the others are drawn at the picture's own size from
+/// the top-left corner, and the box takes that size.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Fit { Stretch, OwnSize };
+
+    PictureBox(const QString& resource, Fit fit, QWidget* parent = nullptr);
+
+    /// True when the picture could be loaded.
+    [[nodiscard]] bool isValid() const { return m_renderer.isValid(); }
+    /// The picture's own size in pixels.
+    [[nodiscard]] QSize pictureSize() const { return m_renderer.defaultSize(); }
+    [[nodiscard]] QSize sizeHint() const override;
+
+    /// Draws a flat single-line border round the picture.
+    void setFramed(bool framed);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSvgRenderer m_renderer;
+    Fit m_fit;
+    bool m_framed = false;
+};
+
+}  // namespace loopcalc::shell
