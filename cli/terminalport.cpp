@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "terminalport.h"
+
+#include <cassert>
+
+namespace loopcalc::cli {
+
+void TerminalPort::setShape(const Shape& shape)
+{
+    assert(shape.fields.size() <= kMaxFields);
+    m_shape = &shape;
+    for (std::size_t i = 0; i < shape.fields.size(); ++i) {
+        m_texts[i] = shape.fields[i].initialText;
+    }
+}
+
+void TerminalPort::setField(std::size_t index, std::string_view text)
+{
+    assert(m_shape != nullptr && index < m_shape->fields.size());
+    m_texts[index] = text;
+}
+
+bool TerminalPort::setField(std::string_view option, std::string_view text)
+{
+    if (m_shape == nullptr) {
+        return false;
+    }
+    for (std::size_t i = 0; i < m_shape->fields.size(); ++i) {
+        if (m_shape->fields[i].option == option) {
+            m_texts[i] = text;
+            return true;
+        }
+    }
+    return false;
+}
+
+Outcome TerminalPort::calculate()
+{
+    assert(m_shape != nullptr);
+    return m_shape->calculate(*this);
+}
+
+std::string TerminalPort::text(std::string_view box) const
+{
+    if (m_shape != nullptr) {
+        for (std::size_t i = 0; i < m_shape->fields.size(); ++i) {
+            if (m_shape->fields[i].box == box) {
+                return std::string(m_texts[i]);
+            }
+        }
+    }
+    // The result box and boxes of other pages read as empty.
+    return {};
+}
+
+void TerminalPort::setText(std::string_view, const std::string&) {}
+
+void TerminalPort::setFocus(std::string_view) {}
+
+void TerminalPort::showMessage(const std::string&, MessageIcon) {}
+
+void TerminalPort::beep() {}
+
+std::string TerminalPort::decimalSeparator() const
+{
+    return ".";
+}
+
+bool TerminalPort::logging() const
+{
+    return false;
+}
+
+void TerminalPort::logLine(const std::string&) {}
+
+void TerminalPort::endLogRecord() {}
+
+}  // namespace loopcalc::cli

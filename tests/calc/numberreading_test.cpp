@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "numberreading.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+
+namespace loopcalc {
+namespace {
+
+struct ReadCase {
+    const char* text;
+    const char* separator;
+    std::optional<double> value;
+    friend std::ostream& operator<<(std::ostream& os, const ReadCase& c)
+    {
+        return os << '"' << c.text << "\" with \"" << c.separator << '"';
+    }
+};
+
+class ParseNumberTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ParseNumberTest, AcceptsOnlyPlainDecimalNumbers)
+{
+    const ReadCase c = GetParam();
+    const std::optional<double> value = ParseNumber(c.text, c.separator);
+    ASSERT_EQ(value.has_value(), c.value.has_value());
+    if (c.value) {
+        EXPECT_EQ(*value, *c.value);
+        EXPECT_EQ(ReadNumber(c.text, c.separator), *c.value);
+    } else {
+        EXPECT_EQ(ReadNumber(c.text, c.separator), 0.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accepted, ParseNumberTest,
+    ::testing::Values(ReadCase{"10", ".", 10.0}, ReadCase{"12.5", ".", 12.5}, ReadCase{"0.127", ".", 0.127},
+                      ReadCase{".5", ".", 0.5}, ReadCase{"5.", ".", 5.0}, ReadCase{"08.50", ".", 8.5},
+                      ReadCase{"  7.25\t", ".", 7.25}, ReadCase{"+3", ".", 3.0}, ReadCase{"-3", ".", -3.0},
+                      ReadCase{"1e3", ".", 1000.0}, ReadCase{"1.5E-2", ".", 0.015}, ReadCase{"2e+1", ".", 20.0},
+                      // "." is always a point; the locale's own separator is one too.
+                      ReadCase{"8.5", ",", 8.5}, ReadCase{"8,5", ",", 8.5}, ReadCase{",5", ",", 0.5},
+                      ReadCase{"1e308", ".", 1e308}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, ParseNumberTest,
+    ::testing::Values(ReadCase{"", ".", std::nullopt}, ReadCase{"   ", ".", std::nullopt},
+                      ReadCase{".", ".", std::nullopt}, ReadCase{"1.2.3", ".", std::nullopt},
+                      ReadCase{"abc", ".", std::nullopt}, ReadCase{"1,000", ".", std::nullopt},
+                      ReadCase{"8.5,1", ",", std::nullopt}, ReadCase{"inf", ".", std::nullopt},
+                      ReadCase{"nan", ".", std::nullopt}, ReadCase{"1e999", ".", std::nullopt},
+                      ReadCase{"-1e999", ".", std::nullopt}, ReadCase{"1e-999", ".", std::nullopt},
+                      ReadCase{"1e", ".", std::nullopt}, ReadCase{"1e+", ".", std::nullopt},
+                      ReadCase{"e5", ".", std::nullopt}, ReadCase{"0x10", ".", std::nullopt},
+                      ReadCase{"1 2", ".", std::nullopt}, ReadCase{"--1", ".", std::nullopt},
+                      ReadCase{"+", ".", std::nullopt}, ReadCase{"5mm", ".", std::nullopt},
+                      ReadCase{"1'000", ".", std::nullopt}, ReadCase{"\xC2\xA0" "5", ".", std::nullopt}));
+
+}  // namespace
+}  // namespace loopcalc
