@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "designaids.h"
+#include "formulas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace loopcalc::design {
+namespace {
+
+struct CapacitanceCase {
+    double farads;
+    const char* text;
+};
+
+class FormatCapacitanceTest : public ::testing::TestWithParam<CapacitanceCase> {};
+
+TEST_P(FormatCapacitanceTest, ThreeSignificantDigits)
+{
+    EXPECT_EQ(FormatCapacitance(GetParam().farads), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FormatCapacitanceTest,
+                         ::testing::Values(CapacitanceCase{56.23e-12, "56.2 pF"}, CapacitanceCase{1.5e-9, "1.50 nF"},
+                                           CapacitanceCase{999.4e-12, "999 pF"}, CapacitanceCase{999.95e-12, "1.00 nF"},
+                                           CapacitanceCase{0.01234e-12, "0.0123 pF"},
+                                           CapacitanceCase{123.45e-9, "123 nF"}, CapacitanceCase{4.7e-6, "4700 nF"},
+                                           CapacitanceCase{0.0, "no capacitance resonates"},
+                                           CapacitanceCase{-1e-12, "no capacitance resonates"}));
+
+TEST(TuningCapacitanceTest, ResonatesAtTheFrequency)
+{
+    const double l = 1.5e-6;
+    const double f = 13.56e6;
+    const double c = TuningCapacitance(l, f);
+    EXPECT_NEAR(1.0 / (2.0 * std::numbers::pi * std::sqrt(l * c)), f, 1e-3);
+    EXPECT_EQ(FormatCapacitance(c), "91.8 pF");
+}
+
+// The turns found for a target give the target back through the formula.
+TEST(TurnsForTest, RoundTripsThroughEachFormula)
+{
+    for (const double target : {0.2e-6, 1.5e-6, 2.7e-6, 820e-9, 0.02e-3}) {
+        const auto circular = CircularTurnsFor(target, 1.0, 0.0127);
+        ASSERT_TRUE(circular);
+        EXPECT_NEAR(CircularCoilInductance(*circular, 1.0, 0.0127), target, target * 1e-12);
+        const auto rect = RectLoopTurnsFor(target, 2.1, 1.0, 0.0127);
+        ASSERT_TRUE(rect);
+        EXPECT_NEAR(RectLoopInductance(*rect, 2.1, 1.0, 0.0127), target, target * 1e-12);
+        const auto spiral = SpiralTurnsFor(target, 0.7875, 0.125);
+        ASSERT_TRUE(spiral);
+        EXPECT_NEAR(SpiralCoilInductance(*spiral, 0.7875, 0.125) * 1e-6, target, target * 1e-12);
+    }
+}
+
+TEST(TurnsForTest, NothingWhenTheFormulaIsNotPositive)
+{
+    EXPECT_FALSE(CircularTurnsFor(1e-6, 0.01, 0.0127));      // 8R/a below e²
+    EXPECT_FALSE(RectLoopTurnsFor(1e-6, 0.1, 0.1, 0.25));    // wire wider than the loop
+    EXPECT_FALSE(CircularTurnsFor(0.0, 1.0, 0.0127));
+    EXPECT_FALSE(SpiralTurnsFor(-1e-6, 0.7875, 0.125));
+}
+
+TEST(WarningsTest, SpiralDepthAndThinConductor)
+{
+    EXPECT_TRUE(SpiralWarning(0.7875, 0.125));   // 0.125 < 0.1575
+    EXPECT_FALSE(SpiralWarning(1.875, 0.75));    // 0.75 ≥ 0.375
+    EXPECT_FALSE(SpiralWarning(1.0, 0.2));       // the bound itself is fine
+    EXPECT_TRUE(ConductorWarnings(0.0127, 1.0, 5e-6, "the wire radius").empty());
+    EXPECT_EQ(ConductorWarnings(0.11, 1.0, 5e-6, "the wire radius").size(), 1U);
+    EXPECT_EQ(ConductorWarnings(0.25, 0.1, -1.35e-9, "the trace size").size(), 2U);
+    EXPECT_EQ(ConductorWarnings(0.01, 1.0, 0.0, "the trace size").back(),
+              "the coil is too small for its wire: the formula does not apply");
+}
+
+}  // namespace
+}  // namespace loopcalc::design
