@@ -51,20 +51,33 @@ QString CalcLog::failure(const QString& reason) const
 
 bool CalcLog::writeWhole(const QByteArray& bytes)
 {
-    // Unbuffered and opened for appending: each call is one write to the end
-    // of the file. A regular file that took only part of the bytes is cut
-    // back, so a failed line leaves no fragment for the next one to follow.
+    // Straight to the descriptor, opened for appending: no buffer can keep a
+    // line back, and the system's reason for a short write is not lost. A
+    // regular file that took only part of the bytes is cut back, so a failed
+    // line leaves no fragment for the next one to follow.
+    const int fd = m_file.handle();
     const bool regular = QFileInfo(m_file.fileName()).isFile();
     const qint64 before = regular ? m_file.size() : 0;
-    m_file.unsetError();
-    const qint64 written = m_file.write(bytes);
-    if (written == bytes.size())
-        return true;
-    m_lastReason = m_file.errorString();
-    if (regular && written > 0)
-        (void)m_file.resize(before);
-    m_file.unsetError();
-    return false;
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const auto chunk = bytes.size() - done;
+#ifdef Q_OS_WIN
+        const qint64 n = ::_write(fd, bytes.constData() + done, static_cast<unsigned>(qMin<qint64>(chunk, 1 << 30)));
+#else
+        const qint64 n = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(chunk));
+#endif
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            m_lastReason = qt_error_string(n < 0 ? errno : EIO);
+            if (regular && done > 0)
+                (void)m_file.resize(before);
+            m_file.unsetError();
+            return false;
+        }
+        done += n;
+    }
+    return true;
 }
 
 bool CalcLog::sync()
