@@ -148,7 +148,7 @@ TEST_F(CalcLogTest, RecordsOfTheFourCalculatorsAsTheFileHoldsThem)
         {"rectangular", "\r\nRectangular Wire Wound Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
                         "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n"},
         {"spiral", "\r\nFlat Spiral Air Coil\r\n\r\nOuter Radius = 8.5 mm\r\nInner Radius = 7.25 mm\r\n"
-                   "Turns = 12\r\nInductance =  5.865 \xB5H\r\n\r\n"},
+                   "Turns = 12\r\nInductance =  4.619 \xB5H\r\n\r\n"},
         {"flat-rectangular", "\r\nFlat Rectangular Air Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
                              "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n"},
     };
