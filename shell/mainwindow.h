@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// The main window: four coil pages on a tab control, a logo band and the menus.
+#pragma once
+
+#include "qtformport.h"
+
+#include <QMainWindow>
+#include <QtGlobal>
+
+class QLineEdit;
+
+namespace loopcalc::shell {
+
+class TabRows;
+
+/// The program's one permanent window, "frmMain". Every control carries its
+/// control name as objectName. The calculators reach the pages through the
+/// window's QtFormPort.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    /// The caption of every message box the calculators show.
+    [[nodiscard]] static QString applicationTitle();
+
+    /// The minimum outer size, in twips.
+    static constexpr int kMinimumOuterWidth = 8712;
+    static constexpr int kMinimumOuterHeight = 7452;
+
+    [[nodiscard]] TabRows* tabControl() const { return m_tabs; }
+    [[nodiscard]] FormPort& port() { return m_port; }
+
+    /// 1 while the calculation log is on, else 0. Only the log writes it.
+    [[nodiscard]] qint16 nLogFlag() const { return m_nLogFlag; }
+    void setNLogFlag(qint16 flag) { m_nLogFlag = flag; }
+
+    /// Appends one line to the open log file; nothing while no log is open.
+    void writeLogLine(const QString& line);
+    /// A calculation's record is complete.
+    void endLogRecord();
+    /// Closes every file the program has open.
+    void closeAllFiles();
+
+public slots:
+    void frmMain_Form_Resize();
+    void frmMain_SSTab1_Click();
+
+    void frmMain_cmdCalculate2_Click();
+    void frmMain_cmdCalculate3_Click();
+    void frmMain_cmdCalculate4_Click();
+    void frmMain_cmdCalculate1_Click();
+
+    void frmMain_mnuLog_Click();
+    void frmMain_mnuExit_Click();
+    void frmMain_mnuFsc_Click();
+    void frmMain_mnuFrc_Click();
+    void frmMain_mnuCwc_Click();
+    void frmMain_mnuRwC_Click();
+    void frmMain_mnuAbout_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void connectButtons();
+    void setTabOrders();
+    [[nodiscard]] double logicalDpi() const;
+
+    TabRows* m_tabs = nullptr;
+    qint16 m_nLogFlag = 0;
+    QtFormPort m_port{*this};
+};
+
+}  // namespace loopcalc::shell

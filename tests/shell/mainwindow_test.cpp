@@ -1,0 +1,887 @@
+// SPDX-License-Identifier: MIT
+// The main window as the user meets it: start state, page changes, Tab
+// order, the four Calculate buttons with their messages, and the minimum size.
+#include "mainwindow.h"
+#include "minimumsize.h"
+#include "tabrows.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using loopcalc::shell::ApplyMinimumSize;
+using loopcalc::shell::MainWindow;
+using loopcalc::shell::OuterSize;
+using loopcalc::shell::TabRows;
+
+namespace {
+
+using Texts = QMap<QString, QString>;
+
+/// What a message box showed, and the state of the window behind it.
+struct SeenMessage {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QString focus;
+    Texts boxes;
+};
+
+/// Closes every message box the window opens and records it. A watchdog
+/// closes whatever modal window is left, so that no test can hang.
+class MessageCatcher : public QObject {
+public:
+    MessageCatcher(MainWindow* window, QStringList boxes) : m_window(window), m_boxes(std::move(boxes))
+    {
+        connect(&m_poll, &QTimer::timeout, this, &MessageCatcher::poll);
+        m_poll.start(10);
+        m_clock.start();
+    }
+
+    QList<SeenMessage> seen;
+    bool timedOut = false;
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            SeenMessage message;
+            message.text = box->text();
+            message.title = box->windowTitle();
+            message.icon = box->icon();
+            message.buttons = box->standardButtons();
+            const QWidget* focus = m_window->focusWidget();
+            message.focus = focus != nullptr ? focus->objectName() : QString();
+            for (const QString& name : std::as_const(m_boxes)) {
+                message.boxes.insert(name, m_window->findChild<QLineEdit*>(name)->text());
+            }
+            seen.append(message);
+            box->accept();
+        } else if (m_clock.elapsed() > 10000) {
+            timedOut = true;
+            modal->close();
+        }
+    }
+
+    MainWindow* m_window;
+    QStringList m_boxes;
+    QTimer m_poll;
+    QElapsedTimer m_clock;
+};
+
+QString Icon(QMessageBox::Icon icon)
+{
+    switch (icon) {
+    case QMessageBox::Critical:
+        return QStringLiteral("error");
+    case QMessageBox::Warning:
+        return QStringLiteral("warning");
+    default:
+        return QStringLiteral("other");
+    }
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsOnTheLastPageWithTheFocusOnTheTabControl();
+    void controlsShowTheirInitialTexts_data();
+    void controlsShowTheirInitialTexts();
+    void captionsFontsAndColours();
+    void geometryFollowsTheDesign();
+    void menusHaveTheirItems();
+
+    void pageChangeMovesTheFocus_data();
+    void pageChangeMovesTheFocus();
+    void tabVisitsTheShownPageOnly_data();
+    void tabVisitsTheShownPageOnly();
+    void keyboardSelectsRows();
+
+    void calculateShowsTheWorkedResult_data();
+    void calculateShowsTheWorkedResult();
+    void refusalRewritesFocusesAndTells_data();
+    void refusalRewritesFocusesAndTells();
+    void outOfRangeRestoresTheInputs_data();
+    void outOfRangeRestoresTheInputs();
+    void anyTextIsSurvived();
+    void readsTheUsersDecimalSeparator();
+
+    void resultBoxesIgnoreTyping();
+    void enterAndEscapePressNoButton();
+
+    void minimumSizeRule_data();
+    void minimumSizeRule();
+    void resizeRaisesTheOuterSize();
+    void exitEndsTheProcessAtOnce();
+
+private:
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        T* widget = m_window->findChild<T*>(name);
+        if (widget == nullptr) {
+            qWarning("no control %s", qPrintable(name));
+        }
+        return widget;
+    }
+    QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
+    QString focused() const
+    {
+        const QWidget* widget = m_window->focusWidget();
+        return widget != nullptr ? widget->objectName() : QString();
+    }
+    bool atStandardDpi() const { return qFuzzyCompare(m_window->logicalDpiX(), 96.0); }
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void MainWindowTest::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void MainWindowTest::cleanup()
+{
+    m_window.reset();
+}
+
+void MainWindowTest::startsOnTheLastPageWithTheFocusOnTheTabControl()
+{
+    QCOMPARE(m_window->objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("  Small Loop Inductance Calculation"));
+    QCOMPARE(m_window->tabControl()->currentIndex(), 3);
+    QCOMPARE(m_window->tabControl()->property("currentIndex").toInt(), 3);
+    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    QVERIFY(m_window->tabControl()->page(3)->isVisible());
+    for (int page = 0; page < 3; ++page) {
+        QVERIFY(!m_window->tabControl()->page(page)->isVisible());
+    }
+    QCOMPARE(m_window->nLogFlag(), qint16{0});
+
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    // The user cannot drag the frame to another size.
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+}
+
+void MainWindowTest::controlsShowTheirInitialTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<bool>("readOnly");
+
+    const QString none;
+    QTest::newRow("txtRadius2") << "txtRadius2" << "10" << "Input Radius" << false;
+    QTest::newRow("txtTurns2") << "txtTurns2" << "11.5" << "Input Number of Turns" << false;
+    QTest::newRow("txtWire2") << "txtWire2" << "0.127" << "Input Wire Radius" << false;
+    QTest::newRow("txtInductance2") << "txtInductance2" << QString::fromUtf8("5.82 µH") << none << true;
+    QTest::newRow("txtWidth4") << "txtWidth4" << "21" << "Input Width" << false;
+    QTest::newRow("txtHeight4") << "txtHeight4" << "10" << "Input Height" << false;
+    QTest::newRow("txtTurns4") << "txtTurns4" << "11" << "Input Turns" << false;
+    QTest::newRow("txtWireRad4") << "txtWireRad4" << "0.127" << "Input Wire Radius" << false;
+    QTest::newRow("txtInductance4") << "txtInductance4" << QString::fromUtf8("5.85 µH") << none << true;
+    QTest::newRow("txtOuterRadius3") << "txtOuterRadius3" << "8.5" << "Input Outer Radius" << false;
+    QTest::newRow("txtInnerRadius3") << "txtInnerRadius3" << "7.25" << "Input Inner Radius" << false;
+    QTest::newRow("txtTurns3") << "txtTurns3" << "12" << "Input Number of Turns" << false;
+    QTest::newRow("txtInductance3") << "txtInductance3" << QString::fromUtf8("4.62 µH") << none << true;
+    QTest::newRow("txtWidth1") << "txtWidth1" << "21" << "Input Width" << false;
+    QTest::newRow("txtHeight1") << "txtHeight1" << "10" << "Input Height" << false;
+    QTest::newRow("txtTurns1") << "txtTurns1" << "11" << "Input Number of Turns" << false;
+    QTest::newRow("txtTrace1") << "txtTrace1" << "0.127" << "Input Trace Size" << false;
+    QTest::newRow("txtInductance1") << "txtInductance1" << QString::fromUtf8("5.858 µH") << none << true;
+}
+
+void MainWindowTest::controlsShowTheirInitialTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    QFETCH(bool, readOnly);
+    QLineEdit* edit = box(name);
+    QVERIFY(edit != nullptr);
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(edit->toolTip(), toolTip);
+    QCOMPARE(edit->isReadOnly(), readOnly);
+    QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(edit->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(edit->font().pointSizeF(), 10.8);
+}
+
+void MainWindowTest::captionsFontsAndColours()
+{
+    TabRows* tabs = m_window->tabControl();
+    QCOMPARE(tabs->objectName(), QStringLiteral("SSTab1"));
+    QCOMPARE(tabs->toolTip(), QStringLiteral("Calculate Aircoil  Inductance"));
+    QCOMPARE(tabs->count(), 4);
+    const QStringList captions{"Circular Wire Coil", "Rectangular Wire Coil", "Flat Spiral Air Coil",
+                               "Flat Rectangular Air Coil "};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(tabs->caption(i), captions.at(i));
+    }
+    QCOMPARE(tabs->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(tabs->font().pointSizeF(), 12.0);
+
+    const struct {
+        const char* name;
+        const char* title;
+    } frames[] = {
+        {"fraCircWireCoil", "  Style  "}, {"fraInput2", "  Input Data  "}, {"fraResult2", "  Result  "},
+        {"fraImage1", "  Style  "},       {"fraInput4", "  Input Data  "}, {"fraResult4", "  Result  "},
+        {"fraSpiralCoil", "  Style  "},   {"fraInput3", "  Input Data  "}, {"fraResult3", "  Result  "},
+        {"fraFlatRectCoil", "  Style  "}, {"fraInput1", "  Input Data  "}, {"fraResult1", "  Result  "},
+    };
+    for (const auto& frame : frames) {
+        auto* group = child<QGroupBox>(frame.name);
+        QVERIFY(group != nullptr);
+        QCOMPARE(group->title(), QString::fromUtf8(frame.title));
+        QCOMPARE(group->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(group->font().pointSizeF(), 7.8);
+    }
+    QCOMPARE(child<QGroupBox>("fraHeader")->title(), QString());
+
+    const struct {
+        const char* name;
+        const char* caption;
+    } labels[] = {
+        {"lblRadius2", "Radius (mm):"},       {"lblTurns2", "No.of Turns:"},        {"lblWire2", "Wire Radius (mm):"},
+        {"lblResult2", "Inductance:"},        {"lblWidth4", "Width (mm):"},         {"lblheight4", "Height (mm):"},
+        {"lblTurns4", "No. of Turns:"},       {"lblWire4", "Wire Radius (mm):"},    {"lblInductance4", "Inductance:"},
+        {"Label1", "Outer Radius (mm):"},     {"Label2", "Inner Radius (mm):"},     {"Label3", "No. of Turns:"},
+        {"lblInductance3", "Inductance:"},    {"lblWidth1", "Width (mm):"},         {"lblHeight1", "Height (mm):"},
+        {"lblTurns1", "No. of Turns:"},       {"lblTrace1", "Trace Size (mm):"},    {"lblInduct1", "Inductance:"},
+    };
+    for (const auto& entry : labels) {
+        auto* label = child<QLabel>(entry.name);
+        QVERIFY(label != nullptr);
+        QCOMPARE(label->text(), QString::fromUtf8(entry.caption));
+        QCOMPARE(label->font().pointSizeF(), 10.8);
+        // The frame's blue is for its caption only.
+        QVERIFY(label->palette().color(QPalette::WindowText) != QColor(Qt::blue));
+    }
+
+    auto* note = child<QLabel>("lblNote1");
+    QCOMPARE(note->text(), QStringLiteral("(Note: Dimensions are taken           centre trace to centre trace)"));
+    QVERIFY(note->wordWrap());
+    QVERIFY(note->font().pointSizeF() < 12.0);
+    auto* rfid = child<QLabel>("lblRFID");
+    QCOMPARE(rfid->text(), QStringLiteral("RFID"));
+    QCOMPARE(rfid->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QVERIFY(rfid->font().bold());
+    QCOMPARE(rfid->font().pointSizeF(), 12.0);
+
+    for (const char* name : {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"}) {
+        auto* button = child<QPushButton>(name);
+        QVERIFY(button != nullptr);
+        QCOMPARE(button->text(), QStringLiteral("Calculate"));
+        QCOMPARE(button->toolTip(), QStringLiteral("Calculate Inductance"));
+        QVERIFY(button->font().bold());
+        QCOMPARE(button->font().pointSizeF(), 12.0);
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(128, 128, 255));
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+
+    for (const char* name : {"imgCircWireCoil", "imgRectWireCoil", "imgSpiralCoil", "imgFlatRectCoil", "imgHeader"}) {
+        QVERIFY2(m_window->findChild<QWidget*>(name) != nullptr, name);
+    }
+}
+
+void MainWindowTest::geometryFollowsTheDesign()
+{
+    if (!atStandardDpi()) {
+        QSKIP("pixel positions are checked at 96 dpi");
+    }
+    // 15 twips a pixel.
+    const struct {
+        const char* name;
+        QRect pixels;
+    } places[] = {
+        {"SSTab1", {14, 8, 547, 363}},        {"fraHeader", {16, 384, 545, 57}},
+        {"lblRFID", {16, 24, 81, 17}},        {"imgHeader", {368, 12, 163, 37}},
+        {"txtRadius2", {132, 19, 53, 24}},    {"txtWire2", {132, 76, 53, 24}},
+        {"txtTrace1", {132, 104, 53, 24}},    {"txtInductance1", {87, 17, 107, 24}},
+        {"imgFlatRectCoil", {8, 24, 249, 184}}, {"imgSpiralCoil", {8, 24, 249, 213}},
+    };
+    for (const auto& place : places) {
+        const QWidget* widget = m_window->findChild<QWidget*>(place.name);
+        QVERIFY2(widget != nullptr, place.name);
+        QCOMPARE(widget->geometry(), place.pixels);
+    }
+    // Page controls count from the tab control's corner, its rows included.
+    const TabRows* tabs = m_window->tabControl();
+    const QWidget* button = child<QPushButton>("cmdCalculate1");
+    QCOMPARE(button->mapTo(tabs, QPoint(0, 0)), QPoint(333, 313));
+    QCOMPARE(button->size(), QSize(133, 27));
+    QCOMPARE(child<QLabel>("lblNote1")->mapTo(tabs, QPoint(0, 0)), QPoint(64, 320));
+    QCOMPARE(child<QGroupBox>("fraFlatRectCoil")->mapTo(tabs, QPoint(0, 0)), QPoint(15, 96));
+    QCOMPARE(child<QGroupBox>("fraFlatRectCoil")->height(), 220);
+    QCOMPARE(child<QGroupBox>("fraCircWireCoil")->height(), 247);
+    // Four rows of about 350 twips stand above the pages.
+    QCOMPARE(tabs->pageTop(), 4 * 23);
+    // The client area below the menu bar.
+    QVERIFY(m_window->centralWidget()->width() >= 576);
+    QVERIFY(m_window->centralWidget()->height() >= 454);
+}
+
+void MainWindowTest::menusHaveTheirItems()
+{
+    const QList<QAction*> bar = m_window->menuBar()->actions();
+    QCOMPARE(bar.size(), 3);
+    QCOMPARE(bar.at(0)->text(), QStringLiteral("&File"));
+    QCOMPARE(bar.at(0)->menu(), child<QMenu>("mnuFile"));
+    QCOMPARE(bar.at(1)->text(), QStringLiteral("Formulae"));
+    QCOMPARE(bar.at(1)->menu(), child<QMenu>("mnuFormula"));
+    QCOMPARE(bar.at(2)->text(), QStringLiteral("&About"));
+    QCOMPARE(bar.at(2)->objectName(), QStringLiteral("mnuAbout"));
+    QVERIFY(bar.at(2)->menu() == nullptr);
+
+    const auto names = [](const QMenu* menu) {
+        QStringList list;
+        for (const QAction* action : menu->actions()) {
+            list << action->objectName() + "=" + action->text();
+        }
+        return list;
+    };
+    QCOMPARE(names(child<QMenu>("mnuFile")), (QStringList{"mnuLog=&Log Calculations", "mnuExit=&Exit"}));
+    QCOMPARE(names(child<QMenu>("mnuFormula")),
+             (QStringList{"mnuFsc=Flat Spiral Coil", "mnuFrc=Flat Rectangular Coil ", "mnuCwc=Circular Wirewound Coil",
+                          "mnuRwC=Rectangular Wirewound Coil"}));
+
+    auto* log = child<QAction>("mnuLog");
+    QVERIFY(log->isCheckable());
+    QVERIFY(!log->isChecked());
+    for (QAction* action : m_window->findChildren<QAction*>()) {
+        QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
+        QVERIFY(action->isEnabled());
+        QVERIFY(action->isVisible());
+    }
+}
+
+void MainWindowTest::pageChangeMovesTheFocus_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("circular") << 0 << "txtRadius2";
+    QTest::newRow("rectangular") << 1 << "txtWidth4";
+    QTest::newRow("spiral") << 2 << "txtOuterRadius3";
+    QTest::newRow("flat rectangular") << 3 << "txtWidth1";
+}
+
+void MainWindowTest::pageChangeMovesTheFocus()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    TabRows* tabs = m_window->tabControl();
+    const int other = (page + 2) % 4;
+
+    // Through the property, as code selects a page.
+    QVERIFY(tabs->setProperty("currentIndex", other));
+    QSignalSpy changes(tabs, &TabRows::currentIndexChanged);
+    QVERIFY(tabs->setProperty("currentIndex", page));
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.at(0).at(0).toInt(), page);
+    QCOMPARE(focused(), box);
+    QVERIFY(tabs->page(page)->isVisible());
+    QVERIFY(!tabs->page(other)->isVisible());
+
+    // Through a click on the row, as the user selects it.
+    tabs->setCurrentIndex(other);
+    tabs->setFocus();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->rowRect(page).center());
+    QCOMPARE(tabs->currentIndex(), page);
+    QCOMPARE(focused(), box);
+
+    // A click on the current row selects nothing new: the focus stays.
+    tabs->setFocus();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->rowRect(page).center());
+    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    QCOMPARE(changes.size(), 3);
+}
+
+void MainWindowTest::tabVisitsTheShownPageOnly_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("circular") << 0
+                              << QStringList{"cmdCalculate2", "txtInductance2", "txtRadius2", "txtTurns2", "txtWire2"};
+    QTest::newRow("rectangular") << 1
+                                 << QStringList{"cmdCalculate3", "txtInductance4", "txtWidth4",
+                                                "txtHeight4",    "txtTurns4",      "txtWireRad4"};
+    QTest::newRow("spiral") << 2
+                            << QStringList{"cmdCalculate4", "txtOuterRadius3", "txtInnerRadius3", "txtTurns3",
+                                           "txtInductance3"};
+    QTest::newRow("flat rectangular") << 3
+                                      << QStringList{"txtWidth1", "txtHeight1",    "txtTurns1",
+                                                     "txtTrace1", "cmdCalculate1", "txtInductance1"};
+}
+
+void MainWindowTest::tabVisitsTheShownPageOnly()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, order);
+    TabRows* tabs = m_window->tabControl();
+    tabs->setCurrentIndex(page);
+    tabs->setFocus();
+    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+
+    QStringList forward;
+    for (int i = 0; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << focused();
+    }
+    QCOMPARE(forward, order + QStringList{"SSTab1"});
+
+    QStringList backward;
+    for (int i = 0; i <= order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        backward << focused();
+    }
+    QStringList reversed(order.rbegin(), order.rend());
+    QCOMPARE(backward, reversed + QStringList{"SSTab1"});
+}
+
+void MainWindowTest::keyboardSelectsRows()
+{
+    TabRows* tabs = m_window->tabControl();
+    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    // The last row: Down goes nowhere.
+    QTest::keyClick(tabs, Qt::Key_Down);
+    QCOMPARE(tabs->currentIndex(), 3);
+    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    // Up selects the row above and the page rule takes the focus into it.
+    QTest::keyClick(tabs, Qt::Key_Up);
+    QCOMPARE(tabs->currentIndex(), 2);
+    QCOMPARE(focused(), QStringLiteral("txtOuterRadius3"));
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Home);
+    QCOMPARE(tabs->currentIndex(), 0);
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_End);
+    QCOMPARE(tabs->currentIndex(), 3);
+
+    // Ctrl+Tab works from inside a page and wraps round; arrows in a box do not.
+    QLineEdit* width = box("txtWidth1");
+    width->setFocus();
+    QTest::keyClick(width, Qt::Key_Up);
+    QCOMPARE(tabs->currentIndex(), 3);
+    QTest::keyClick(width, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(focused(), QStringLiteral("txtRadius2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), 3);
+    QCOMPARE(focused(), QStringLiteral("txtWidth1"));
+}
+
+void MainWindowTest::calculateShowsTheWorkedResult_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("circular") << 0 << "cmdCalculate2" << "txtInductance2" << QString::fromUtf8(" 5.78 µH");
+    QTest::newRow("rectangular") << 1 << "cmdCalculate3" << "txtInductance4" << QString::fromUtf8(" 5.85 µH");
+    QTest::newRow("spiral") << 2 << "cmdCalculate4" << "txtInductance3" << QString::fromUtf8(" 4.619 µH");
+    QTest::newRow("flat rectangular") << 3 << "cmdCalculate1" << "txtInductance1" << QString::fromUtf8(" 5.85 µH");
+}
+
+void MainWindowTest::calculateShowsTheWorkedResult()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QString, result);
+    QFETCH(QString, text);
+    m_window->tabControl()->setCurrentIndex(page);
+    MessageCatcher catcher(m_window.get(), {});
+    QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+    QCOMPARE(box(result)->text(), text);
+    QVERIFY(catcher.seen.isEmpty());
+}
+
+void MainWindowTest::refusalRewritesFocusesAndTells_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focusDuringMessage");
+    QTest::addColumn<Texts>("duringMessage");
+    QTest::addColumn<Texts>("after");
+    QTest::addColumn<QString>("focusAfter");
+
+    QTest::newRow("circular turns below 1")
+        << 0 << Texts{{"txtTurns2", "0.5"}} << "Turns must be > 0" << "txtTurns2"
+        << Texts{{"txtTurns2", "10"}, {"txtRadius2", "10"}, {"txtWire2", "0.127"}}
+        << Texts{{"txtTurns2", "10"}, {"txtRadius2", "10"}, {"txtWire2", "0.127"}} << "txtTurns2";
+    QTest::newRow("circular all empty")
+        << 0 << Texts{{"txtTurns2", ""}, {"txtRadius2", ""}, {"txtWire2", ""}} << "Turns must be > 0" << "txtTurns2"
+        << Texts{{"txtTurns2", "10"}, {"txtRadius2", ""}, {"txtWire2", ""}}
+        << Texts{{"txtTurns2", "10"}, {"txtRadius2", ""}, {"txtWire2", ""}} << "txtTurns2";
+    QTest::newRow("circular wire radius 0")
+        << 0 << Texts{{"txtWire2", "0"}} << "Wire Radius must be > 0" << "txtWire2" << Texts{{"txtWire2", "0.0127"}}
+        << Texts{{"txtWire2", "0.0127"}} << "txtWire2";
+    QTest::newRow("rectangular height 0 before an empty width")
+        << 1 << Texts{{"txtHeight4", "0"}, {"txtWidth4", ""}} << "Height must be > 0" << "txtHeight4"
+        << Texts{{"txtHeight4", "10.0"}, {"txtWidth4", ""}} << Texts{{"txtHeight4", "10.0"}, {"txtWidth4", ""}}
+        << "txtHeight4";
+    QTest::newRow("rectangular width unreadable")
+        << 1 << Texts{{"txtWidth4", "."}} << "Width must be > 0" << "txtWidth4" << Texts{{"txtWidth4", "21.0"}}
+        << Texts{{"txtWidth4", "21.0"}} << "txtWidth4";
+    // The radii are both rewritten, and the focus moved, before the message.
+    QTest::newRow("spiral inner beyond outer")
+        << 2 << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "9"}} << "Outer Radius must be > Inner Radius"
+        << "txtOuterRadius3" << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}}
+        << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}} << "txtOuterRadius3";
+    // Here the message comes first; the box is rewritten and focused after it.
+    QTest::newRow("spiral both radii empty")
+        << 2 << Texts{{"txtOuterRadius3", ""}, {"txtInnerRadius3", ""}} << "Outer Radius must be > 0"
+        << "cmdCalculate4" << Texts{{"txtOuterRadius3", ""}, {"txtInnerRadius3", ""}}
+        << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", ""}} << "txtOuterRadius3";
+    QTest::newRow("spiral inner radius empty")
+        << 2 << Texts{{"txtInnerRadius3", ""}, {"txtOuterRadius3", "-1"}} << "Outer Radius must be > Inner Radius"
+        << "txtOuterRadius3" << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}}
+        << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}} << "txtOuterRadius3";
+    QTest::newRow("spiral 100.5 turns")
+        << 2 << Texts{{"txtTurns3", "100.5"}} << "Turns must be > 0 and < 101" << "txtTurns3"
+        << Texts{{"txtTurns3", "12"}} << Texts{{"txtTurns3", "12"}} << "txtTurns3";
+    QTest::newRow("flat rectangular trace 2.55")
+        << 3 << Texts{{"txtTrace1", "2.55"}} << "Trace must be > 0 or < 2.6" << "txtTrace1"
+        << Texts{{"txtTrace1", "0.127"}} << Texts{{"txtTrace1", "0.127"}} << "txtTrace1";
+    QTest::newRow("flat rectangular trace before width")
+        << 3 << Texts{{"txtTrace1", ""}, {"txtWidth1", ""}} << "Trace must be > 0 or < 2.6" << "txtTrace1"
+        << Texts{{"txtTrace1", "0.127"}, {"txtWidth1", ""}} << Texts{{"txtTrace1", "0.127"}, {"txtWidth1", ""}}
+        << "txtTrace1";
+}
+
+void MainWindowTest::refusalRewritesFocusesAndTells()
+{
+    QFETCH(int, page);
+    QFETCH(Texts, typed);
+    QFETCH(QString, message);
+    QFETCH(QString, focusDuringMessage);
+    QFETCH(Texts, duringMessage);
+    QFETCH(Texts, after);
+    QFETCH(QString, focusAfter);
+
+    static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
+    static const char* const kResults[] = {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"};
+    m_window->tabControl()->setCurrentIndex(page);
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
+        box(it.key())->setText(it.value());
+    }
+    QLineEdit* result = box(kResults[page]);
+    const QString resultBefore = result->text();
+
+    MessageCatcher catcher(m_window.get(), duringMessage.keys());
+    QTest::mouseClick(child<QPushButton>(kButtons[page]), Qt::LeftButton);
+
+    QVERIFY(!catcher.timedOut);
+    QCOMPARE(catcher.seen.size(), 1);
+    const SeenMessage& seen = catcher.seen.first();
+    QCOMPARE(seen.text, message);
+    QCOMPARE(Icon(seen.icon), QStringLiteral("error"));
+    QCOMPARE(seen.title, QStringLiteral("Inductance Calculation"));
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen.focus, focusDuringMessage);
+    QCOMPARE(seen.boxes, duringMessage);
+
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        QCOMPARE(box(it.key())->text(), it.value());
+    }
+    QCOMPARE(focused(), focusAfter);
+    QCOMPARE(result->text(), resultBefore);
+}
+
+void MainWindowTest::outOfRangeRestoresTheInputs_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<QString>("messageStart");
+    QTest::addColumn<Texts>("after");
+    QTest::addColumn<QString>("focusAfter");
+
+    QTest::newRow("circular") << 0 << Texts{{"txtTurns2", "100"}, {"txtRadius2", "200"}, {"txtWire2", "0.1"}}
+                              << "Result out of range:  1.21730752727319E-02"
+                              << Texts{{"txtTurns2", "10"}, {"txtRadius2", "12.5"}, {"txtWire2", "0.0127"}}
+                              << "txtRadius2";
+    QTest::newRow("rectangular") << 1
+                                 << Texts{{"txtTurns4", "1000"},
+                                          {"txtWidth4", "1000"},
+                                          {"txtHeight4", "1000"},
+                                          {"txtWireRad4", "0.127"}}
+                                 << "Result out of range: "
+                                 << Texts{{"txtTurns4", "11"},
+                                          {"txtWidth4", "21.0"},
+                                          {"txtHeight4", "10.0"},
+                                          {"txtWireRad4", "0.127"}}
+                                 << "txtTurns4";
+    // 0.01 turns: a few millionths of a microhenry, shown in exponent form.
+    QTest::newRow("spiral") << 2 << Texts{{"txtTurns3", "0.01"}}
+                            << QString::fromUtf8("Result out of range:  3.20784405537459E-06 µH")
+                            << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}, {"txtTurns3", "12"}}
+                            << "txtOuterRadius3";
+    QTest::newRow("flat rectangular") << 3
+                                      << Texts{{"txtTurns1", "1000"},
+                                               {"txtWidth1", "1000"},
+                                               {"txtHeight1", "1000"},
+                                               {"txtTrace1", "2"}}
+                                      << "Result out of range: "
+                                      << Texts{{"txtTurns1", "11"},
+                                               {"txtWidth1", "21.0"},
+                                               {"txtHeight1", "10.0"},
+                                               {"txtTrace1", "0.127"}}
+                                      << "txtWidth1";
+}
+
+void MainWindowTest::outOfRangeRestoresTheInputs()
+{
+    QFETCH(int, page);
+    QFETCH(Texts, typed);
+    QFETCH(QString, messageStart);
+    QFETCH(Texts, after);
+    QFETCH(QString, focusAfter);
+
+    static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
+    static const char* const kResults[] = {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"};
+    m_window->tabControl()->setCurrentIndex(page);
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
+        box(it.key())->setText(it.value());
+    }
+    QLineEdit* result = box(kResults[page]);
+    const QString resultBefore = result->text();
+
+    MessageCatcher catcher(m_window.get(), after.keys());
+    QTest::mouseClick(child<QPushButton>(kButtons[page]), Qt::LeftButton);
+
+    QVERIFY(!catcher.timedOut);
+    QCOMPARE(catcher.seen.size(), 1);
+    const SeenMessage& seen = catcher.seen.first();
+    QVERIFY2(seen.text.startsWith(messageStart), qPrintable(seen.text));
+    QCOMPARE(Icon(seen.icon), QStringLiteral("warning"));
+    QCOMPARE(seen.title, QStringLiteral("Inductance Calculation"));
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The message comes first: the boxes still hold what was typed.
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
+        QCOMPARE(seen.boxes.value(it.key()), it.value());
+    }
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        QCOMPARE(box(it.key())->text(), it.value());
+    }
+    QCOMPARE(focused(), focusAfter);
+    QCOMPARE(result->text(), resultBefore);
+}
+
+void MainWindowTest::anyTextIsSurvived()
+{
+    const QStringList texts{"",    ".",  "-",   "1e999", "-1e999", "nan", "inf", "1,2,3", "0x10", "\xd9\xa1\xd9\xa2",
+                            "  7", "7 ", "1..2", QString(5000, QLatin1Char('9')), QStringLiteral("1e-320")};
+    static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
+    MessageCatcher catcher(m_window.get(), {});
+    int messages = 0;
+    for (int page = 0; page < 4; ++page) {
+        m_window->tabControl()->setCurrentIndex(page);
+        const QList<QLineEdit*> boxes = m_window->tabControl()->page(page)->findChildren<QLineEdit*>();
+        for (const QString& text : texts) {
+            for (QLineEdit* edit : boxes) {
+                if (!edit->isReadOnly()) {
+                    edit->setText(text);
+                }
+            }
+            QTest::mouseClick(child<QPushButton>(kButtons[page]), Qt::LeftButton);
+            // Every press ends in a result or exactly one message.
+            QVERIFY(catcher.seen.size() - messages <= 1);
+            messages = static_cast<int>(catcher.seen.size());
+            QVERIFY(QApplication::activeModalWidget() == nullptr);
+        }
+    }
+    QVERIFY(!catcher.timedOut);
+    QVERIFY(messages > 0);
+    QVERIFY(m_window->isVisible());
+}
+
+void MainWindowTest::readsTheUsersDecimalSeparator()
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(m_window->port().decimalSeparator(), std::string(","));
+    box("txtTrace1")->setText(QStringLiteral("0,127"));
+    MessageCatcher catcher(m_window.get(), {});
+    QTest::mouseClick(child<QPushButton>("cmdCalculate1"), Qt::LeftButton);
+    QLocale::setDefault(saved);
+    QVERIFY(catcher.seen.isEmpty());
+    QCOMPARE(box("txtInductance1")->text(), QString::fromUtf8(" 5.85 µH"));
+}
+
+void MainWindowTest::resultBoxesIgnoreTyping()
+{
+    for (const char* name : {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"}) {
+        QLineEdit* result = box(name);
+        const int page = m_window->tabControl()->page(0)->isAncestorOf(result)   ? 0
+                         : m_window->tabControl()->page(1)->isAncestorOf(result) ? 1
+                         : m_window->tabControl()->page(2)->isAncestorOf(result) ? 2
+                                                                                 : 3;
+        m_window->tabControl()->setCurrentIndex(page);
+        const QString before = result->text();
+        result->setFocus();
+        QTest::keyClicks(result, QStringLiteral("123abc"));
+        QTest::keyClick(result, Qt::Key_Backspace);
+        QTest::keyClick(result, Qt::Key_Delete);
+        QTest::keyClick(result, Qt::Key_Home);
+        QTest::keyClick(result, Qt::Key_Delete);
+        QCOMPARE(result->text(), before);
+    }
+}
+
+void MainWindowTest::enterAndEscapePressNoButton()
+{
+    QLineEdit* width = box("txtWidth1");
+    width->setFocus();
+    width->setText(QStringLiteral("30"));
+    MessageCatcher catcher(m_window.get(), {});
+    QTest::keyClick(width, Qt::Key_Return);
+    QTest::keyClick(width, Qt::Key_Enter);
+    QTest::keyClick(width, Qt::Key_Escape);
+    QTest::keyClick(m_window->tabControl(), Qt::Key_Return);
+    QCOMPARE(box("txtInductance1")->text(), QString::fromUtf8("5.858 µH"));
+    QVERIFY(catcher.seen.isEmpty());
+    QVERIFY(m_window->isVisible());
+    // The button itself still answers the mouse.
+    QTest::mouseClick(child<QPushButton>("cmdCalculate1"), Qt::LeftButton);
+    QVERIFY(box("txtInductance1")->text() != QString::fromUtf8("5.858 µH"));
+}
+
+void MainWindowTest::minimumSizeRule_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("expectedWidth");
+    QTest::addColumn<int>("expectedHeight");
+    QTest::newRow("height 7451 raised") << 9000 << 7451 << 9000 << 7452;
+    QTest::newRow("height 7452 stays") << 9000 << 7452 << 9000 << 7452;
+    QTest::newRow("height 7453 stays") << 9000 << 7453 << 9000 << 7453;
+    QTest::newRow("width 8711 raised") << 8711 << 8000 << 8712 << 8000;
+    QTest::newRow("width 8712 stays") << 8712 << 8000 << 8712 << 8000;
+    QTest::newRow("both too small") << 8000 << 7000 << 8712 << 7452;
+    QTest::newRow("zero") << 0 << 0 << 8712 << 7452;
+}
+
+void MainWindowTest::minimumSizeRule()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, expectedWidth);
+    QFETCH(int, expectedHeight);
+    const OuterSize minimum{MainWindow::kMinimumOuterWidth, MainWindow::kMinimumOuterHeight};
+    const OuterSize once = ApplyMinimumSize({width, height}, minimum);
+    QCOMPARE(once.width, expectedWidth);
+    QCOMPARE(once.height, expectedHeight);
+    QVERIFY(ApplyMinimumSize(once, minimum) == once);
+}
+
+void MainWindowTest::resizeRaisesTheOuterSize()
+{
+    using loopcalc::shell::PixelsToTwips;
+    const double dpi = m_window->logicalDpiX();
+    const auto outerTwips = [&] {
+        const QRect outer = m_window->frameGeometry();
+        return OuterSize{PixelsToTwips(outer.width(), dpi), PixelsToTwips(outer.height(), dpi)};
+    };
+    // At start the rule has already run.
+    QVERIFY(outerTwips().width >= 8712);
+    QVERIFY(outerTwips().height >= 7452);
+
+    m_window->setFixedSize(300, 200);
+    QTRY_VERIFY(outerTwips().width >= 8712 && outerTwips().height >= 7452);
+    // Raised to the limit, not beyond it by more than a pixel.
+    QVERIFY(outerTwips().width < 8712 + 2 * 1440 / dpi);
+    QVERIFY(outerTwips().height < 7452 + 2 * 1440 / dpi);
+
+    // A wide but low window keeps its width.
+    m_window->setFixedSize(700, 200);
+    QTRY_VERIFY(outerTwips().height >= 7452);
+    QCOMPARE(m_window->width(), 700);
+
+    // A minimized window is left alone: the rule would set a new fixed size.
+    m_window->setWindowState(Qt::WindowMinimized);
+    QVERIFY(m_window->isMinimized());
+    m_window->setFixedSize(300, 200);
+    m_window->frmMain_Form_Resize();
+    QTest::qWait(50);
+    QCOMPARE(m_window->minimumSize(), QSize(300, 200));
+    QCOMPARE(m_window->maximumSize(), QSize(300, 200));
+}
+
+void MainWindowTest::exitEndsTheProcessAtOnce()
+{
+    // "Exit" ends the process: run it in a child.
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LOOPCALC_EXIT_PROBE"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(child.readAllStandardOutput(), QByteArray("exiting\n"));
+}
+
+namespace {
+
+/// The child of exitEndsTheProcessAtOnce: chooses "Exit" and would report 3
+/// if the process went on; a close event would print, too.
+int ExitProbe(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { std::printf("aboutToQuit\n"); });
+    std::printf("exiting\n");
+    window.findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    std::printf("still running\n");
+    return 3;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet("LOOPCALC_EXIT_PROBE")) {
+        return ExitProbe(argc, argv);
+    }
+    QApplication app(argc, argv);
+    MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "mainwindow_test.moc"
