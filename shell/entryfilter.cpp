@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+#include "entryfilter.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+
+#include <array>
+
+namespace loopcalc::shell {
+
+namespace {
+
+constexpr std::array kEntryLimits{
+    EntryLimit{"txtRadius2", 6},      EntryLimit{"txtTurns2", 4},       EntryLimit{"txtWire2", 6},
+    EntryLimit{"txtWidth4", 5},       EntryLimit{"txtHeight4", 5},      EntryLimit{"txtTurns4", 5},
+    EntryLimit{"txtWireRad4", 6},     EntryLimit{"txtOuterRadius3", 5}, EntryLimit{"txtInnerRadius3", 5},
+    EntryLimit{"txtTurns3", 4},       EntryLimit{"txtWidth1", 5},       EntryLimit{"txtHeight1", 5},
+    EntryLimit{"txtTurns1", 5},       EntryLimit{"txtTrace1", 6},
+};
+
+bool IsClipboardShortcut(const QKeyEvent& event)
+{
+    return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Paste) ||
+           event.matches(QKeySequence::Cut);
+}
+
+}  // namespace
+
+std::span<const EntryLimit> EntryLimits()
+{
+    return kEntryLimits;
+}
+
+int TypedCharacter(const QKeyEvent& event)
+{
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Backspace:
+        return kBackspaceCode;
+    case Qt::Key_Delete:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return -1;
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    // Ctrl+Alt is AltGr on some keyboards and types an ordinary character.
+    const bool control = mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+    if (control && key >= Qt::Key_At && key <= Qt::Key_Underscore) {
+        return key - Qt::Key_At;
+    }
+    const QString text = event.text();
+    if (text.isEmpty()) {
+        return -1;
+    }
+    return text.at(0).unicode();
+}
+
+EntryFilter::EntryFilter(int lengthLimit, QObject* parent) : QObject(parent), m_lengthLimit(lengthLimit) {}
+
+bool EntryFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) {
+        return false;
+    }
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box == nullptr) {
+        return false;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // Claim the clipboard shortcuts for the box, so that no window-wide
+        // shortcut acts on them; the key press that follows is swallowed.
+        if (IsClipboardShortcut(*key)) {
+            key->accept();
+            return true;
+        }
+        return false;
+    }
+    if (IsClipboardShortcut(*key)) {
+        return true;
+    }
+    const int code = TypedCharacter(*key);
+    if (code < 0) {
+        return false;
+    }
+    if (FilterTypedKey(code, box->text().size(), m_lengthLimit) == KeyVerdict::Swallow) {
+        return true;
+    }
+    // Several characters in one event (a composed key) must all fit.
+    const QString text = key->text();
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (FilterTypedKey(text.at(i).unicode(), box->text().size() + i, m_lengthLimit) == KeyVerdict::Swallow) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void InstallEntryFilters(QWidget* window)
+{
+    if (window == nullptr) {
+        return;
+    }
+    for (const EntryLimit& entry : kEntryLimits) {
+        const QString name = QString::fromLatin1(entry.box.data(), static_cast<qsizetype>(entry.box.size()));
+        auto* box = window->findChild<QLineEdit*>(name);
+        if (box == nullptr || box->findChild<EntryFilter*>(QString(), Qt::FindDirectChildrenOnly) != nullptr) {
+            continue;
+        }
+        // Input methods deliver composed text outside key presses; these
+        // boxes take plain digits only, so every character comes as a key.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->installEventFilter(new EntryFilter(entry.limit, box));
+    }
+}
+
+}  // namespace loopcalc::shell
