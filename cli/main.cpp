@@ -1,43 +1,27 @@
 // SPDX-License-Identifier: MIT
-// Command-line twin of the calculator (first cut: the worked examples).
-#include "calculators.h"
-#include "shapes.h"
+// loopcalc-cli: the calculators from a terminal or a script.
+#include "commandline.h"
 
 #include <iostream>
-#include <map>
+#include <string_view>
+#include <vector>
 
-namespace {
-class TerminalPort : public loopcalc::FormPort {
-public:
-    std::map<std::string, std::string, std::less<>> boxes;
-    std::string text(std::string_view box) const override
-    {
-        auto it = boxes.find(box);
-        return it == boxes.end() ? std::string() : it->second;
-    }
-    void setText(std::string_view, const std::string&) override {}
-    void setFocus(std::string_view) override {}
-    void showMessage(const std::string&, loopcalc::MessageIcon) override {}
-    void beep() override {}
-    std::string decimalSeparator() const override { return "."; }
-    bool logging() const override { return false; }
-    void logLine(const std::string&) override {}
-    void endLogRecord() override {}
-};
-}  // namespace
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
 
 int main(int argc, char** argv)
 {
-    const loopcalc::Shape* shape = argc > 1 ? loopcalc::FindShape(argv[1]) : nullptr;
-    if (shape == nullptr) {
-        std::cerr << "usage: loopcalc-cli circular|rectangular|spiral|flat-rectangular\n";
-        return 64;
-    }
-    TerminalPort port;
-    for (const auto& field : shape->fields) {
-        port.boxes[std::string(field.box)] = std::string(field.initialText);
-    }
-    const loopcalc::Outcome outcome = shape->calculate(port);
-    (outcome.kind == loopcalc::Outcome::Kind::Result ? std::cout : std::cerr) << outcome.text << '\n';
-    return outcome.kind == loopcalc::Outcome::Kind::Result ? 0 : 2;
+#ifdef _WIN32
+    // UTF-8 to the console, and LF line ends as written (no CRLF translation).
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    // The C++ streams need not stay in step with C stdio: nothing here uses it.
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    return loopcalc::cli::runCommandLine(args, std::cin, std::cout, std::cerr);
 }

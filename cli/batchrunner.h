@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The batch mode: one calculation per CSV row.
+#pragma once
+
+#include <iosfwd>
+
+namespace loopcalc::cli {
+
+class CsvReader;
+
+/// Runs one calculation per record of reader and writes the results as CSV
+/// to out.
+///
+/// The header row names the columns. The "shape" column holds "circular",
+/// "rectangular", "spiral" or "flat-rectangular"; the columns named after a
+/// shape's options ("radius", "turns", "wire-radius", "width", "height",
+/// "outer-radius", "inner-radius", "trace") fill its boxes, a shape reading
+/// only its own. An empty cell is an empty box; an absent column leaves the
+/// box at its initial text. When a name appears twice, the first column
+/// counts. Other columns are carried through untouched.
+///
+/// Each output record is the input record followed by "outcome" ("result",
+/// "refused", "out-of-range" or "error"), "text" (the result text, the
+/// message, or what was wrong with the row) and "henries" (%.17g, for
+/// results and out-of-range rows). A row with too few fields is padded and
+/// one with too many is cut to the header's width, so that the output is
+/// rectangular. A bad row never stops the run.
+///
+/// Returns 0 when every row was processed, 65 when the input has no header
+/// row, no "shape" column or a quoting fault in the header, and 74 when
+/// reading or writing failed midway. Problems with the input as a whole are
+/// reported on err.
+int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err);
+
+/// runBatch on a stream.
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace loopcalc::cli

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+// The loopcalc-cli command line: commands, options, help and exit codes.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace loopcalc::cli {
+
+/// The version that --version prints after the program name.
+[[nodiscard]] std::string_view version();
+
+/// Runs loopcalc-cli with its arguments (without the program name) and
+/// returns the exit code: 0 for a result (printed on out), 2 when an input
+/// is refused and 3 when the result is out of range (the message on err), 64
+/// for a usage error (a short usage text naming the problem on err), and the
+/// batch codes of runBatch(), plus 66 when the batch file cannot be opened.
+/// Batch input without a file name is read from in.
+int runCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace loopcalc::cli

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: MIT
+#include "csvreader.h"
+
+#include <algorithm>
+#include <istream>
+
+namespace loopcalc::cli {
+
+namespace {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+}
+
+CsvReader::CsvReader(std::istream& in, std::size_t blockSize)
+    : m_in(&in)
+    , m_block(std::max<std::size_t>(blockSize, 4))
+{
+}
+
+CsvReader::CsvReader(std::string_view text)
+    : m_pos(text.data())
+    , m_end(text.data() + text.size())
+{
+}
+
+bool CsvReader::refill()
+{
+    if (m_in == nullptr || m_readFailed) {
+        return false;
+    }
+    m_in->read(m_block.data(), static_cast<std::streamsize>(m_block.size()));
+    const auto count = static_cast<std::size_t>(m_in->gcount());
+    if (count == 0) {
+        // End of file sets failbit too; only badbit means the read itself failed.
+        m_readFailed = m_in->bad();
+        return false;
+    }
+    m_pos = m_block.data();
+    m_end = m_pos + count;
+    return true;
+}
+
+bool CsvReader::available()
+{
+    if (m_pos != m_end) {
+        return true;
+    }
+    return refill();
+}
+
+void CsvReader::flag(Problem problem)
+{
+    if (m_problem == Problem::None) {
+        m_problem = problem;
+    }
+}
+
+void CsvReader::append(const char* begin, const char* end)
+{
+    const auto size = static_cast<std::size_t>(end - begin);
+    if (m_data.size() + size > kMaxRecordBytes) {
+        flag(Problem::TooLong);
+        m_data.append(begin, kMaxRecordBytes - m_data.size());
+        return;
+    }
+    m_data.append(begin, size);
+}
+
+void CsvReader::endField()
+{
+    if (m_ends.size() == kMaxFields) {
+        flag(Problem::TooLong);
+        return;
+    }
+    m_ends.push_back(m_data.size());
+}
+
+bool CsvReader::next()
+{
+    m_data.clear();
+    m_ends.clear();
+    m_problem = Problem::None;
+
+    if (!m_started) {
+        m_started = true;
+        // A stream's first block holds at least three bytes unless the
+        // input is shorter: read() fills the block up to the end of file.
+        if (available() && std::string_view(m_pos, static_cast<std::size_t>(m_end - m_pos)).starts_with(kByteOrderMark)) {
+            m_pos += kByteOrderMark.size();
+        }
+    }
+
+    // Empty lines carry no record.
+    for (;;) {
+        if (!available()) {
+            return false;
+        }
+        if (*m_pos != '\n' && *m_pos != '\r') {
+            break;
+        }
+        ++m_pos;
+    }
+
+    for (;;) {
+        if (available() && *m_pos == '"') {
+            ++m_pos;
+            readQuoted();
+        }
+        const bool recordEnds = readUnquoted();
+        endField();
+        if (recordEnds) {
+            return true;
+        }
+    }
+}
+
+void CsvReader::readQuoted()
+{
+    for (;;) {
+        if (!available()) {
+            flag(Problem::UnterminatedQuote);
+            return;
+        }
+        const char* quote = std::find(m_pos, m_end, '"');
+        append(m_pos, quote);
+        m_pos = quote;
+        if (quote == m_end) {
+            continue;
+        }
+        ++m_pos;
+        if (available() && *m_pos == '"') {
+            append('"');
+            ++m_pos;
+            continue;
+        }
+        // The closing quote: what follows must end the field.
+        if (available() && *m_pos != ',' && *m_pos != '\n' && *m_pos != '\r') {
+            flag(Problem::TextAfterQuote);
+        }
+        return;
+    }
+}
+
+bool CsvReader::readUnquoted()
+{
+    for (;;) {
+        if (!available()) {
+            return true;
+        }
+        const char* stop = m_pos;
+        while (stop != m_end && *stop != ',' && *stop != '\n' && *stop != '\r') {
+            ++stop;
+        }
+        append(m_pos, stop);
+        m_pos = stop;
+        if (stop == m_end) {
+            continue;
+        }
+        const char c = *m_pos++;
+        if (c == ',') {
+            return false;
+        }
+        if (c == '\r' && available() && *m_pos == '\n') {
+            ++m_pos;
+        }
+        return true;
+    }
+}
+
+}  // namespace loopcalc::cli

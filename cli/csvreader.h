@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// A streaming CSV reader (RFC 4180 with the usual leniencies).
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace loopcalc::cli {
+
+/// Reads CSV records one at a time from a stream or from a buffer, holding
+/// only the current record and one input block: memory stays constant
+/// however long the input is, and the record buffers are reused, so a
+/// record costs no allocation once the buffers have grown to its size.
+///
+/// The rules:
+/// - Fields are separated by ",". A field that starts with a double quote is
+///   quoted: it may hold commas, line breaks and doubled quotes ("" reads as
+///   one "), and it ends at the next lone quote.
+/// - A quote inside an unquoted field is taken literally.
+/// - Records end at LF, CRLF or a lone CR; a line break inside a quoted
+///   field is kept as it is.
+/// - Empty lines are skipped: they yield no record.
+/// - A UTF-8 byte order mark at the very start is skipped. Other bytes are
+///   passed through untouched; the reader does not check the encoding.
+/// - A record with a quoting fault is still returned, with its fields as
+///   far as they could be read and problem() telling what was wrong, and
+///   reading goes on with the next record.
+///
+/// The reader depends on nothing but the standard library so that a fuzzer
+/// can drive it directly.
+class CsvReader {
+public:
+    enum class Problem {
+        None,
+        UnterminatedQuote,  ///< the input ended inside a quoted field
+        TextAfterQuote,     ///< a quoted field's closing quote is followed by other text
+        TooLong,            ///< the record exceeds kMaxRecordBytes or kMaxFields; the excess was dropped
+    };
+
+    static constexpr std::size_t kMaxRecordBytes = std::size_t{16} << 20;
+    static constexpr std::size_t kMaxFields = 65536;
+
+    /// Reads from a stream, in blocks of blockSize bytes.
+    explicit CsvReader(std::istream& in, std::size_t blockSize = std::size_t{64} << 10);
+    /// Reads the whole of text, which must outlive the reader.
+    explicit CsvReader(std::string_view text);
+
+    CsvReader(const CsvReader&) = delete;
+    CsvReader& operator=(const CsvReader&) = delete;
+
+    /// Moves to the next record. False at the end of the input, and when the
+    /// stream failed (see readFailed()).
+    bool next();
+
+    [[nodiscard]] std::size_t fieldCount() const { return m_ends.size(); }
+    /// Field i of the current record, valid until the next call to next().
+    [[nodiscard]] std::string_view field(std::size_t i) const
+    {
+        const std::size_t begin = i == 0 ? 0 : m_ends[i - 1];
+        return {m_data.data() + begin, m_ends[i] - begin};
+    }
+    [[nodiscard]] Problem problem() const { return m_problem; }
+    /// True when reading stopped because the stream reported an error.
+    [[nodiscard]] bool readFailed() const { return m_readFailed; }
+
+private:
+    bool available();
+    bool refill();
+    void append(const char* begin, const char* end);
+    void append(char c) { append(&c, &c + 1); }
+    void endField();
+    void flag(Problem problem);
+    void readQuoted();
+    /// Reads the unquoted part of a field; true when the record ends after it.
+    bool readUnquoted();
+
+    std::istream* m_in = nullptr;
+    std::vector<char> m_block;
+    const char* m_pos = nullptr;
+    const char* m_end = nullptr;
+    bool m_started = false;
+    bool m_readFailed = false;
+
+    std::string m_data;                 // the current record's field bytes, one after the other
+    std::vector<std::size_t> m_ends;    // where each field ends in m_data
+    Problem m_problem = Problem::None;
+};
+
+}  // namespace loopcalc::cli

@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: MIT
+#include "batchrunner.h"
+#include "fakeformport.h"
+#include "shapes.h"
+
+#include "casename.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct BatchRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+BatchRun batch(const std::string& input)
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    BatchRun b;
+    b.code = loopcalc::cli::runBatch(in, out, err);
+    b.out = out.str();
+    b.err = err.str();
+    return b;
+}
+
+/// The outcome, text and henries fields a row must end with, worked out by
+/// running the handler on a recording page and printing with printf.
+std::string expectedTail(std::string_view shapeName, const std::vector<std::pair<std::string, std::string>>& values)
+{
+    const loopcalc::Shape* shape = loopcalc::FindShape(shapeName);
+    if (shape == nullptr) {
+        throw std::invalid_argument("no such shape");
+    }
+    loopcalc::testing::FakeFormPort page;
+    for (const loopcalc::ShapeField& field : shape->fields) {
+        page.boxes[std::string(field.box)] = std::string(field.initialText);
+        for (const auto& [option, value] : values) {
+            if (option == field.option) {
+                page.boxes[std::string(field.box)] = value;
+            }
+        }
+    }
+    const loopcalc::Outcome outcome = shape->calculate(page);
+    char henries[40];
+    std::snprintf(henries, sizeof henries, "%.17g", outcome.henries);
+    switch (outcome.kind) {
+    case loopcalc::Outcome::Kind::Result:
+        return "result," + outcome.text + "," + henries;
+    case loopcalc::Outcome::Kind::OutOfRange:
+        return "out-of-range," + outcome.text + "," + henries;
+    case loopcalc::Outcome::Kind::Refused:
+        break;
+    }
+    return "refused," + outcome.text + ",";
+}
+
+TEST(Batch, MixedShapesReadTheirOwnColumns)
+{
+    const BatchRun b = batch(
+        "shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace\n"
+        "circular,12,8,0.2,30,40,50,60,1\n"
+        "rectangular,12,8,0.2,30,40,50,60,1\n"
+        "spiral,12,8,0.2,30,40,50,45,1\n"
+        "flat-rectangular,12,8,0.2,30,40,50,60,1\n");
+    EXPECT_EQ(b.code, 0);
+    EXPECT_EQ(b.err, "");
+    EXPECT_EQ(b.out,
+              "shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace,outcome,text,henries\n"
+              "circular,12,8,0.2,30,40,50,60,1," +
+                  expectedTail("circular", {{"radius", "12"}, {"turns", "8"}, {"wire-radius", "0.2"}}) +
+                  "\n"
+                  "rectangular,12,8,0.2,30,40,50,60,1," +
+                  expectedTail("rectangular", {{"width", "30"}, {"height", "40"}, {"turns", "8"}, {"wire-radius", "0.2"}}) +
+                  "\n"
+                  "spiral,12,8,0.2,30,40,50,45,1," +
+                  expectedTail("spiral", {{"outer-radius", "50"}, {"inner-radius", "45"}, {"turns", "8"}}) +
+                  "\n"
+                  "flat-rectangular,12,8,0.2,30,40,50,60,1," +
+                  expectedTail("flat-rectangular", {{"width", "30"}, {"height", "40"}, {"turns", "8"}, {"trace", "1"}}) +
+                  "\n");
+    // The oracle is not merely echoing: these rows really are results.
+    EXPECT_EQ(b.out.find("refused"), std::string::npos) << b.out;
+}
+
+TEST(Batch, AbsentColumnsTakeTheInitialTexts)
+{
+    const BatchRun b = batch("shape\ncircular\nrectangular\nspiral\nflat-rectangular\n");
+    EXPECT_EQ(b.code, 0);
+    EXPECT_EQ(b.out, "shape,outcome,text,henries\n"
+                     "circular," + expectedTail("circular", {}) + "\n"
+                     "rectangular," + expectedTail("rectangular", {}) + "\n"
+                     "spiral," + expectedTail("spiral", {}) + "\n"
+                     "flat-rectangular," + expectedTail("flat-rectangular", {}) + "\n");
+    EXPECT_NE(b.out.find("\ncircular,result, 5.78 \xC2\xB5H,5.78"), std::string::npos) << b.out;
+    EXPECT_NE(b.out.find("\nspiral,result, 4.619 \xC2\xB5H,4.619"), std::string::npos) << b.out;
+}
+
+struct RowCase {
+    std::string name;
+    std::string input;   ///< header and rows
+    std::string output;  ///< everything after the output header
+};
+
+std::ostream& operator<<(std::ostream& os, const RowCase& c)
+{
+    return os << c.name;
+}
+
+class BatchRowTest : public ::testing::TestWithParam<RowCase> {};
+
+TEST_P(BatchRowTest, WritesTheExpectedRows)
+{
+    const RowCase& c = GetParam();
+    const BatchRun b = batch(c.input);
+    EXPECT_EQ(b.code, 0);
+    EXPECT_EQ(b.err, "");
+    const std::size_t headerEnd = b.out.find('\n');
+    ASSERT_NE(headerEnd, std::string::npos) << b.out;
+    EXPECT_EQ(b.out.substr(headerEnd + 1), c.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchRowTest,
+    ::testing::Values(
+        RowCase{"empty cell is an empty box", "shape,radius\ncircular,\n", "circular,,refused,Radius must be > 0,\n"},
+        RowCase{"other shapes' columns are ignored",
+                "shape,trace,radius\ncircular,0,10\nflat-rectangular,5,0\n",
+                "circular,0,10," + expectedTail("circular", {}) +
+                    "\nflat-rectangular,5,0,refused,Trace must be > 0 or < 2.6,\n"},
+        RowCase{"unknown shape", "shape,turns\ncylinder,3\n,3\n",
+                "cylinder,3,error,unknown shape 'cylinder',\n,3,error,no shape given,\n"},
+        RowCase{"shape names are exact", "shape\nSpiral\n spiral\n",
+                "Spiral,error,unknown shape 'Spiral',\n spiral,error,unknown shape ' spiral',\n"},
+        RowCase{"short row is padded",
+                "shape,turns,note\ncircular\n",
+                "circular,,,error,\"row has 1 field, header has 3\",\n"},
+        RowCase{"long row is cut",
+                "shape,turns\ncircular,11.5,extra,more\n",
+                "circular,11.5,error,\"row has 4 fields, header has 2\",\n"},
+        RowCase{"bad rows do not stop the run",
+                "shape\ncylinder\nspiral\n",
+                "cylinder,error,unknown shape 'cylinder',\nspiral," + expectedTail("spiral", {}) + "\n"},
+        RowCase{"extra columns carried through, quoted again when needed",
+                "id,shape,note,outcome\n7,spiral,\"a,b\",\"say \"\"x\"\"\"\n",
+                "7,spiral,\"a,b\",\"say \"\"x\"\"\"," + expectedTail("spiral", {}) + "\n"},
+        RowCase{"out of range carries henries",
+                "shape,turns,radius,wire-radius\ncircular,100,200,0.1\n",
+                "circular,100,200,0.1," +
+                    expectedTail("circular", {{"turns", "100"}, {"radius", "200"}, {"wire-radius", "0.1"}}) + "\n"},
+        RowCase{"the first of two equal column names counts",
+                "shape,radius,radius\ncircular,0,10\n",
+                "circular,0,10,refused,Radius must be > 0,\n"},
+        RowCase{"blank lines skipped, crlf and lf alike",
+                "shape,turns\r\n\r\nspiral,0\r\n\n\nspiral,0\n",
+                "spiral,0,refused,Turns must be > 0 and < 101,\nspiral,0,refused,Turns must be > 0 and < 101,\n"},
+        RowCase{"quoted values with line breaks are carried",
+                "shape,note\nspiral,\"two\r\nlines\"\n",
+                "spiral,\"two\r\nlines\"," + expectedTail("spiral", {}) + "\n"},
+        RowCase{"broken quote in a row",
+                "shape,turns\nspiral,\"3\"x\nspiral,\"12\"\n",
+                "spiral,3x,error,text after the closing quote of a field,\nspiral,12," + expectedTail("spiral", {}) +
+                    "\n"},
+        RowCase{"unterminated quote in the last row",
+                "shape,turns\nspiral,\"3\nspiral,4\n",
+                "spiral,\"3\nspiral,4\n\",error,unterminated quoted field,\n"}),
+    loopcalc::testing::caseName<RowCase>);
+
+TEST(Batch, OutOfRangeRowHasTheMessageAndTheValue)
+{
+    const BatchRun b = batch("shape,turns,radius,wire-radius\ncircular,100,200,0.1\n");
+    EXPECT_EQ(b.code, 0);
+    EXPECT_NE(b.out.find("\ncircular,100,200,0.1,out-of-range,Result out of range:  1.21730752727319E-02 H,"
+                         "0.01217307527273"),
+              std::string::npos)
+        << b.out;
+}
+
+TEST(Batch, ByteOrderMarkIsSkippedAndLineEndsBecomeLf)
+{
+    const BatchRun b = batch("\xEF\xBB\xBFshape,turns\r\nspiral,0\r\n");
+    EXPECT_EQ(b.code, 0);
+    EXPECT_EQ(b.out, "shape,turns,outcome,text,henries\nspiral,0,refused,Turns must be > 0 and < 101,\n");
+}
+
+TEST(Batch, ManyRowsComeOutInOrder)
+{
+    std::string input = "shape,turns,n\n";
+    for (int i = 0; i < 20000; ++i) {
+        input += "spiral," + std::to_string(i % 120) + "," + std::to_string(i) + "\n";
+    }
+    const BatchRun b = batch(input);
+    ASSERT_EQ(b.code, 0);
+    std::istringstream out(b.out);
+    std::string line;
+    std::getline(out, line);
+    for (int i = 0; i < 20000; ++i) {
+        ASSERT_TRUE(std::getline(out, line));
+        const std::string prefix = "spiral," + std::to_string(i % 120) + "," + std::to_string(i) + ",";
+        ASSERT_TRUE(line.starts_with(prefix)) << line;
+        const bool refused = i % 120 == 0 || i % 120 > 100;
+        ASSERT_EQ(line.find(",refused,") != std::string::npos, refused) << line;
+    }
+    EXPECT_FALSE(std::getline(out, line));
+}
+
+struct DataErrorCase {
+    std::string name;
+    std::string input;
+    std::string message;
+};
+
+std::ostream& operator<<(std::ostream& os, const DataErrorCase& c)
+{
+    return os << c.name;
+}
+
+class BatchDataErrorTest : public ::testing::TestWithParam<DataErrorCase> {};
+
+TEST_P(BatchDataErrorTest, Exits65WithoutOutput)
+{
+    const BatchRun b = batch(GetParam().input);
+    EXPECT_EQ(b.code, 65);
+    EXPECT_EQ(b.out, "");
+    EXPECT_EQ(b.err, "loopcalc-cli: batch: " + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchDataErrorTest,
+    ::testing::Values(
+        DataErrorCase{"empty", "", "the input is empty: expected a CSV header row with a 'shape' column"},
+        DataErrorCase{"blank lines", "\n\r\n", "the input is empty: expected a CSV header row with a 'shape' column"},
+        DataErrorCase{"bom only", "\xEF\xBB\xBF", "the input is empty: expected a CSV header row with a 'shape' column"},
+        DataErrorCase{"no shape column", "name,turns\ncircular,3\n", "the header row has no 'shape' column"},
+        DataErrorCase{"shape in other case", "Shape\ncircular\n", "the header row has no 'shape' column"},
+        DataErrorCase{"unterminated quote", "\"shape,turns\ncircular,3\n",
+                      "the header row is not valid CSV: unterminated quoted field"},
+        DataErrorCase{"text after quote", "\"shape\"s,turns\ncircular,3\n",
+                      "the header row is not valid CSV: text after the closing quote of a field"}),
+    loopcalc::testing::caseName<DataErrorCase>);
+
+/// Hands out its text, then fails as a broken device would.
+class FailingBuffer : public std::streambuf {
+public:
+    explicit FailingBuffer(std::string text)
+        : m_text(std::move(text))
+    {
+        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::runtime_error("device failed"); }
+
+private:
+    std::string m_text;
+};
+
+TEST(Batch, ReadFailureExits74)
+{
+    FailingBuffer buffer("shape\nspiral\n");
+    std::istream in(&buffer);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(loopcalc::cli::runBatch(in, out, err), 74);
+    EXPECT_EQ(err.str(), "loopcalc-cli: batch: reading the input failed\n");
+}
+
+TEST(Batch, WriteFailureExits74)
+{
+    std::istringstream in("shape\nspiral\n");
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream err;
+    EXPECT_EQ(loopcalc::cli::runBatch(in, out, err), 74);
+    EXPECT_EQ(err.str(), "loopcalc-cli: batch: writing the output failed\n");
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// Runs the loopcalc-cli program as a shell would: arguments, standard input,
+// standard output, standard error and exit status.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Process {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+/// Runs the program with arguments (already quoted for the shell) and input
+/// on its standard input.
+Process runCli(const std::string& arguments, const std::string& input = {})
+{
+    const std::string dir = ::testing::TempDir();
+    const std::string inPath = dir + "cli_binary_in.txt";
+    const std::string errPath = dir + "cli_binary_err.txt";
+    {
+        std::ofstream in(inPath, std::ios::binary);
+        in << input;
+    }
+    // A locale with "," as its decimal separator must change nothing.
+    const std::string command = "LC_ALL=de_DE.UTF-8 '" LOOPCALC_CLI "' " + arguments + " <'" + inPath + "' 2>'" +
+                                errPath + "'";
+    Process p;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        ADD_FAILURE() << "cannot start " << command;
+        return p;
+    }
+    char buffer[4096];
+    std::size_t count = 0;
+    while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        p.out.append(buffer, count);
+    }
+    const int status = pclose(pipe);
+    p.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    p.err = slurp(errPath);
+    std::remove(inPath.c_str());
+    std::remove(errPath.c_str());
+    return p;
+}
+
+TEST(Program, PrintsTheWorkedExample)
+{
+    const Process p = runCli("circular");
+    EXPECT_EQ(p.code, 0);
+    EXPECT_EQ(p.out, " 5.78 \xC2\xB5H\n");
+    EXPECT_EQ(p.err, "");
+}
+
+TEST(Program, RefusalGoesToStandardError)
+{
+    const Process p = runCli("spiral --turns=101");
+    EXPECT_EQ(p.code, 2);
+    EXPECT_EQ(p.out, "");
+    EXPECT_EQ(p.err, "Turns must be > 0 and < 101\n");
+}
+
+TEST(Program, CommaIsNotADecimalSeparator)
+{
+    const Process p = runCli("circular --radius 10,5");
+    EXPECT_EQ(p.code, 2);
+    EXPECT_EQ(p.err, "Radius must be > 0\n");
+}
+
+TEST(Program, OutOfRange)
+{
+    const Process p = runCli("circular --turns 100 --radius 200 --wire-radius 0.1");
+    EXPECT_EQ(p.code, 3);
+    EXPECT_EQ(p.out, "");
+    EXPECT_EQ(p.err, "Result out of range:  1.21730752727319E-02 H\n");
+}
+
+TEST(Program, UsageErrorAndVersion)
+{
+    const Process bad = runCli("circular --trace 1");
+    EXPECT_EQ(bad.code, 64);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_TRUE(bad.err.starts_with("loopcalc-cli: option '--trace' does not apply to circular")) << bad.err;
+
+    const Process version = runCli("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, "loopcalc-cli 1.0.0\n");
+}
+
+TEST(Program, BatchFromStandardInput)
+{
+    const Process p = runCli("batch", "\xEF\xBB\xBFshape,turns,note\r\nspiral,12,\"a,b\"\r\ncube,1,\r\n");
+    EXPECT_EQ(p.code, 0);
+    EXPECT_EQ(p.err, "");
+    std::istringstream lines(p.out);
+    std::string header;
+    std::string spiral;
+    std::string cube;
+    std::string rest;
+    std::getline(lines, header);
+    std::getline(lines, spiral);
+    std::getline(lines, cube);
+    EXPECT_EQ(header, "shape,turns,note,outcome,text,henries");
+    EXPECT_TRUE(spiral.starts_with("spiral,12,\"a,b\",result, 4.619 \xC2\xB5H,4.619")) << spiral;
+    EXPECT_EQ(cube, "cube,1,,error,unknown shape 'cube',");
+    EXPECT_FALSE(std::getline(lines, rest));
+    EXPECT_EQ(p.out.find('\r'), std::string::npos) << "line ends are LF";
+}
+
+TEST(Program, BatchExitCodes)
+{
+    const Process empty = runCli("batch -");
+    EXPECT_EQ(empty.code, 65);
+    EXPECT_EQ(empty.out, "");
+    EXPECT_NE(empty.err.find("empty"), std::string::npos) << empty.err;
+
+    const Process missing = runCli("batch '" + ::testing::TempDir() + "missing.csv'");
+    EXPECT_EQ(missing.code, 66);
+    EXPECT_NE(missing.err.find("missing.csv"), std::string::npos) << missing.err;
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "csvreader.h"
+#include "csvwriter.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using loopcalc::cli::CsvReader;
+using loopcalc::cli::CsvWriter;
+
+struct QuoteCase {
+    std::string field;
+    std::string written;
+};
+
+class CsvWriterFieldTest : public ::testing::TestWithParam<QuoteCase> {};
+
+TEST_P(CsvWriterFieldTest, QuotesOnlyWhenNeeded)
+{
+    std::ostringstream out;
+    {
+        CsvWriter writer(out);
+        writer.field(GetParam().field);
+        writer.endRecord();
+    }
+    EXPECT_EQ(out.str(), GetParam().written + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CsvWriterFieldTest,
+                         ::testing::Values(QuoteCase{"plain", "plain"}, QuoteCase{"", ""},
+                                           QuoteCase{" 5.78 \xC2\xB5H", " 5.78 \xC2\xB5H"},
+                                           QuoteCase{"a,b", "\"a,b\""}, QuoteCase{"say \"hi\"", "\"say \"\"hi\"\"\""},
+                                           QuoteCase{"\"", "\"\"\"\""}, QuoteCase{"l1\nl2", "\"l1\nl2\""},
+                                           QuoteCase{"cr\r", "\"cr\r\""}));
+
+TEST(CsvWriter, SeparatesFieldsAndEndsRecordsWithLf)
+{
+    std::ostringstream out;
+    CsvWriter writer(out);
+    writer.field("a");
+    writer.field("");
+    writer.field("c");
+    writer.endRecord();
+    writer.field("d");
+    writer.endRecord();
+    ASSERT_TRUE(writer.flush());
+    EXPECT_EQ(out.str(), "a,,c\nd\n");
+}
+
+TEST(CsvWriter, HoldsOutputUntilABlockIsFull)
+{
+    std::ostringstream out;
+    CsvWriter writer(out, 16);
+    writer.field("0123456789");
+    writer.endRecord();
+    EXPECT_EQ(out.str(), "") << "one short record is not written at once";
+    writer.field("abcdef");
+    writer.endRecord();
+    EXPECT_EQ(out.str(), "0123456789\nabcdef\n");
+}
+
+TEST(CsvWriter, FieldLargerThanTheBlockSurvives)
+{
+    std::ostringstream out;
+    const std::string big(100000, '"');
+    {
+        CsvWriter writer(out, 16);
+        writer.field("x");
+        writer.field(big);
+        writer.endRecord();
+    }
+    EXPECT_EQ(out.str(), "x,\"" + std::string(200000, '"') + "\"\n");
+}
+
+TEST(CsvWriter, FlushReportsAFailedStream)
+{
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    CsvWriter writer(out);
+    writer.field("a");
+    writer.endRecord();
+    EXPECT_FALSE(writer.flush());
+}
+
+// Whatever the writer quotes, the reader gives back unchanged.
+TEST(CsvWriter, RoundTripsThroughTheReader)
+{
+    const std::vector<std::vector<std::string>> records{
+        {"shape", "note", "x"},
+        {"a,b", "\"q\"", ""},
+        {"line\nbreak", "crlf\r\nin", " blanks "},
+        {"", "", "\xEF\xBB\xBF"},
+    };
+    std::ostringstream out;
+    {
+        CsvWriter writer(out, 8);
+        for (const auto& record : records) {
+            for (const auto& field : record) {
+                writer.field(field);
+            }
+            writer.endRecord();
+        }
+    }
+    const std::string text = out.str();
+    CsvReader reader{std::string_view(text)};
+    std::vector<std::vector<std::string>> read;
+    while (reader.next()) {
+        EXPECT_EQ(reader.problem(), CsvReader::Problem::None);
+        std::vector<std::string> record;
+        for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
+            record.emplace_back(reader.field(i));
+        }
+        read.push_back(record);
+    }
+    EXPECT_EQ(read, records);
+}
+
+}  // namespace
