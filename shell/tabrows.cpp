@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
 #include <qdrawutil.h>
 
@@ -99,15 +98,16 @@ void TabRows::paintEvent(QPaintEvent* /*event*/)
         painter.setPen(pal.color(QPalette::ButtonText));
         painter.drawText(row, Qt::AlignCenter | Qt::TextSingleLine, m_captions.at(i));
         if (current && hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
+            // A dotted frame round the caption, drawn whether the focus
+            // came by mouse or keyboard: it shows where the arrow keys act.
             const int textWidth = fontMetrics().horizontalAdvance(m_captions.at(i));
             const int margin = 4;
-            focus.rect = QRect(0, 0, textWidth + 2 * margin, fontMetrics().height() + 2);
-            focus.rect.moveCenter(row.center());
-            focus.rect = focus.rect.intersected(row.adjusted(2, 2, -2, -2));
-            focus.backgroundColor = fill.color();
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+            QRect focusRect(0, 0, textWidth + 2 * margin, fontMetrics().height() + 2);
+            focusRect.moveCenter(row.center());
+            focusRect = focusRect.intersected(row.adjusted(2, 2, -3, -3));
+            painter.setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(focusRect);
         }
     }
 }
