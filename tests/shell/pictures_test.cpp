@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// The pictures compiled into the program: each one loads, has the pixel size
+// its picture box is laid out for, draws without renderer complaints and
+// actually puts something on the page.
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTest>
+
+namespace {
+
+enum class Ink { Blue, Red, Any };
+
+/// What a rendering into a white image left behind.
+struct Footprint {
+    qsizetype marked = 0;  // pixels that are no longer white
+    QRect bounds;          // the smallest rectangle holding them
+    double red = 0;        // mean channels of the marked pixels
+    double blue = 0;
+};
+
+Footprint Render(QSvgRenderer& renderer, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+    }
+    Footprint print;
+    double red = 0;
+    double blue = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            if (qRed(pixel) > 250 && qGreen(pixel) > 250 && qBlue(pixel) > 250) {
+                continue;
+            }
+            ++print.marked;
+            red += qRed(pixel);
+            blue += qBlue(pixel);
+            print.bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    if (print.marked > 0) {
+        print.red = red / static_cast<double>(print.marked);
+        print.blue = blue / static_cast<double>(print.marked);
+    }
+    return print;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Ink)
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // The renderer reports features it cannot draw as warnings; a picture
+        // that relies on one would look different on screen than designed.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
+    void pictureForEachBox_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<Ink>("ink");
+        QTest::newRow("window icon") << "icon.svg" << QSize(32, 32) << Ink::Red;
+        QTest::newRow("header logo") << "header-logo.svg" << QSize(313, 74) << Ink::Any;
+        QTest::newRow("about logo") << "about-logo.svg" << QSize(164, 197) << Ink::Any;
+        QTest::newRow("circular coil") << "coil-circular.svg" << QSize(236, 220) << Ink::Blue;
+        QTest::newRow("rectangular coil") << "coil-rectangular.svg" << QSize(236, 203) << Ink::Blue;
+        QTest::newRow("spiral coil") << "coil-spiral.svg" << QSize(236, 222) << Ink::Blue;
+        QTest::newRow("flat rectangular coil") << "coil-flat-rectangular.svg" << QSize(236, 240) << Ink::Blue;
+    }
+
+    void pictureForEachBox()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(Ink, ink);
+
+        QFile source(QStringLiteral(":/") + name);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        // Style sheets, classes, markers and filters are dropped without a
+        // word by the renderer: arrowheads and colours must be drawn directly.
+        static const QRegularExpression dropped(QStringLiteral(R"(<style|\bclass=|<marker|marker-(start|mid|end)|<filter|filter=)"));
+        const QRegularExpressionMatch match = dropped.match(QString::fromUtf8(source.readAll()));
+        QVERIFY2(!match.hasMatch(), qPrintable(QStringLiteral("%1 uses %2").arg(name, match.captured())));
+
+        QSvgRenderer renderer(QStringLiteral(":/") + name);
+        QVERIFY2(renderer.isValid(), qPrintable(name));
+        QCOMPARE(renderer.defaultSize(), size);
+        // The drawing is stretched into its box as a whole: the view box must
+        // be the picture itself, not a part or a margin of it.
+        QCOMPARE(renderer.viewBoxF(), QRectF(QPointF(0, 0), QSizeF(size)));
+
+        const Footprint print = Render(renderer, size);
+        const auto area = static_cast<qsizetype>(size.width()) * size.height();
+        QVERIFY2(print.marked * 20 > area, qPrintable(QStringLiteral("%1 marks only %2 of %3 pixels")
+                                                           .arg(name).arg(print.marked).arg(area)));
+        if (ink == Ink::Blue) {
+            // Line drawings on white: the paper stays mostly blank.
+            QVERIFY2(print.marked * 2 < area, qPrintable(QStringLiteral("%1 is not a line drawing").arg(name)));
+        }
+        // Spread over the box rather than huddled in a corner.
+        QVERIFY(print.bounds.width() * 10 >= size.width() * 7);
+        QVERIFY(print.bounds.height() * 10 >= size.height() * 7);
+        switch (ink) {
+        case Ink::Blue:
+            QVERIFY2(print.blue > print.red + 40, qPrintable(name));
+            break;
+        case Ink::Red:
+            QVERIFY2(print.red > print.blue + 40, qPrintable(name));
+            break;
+        case Ink::Any:
+            break;
+        }
+    }
+
+    void iconReadableAtSixteenPixels()
+    {
+        QSvgRenderer renderer(QStringLiteral(":/icon.svg"));
+        QVERIFY(renderer.isValid());
+        const Footprint print = Render(renderer, QSize(16, 16));
+        QVERIFY(print.marked > 16 * 16 / 2);
+        QVERIFY(print.red > print.blue + 40);
+    }
+
+    void everyCompiledPicture_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QStringList names = QDir(QStringLiteral(":/")).entryList({QStringLiteral("*.svg")}, QDir::Files);
+        // All seven pictures of the main window and the About box are among them.
+        QVERIFY(names.size() >= 7);
+        for (const QString& name : names) {
+            QTest::newRow(qPrintable(name)) << QStringLiteral(":/") + name;
+        }
+    }
+
+    void everyCompiledPicture()
+    {
+        QFETCH(QString, path);
+        QSvgRenderer renderer(path);
+        QVERIFY(renderer.isValid());
+        QVERIFY(!renderer.defaultSize().isEmpty());
+        const Footprint print = Render(renderer, renderer.defaultSize());
+        QVERIFY(print.marked > 0);
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
