@@ -94,7 +94,8 @@ private slots:
         QVERIFY(source.open(QIODevice::ReadOnly));
         // Style sheets, classes, markers and filters are dropped without a
         // word by the renderer: arrowheads and colours must be drawn directly.
-        static const QRegularExpression dropped(QStringLiteral(R"(<style|\bclass=|<marker|marker-(start|mid|end)|<filter|filter=)"));
+        static const QRegularExpression dropped(
+            QStringLiteral(R"(<style|\bclass=|<marker|marker-(start|mid|end)|<filter|filter=)"));
         const QRegularExpressionMatch match = dropped.match(QString::fromUtf8(source.readAll()));
         QVERIFY2(!match.hasMatch(), qPrintable(QStringLiteral("%1 uses %2").arg(name, match.captured())));
 
@@ -107,8 +108,8 @@ private slots:
 
         const Footprint print = Render(renderer, size);
         const auto area = static_cast<qsizetype>(size.width()) * size.height();
-        QVERIFY2(print.marked * 20 > area, qPrintable(QStringLiteral("%1 marks only %2 of %3 pixels")
-                                                           .arg(name).arg(print.marked).arg(area)));
+        QVERIFY2(print.marked * 20 > area,
+                 qPrintable(QStringLiteral("%1 marks only %2 of %3 pixels").arg(name).arg(print.marked).arg(area)));
         if (ink == Ink::Blue) {
             // Line drawings on white: the paper stays mostly blank.
             QVERIFY2(print.marked * 2 < area, qPrintable(QStringLiteral("%1 is not a line drawing").arg(name)));
@@ -117,14 +118,9 @@ private slots:
         QVERIFY(print.bounds.width() * 10 >= size.width() * 7);
         QVERIFY(print.bounds.height() * 10 >= size.height() * 7);
         switch (ink) {
-        case Ink::Blue:
-            QVERIFY2(print.blue > print.red + 40, qPrintable(name));
-            break;
-        case Ink::Red:
-            QVERIFY2(print.red > print.blue + 40, qPrintable(name));
-            break;
-        case Ink::Any:
-            break;
+        case Ink::Blue: QVERIFY2(print.blue > print.red + 40, qPrintable(name)); break;
+        case Ink::Red: QVERIFY2(print.red > print.blue + 40, qPrintable(name)); break;
+        case Ink::Any: break;
         }
     }
 
