@@ -24,6 +24,24 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
+// Today's dialog fonts run wider than the box was drawn for; rather than cut
+// off the last line, a wrapped label steps its font down until it fits.
+void ShrinkToFit(QLabel* label)
+{
+    QFont font = label->font();
+    const int flags = Qt::TextWordWrap | int(label->alignment());
+    while (font.pointSizeF() > 6.0) {
+        const QFontMetrics metrics(font);
+        if (metrics.boundingRect(QRect(QPoint(), label->size()), flags, label->text()).height() <= label->height()) {
+            break;
+        }
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (font != label->font()) {
+        label->setFont(font);
+    }
+}
+
 }  // namespace
 
 AboutBox::AboutBox()
@@ -82,6 +100,9 @@ AboutBox::AboutBox()
                                   {255, 2625, 3870, 465});
     disclaimer->setWordWrap(true);
     disclaimer->setAlignment(Qt::AlignCenter);
+
+    ShrinkToFit(description);
+    ShrinkToFit(disclaimer);
 
     // Black text for the labels the design colours, whatever the theme.
     for (QLabel* label : {description, disclaimer}) {

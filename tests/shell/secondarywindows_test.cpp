@@ -418,6 +418,11 @@ void SecondaryWindowsTest::aboutDesign()
              QStringLiteral("From user inputs, this program calculates the inductances of small coil shapes: Round "
                             "wirewound, Square Wirewound, Flat spiral air coil and Flat rectangular air coil. "));
     QVERIFY(description->wordWrap());
+    // The whole description fits its box, whatever the default font.
+    QVERIFY(description->fontMetrics()
+                .boundingRect(description->rect(), Qt::TextWordWrap | int(description->alignment()),
+                              description->text())
+                .height() <= description->height());
     QCOMPARE(description->palette().color(QPalette::WindowText), QColor(Qt::black));
 
     auto* disclaimer = about->findChild<QLabel*>(QStringLiteral("lblDisclaimer"));
