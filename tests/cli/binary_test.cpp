@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -30,9 +31,12 @@ std::string slurp(const std::string& path)
 /// on its standard input.
 Process runCli(const std::string& arguments, const std::string& input = {})
 {
-    const std::string dir = ::testing::TempDir();
-    const std::string inPath = dir + "cli_binary_in.txt";
-    const std::string errPath = dir + "cli_binary_err.txt";
+    // ctest runs the tests of this file side by side: each has its own files.
+    const std::string stem = ::testing::TempDir() + "cli_binary_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                             std::to_string(getpid());
+    const std::string inPath = stem + "_in.txt";
+    const std::string errPath = stem + "_err.txt";
     {
         std::ofstream in(inPath, std::ios::binary);
         in << input;
