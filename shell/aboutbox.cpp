@@ -78,18 +78,18 @@ AboutBox::AboutBox()
     QLabel* version = AddLabel(this, "lblVersion", QStringLiteral("Ver 1.0.0"), {1896, 744, 1128, 348});
     version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    QLabel* description = AddLabel(this, "lblDescription",
-                                   QStringLiteral("From user inputs, this program calculates the inductances of small "
-                                                  "coil shapes: Round wirewound, Square Wirewound, Flat spiral air coil "
-                                                  "and Flat rectangular air coil. "),
-                                   {1920, 1200, 3528, 948});
+    QLabel* description =
+        AddLabel(this, "lblDescription",
+                 QStringLiteral("From user inputs, this program calculates the inductances of small "
+                                "coil shapes: Round wirewound, Square Wirewound, Flat spiral air coil "
+                                "and Flat rectangular air coil. "),
+                 {1920, 1200, 3528, 948});
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
-    line->setGeometry(QRect(QPoint(TwipsToPixels(105), TwipsToPixels(2462)),
-                            QSize(TwipsToPixels(5648 - 105), 2)));
+    line->setGeometry(QRect(QPoint(TwipsToPixels(105), TwipsToPixels(2462)), QSize(TwipsToPixels(5648 - 105), 2)));
     QPalette linePalette = line->palette();
     linePalette.setColor(QPalette::Window, Qt::white);
     line->setPalette(linePalette);

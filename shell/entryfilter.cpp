@@ -12,17 +12,16 @@ namespace loopcalc::shell {
 namespace {
 
 constexpr std::array kEntryLimits{
-    EntryLimit{"txtRadius2", 6},      EntryLimit{"txtTurns2", 4},       EntryLimit{"txtWire2", 6},
-    EntryLimit{"txtWidth4", 5},       EntryLimit{"txtHeight4", 5},      EntryLimit{"txtTurns4", 5},
-    EntryLimit{"txtWireRad4", 6},     EntryLimit{"txtOuterRadius3", 5}, EntryLimit{"txtInnerRadius3", 5},
-    EntryLimit{"txtTurns3", 4},       EntryLimit{"txtWidth1", 5},       EntryLimit{"txtHeight1", 5},
-    EntryLimit{"txtTurns1", 5},       EntryLimit{"txtTrace1", 6},
+    EntryLimit{"txtRadius2", 6},  EntryLimit{"txtTurns2", 4},       EntryLimit{"txtWire2", 6},
+    EntryLimit{"txtWidth4", 5},   EntryLimit{"txtHeight4", 5},      EntryLimit{"txtTurns4", 5},
+    EntryLimit{"txtWireRad4", 6}, EntryLimit{"txtOuterRadius3", 5}, EntryLimit{"txtInnerRadius3", 5},
+    EntryLimit{"txtTurns3", 4},   EntryLimit{"txtWidth1", 5},       EntryLimit{"txtHeight1", 5},
+    EntryLimit{"txtTurns1", 5},   EntryLimit{"txtTrace1", 6},
 };
 
 bool IsClipboardShortcut(const QKeyEvent& event)
 {
-    return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Paste) ||
-           event.matches(QKeySequence::Cut);
+    return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Cut);
 }
 
 }  // namespace
@@ -36,17 +35,14 @@ int TypedCharacter(const QKeyEvent& event)
 {
     const int key = event.key();
     switch (key) {
-    case Qt::Key_Backspace:
-        return kBackspaceCode;
+    case Qt::Key_Backspace: return kBackspaceCode;
     case Qt::Key_Delete:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        return -1;
-    default:
-        break;
+    case Qt::Key_Escape: return -1;
+    default: break;
     }
     const Qt::KeyboardModifiers mods = event.modifiers();
     // Ctrl+Alt is AltGr on some keyboards and types an ordinary character.
@@ -61,7 +57,11 @@ int TypedCharacter(const QKeyEvent& event)
     return text.at(0).unicode();
 }
 
-EntryFilter::EntryFilter(int lengthLimit, QObject* parent) : QObject(parent), m_lengthLimit(lengthLimit) {}
+EntryFilter::EntryFilter(int lengthLimit, QObject* parent)
+    : QObject(parent)
+    , m_lengthLimit(lengthLimit)
+{
+}
 
 bool EntryFilter::eventFilter(QObject* watched, QEvent* event)
 {

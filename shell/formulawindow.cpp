@@ -15,15 +15,21 @@ namespace loopcalc::shell {
 
 namespace {
 
-constexpr FormulaDesign kCircular{
-    "frmUla1", "Formula for Circular Wirewound Coil", 8004, 4608, 6636, 5448, "Image1", 180, 108,
-    ":/formula-circular.svg", {6492, 4000}};
+constexpr FormulaDesign kCircular{"frmUla1",   "Formula for Circular Wirewound Coil",
+                                  8004,        4608,
+                                  6636,        5448,
+                                  "Image1",    180,
+                                  108,         ":/formula-circular.svg",
+                                  {6492, 4000}};
 constexpr FormulaDesign kRectangular{
-    "frmUla", " Formula for both Rectangular Wirewound and Flat Rectangular Aircoil", 13224, 4464, 4536, 6012,
-    "Image3", 132, 156, ":/formula-rectangular.svg", {10752, 3936}};
-constexpr FormulaDesign kSpiral{
-    "frmUla2", "Formula for Spiral Aircoil", 5568, 4800, 7320, 6012, "Image1", 132, 96,
-    ":/formula-spiral.svg", {4560, 4236}};
+    "frmUla",     " Formula for both Rectangular Wirewound and Flat Rectangular Aircoil",
+    13224,        4464,
+    4536,         6012,
+    "Image3",     132,
+    156,          ":/formula-rectangular.svg",
+    {10752, 3936}};
+constexpr FormulaDesign kSpiral{"frmUla2", "Formula for Spiral Aircoil", 5568,        4800, 7320, 6012, "Image1", 132,
+                                96,        ":/formula-spiral.svg",       {4560, 4236}};
 
 // Growing a window to its minimum must reach it: round pixels up.
 int TwipsToPixelsAtLeast(int twips)
@@ -36,12 +42,9 @@ int TwipsToPixelsAtLeast(int twips)
 const FormulaDesign& DesignOf(FormulaKind kind)
 {
     switch (kind) {
-    case FormulaKind::CircularWire:
-        return kCircular;
-    case FormulaKind::Rectangular:
-        return kRectangular;
-    case FormulaKind::FlatSpiral:
-        break;
+    case FormulaKind::CircularWire: return kCircular;
+    case FormulaKind::Rectangular: return kRectangular;
+    case FormulaKind::FlatSpiral: break;
     }
     return kSpiral;
 }
@@ -73,8 +76,8 @@ QPoint KeepOnScreen(const QRect& client, const QMargins& frame, const QRect& ava
 
 FormulaWindow::FormulaWindow(FormulaKind kind)
     : QWidget(nullptr, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
-      m_kind(kind)
+                           Qt::WindowCloseButtonHint)
+    , m_kind(kind)
 {
     const FormulaDesign& design = DesignOf(kind);
     setObjectName(QString::fromLatin1(design.objectName));
@@ -131,15 +134,9 @@ void FormulaWindow::applyMinimumSize()
     const OuterSize current{PixelsToTwips(outer.width()), PixelsToTwips(outer.height())};
     OuterSize wanted = current;
     switch (m_kind) {
-    case FormulaKind::CircularWire:
-        wanted = frmUla1_Form_Resize(current);
-        break;
-    case FormulaKind::Rectangular:
-        wanted = frmUla_Form_Resize(current);
-        break;
-    case FormulaKind::FlatSpiral:
-        wanted = frmUla2_Form_Resize(current);
-        break;
+    case FormulaKind::CircularWire: wanted = frmUla1_Form_Resize(current); break;
+    case FormulaKind::Rectangular: wanted = frmUla_Form_Resize(current); break;
+    case FormulaKind::FlatSpiral: wanted = frmUla2_Form_Resize(current); break;
     }
     if (wanted == current) {
         return;

@@ -21,11 +21,11 @@ public:
     SecondaryWindows(const SecondaryWindows&) = delete;
     SecondaryWindows& operator=(const SecondaryWindows&) = delete;
 
-    void showFlatSpiral();         ///< frmUla2
-    void showFlatRectangular();    ///< frmUla, shared with the rectangular wire coil
-    void showRectangularWire();    ///< frmUla
-    void showCircularWire();       ///< frmUla1
-    void showAbout();              ///< frmAbout
+    void showFlatSpiral();       ///< frmUla2
+    void showFlatRectangular();  ///< frmUla, shared with the rectangular wire coil
+    void showRectangularWire();  ///< frmUla
+    void showCircularWire();     ///< frmUla1
+    void showAbout();            ///< frmAbout
 
     /// The open windows, or nullptr once closed (or never opened).
     [[nodiscard]] FormulaWindow* flatSpiralWindow() const;

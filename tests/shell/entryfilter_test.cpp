@@ -25,9 +25,9 @@ struct BoxLimit {
     int limit;
 };
 constexpr BoxLimit kBoxes[] = {
-    {"txtRadius2", 6},      {"txtTurns2", 4},       {"txtWire2", 6},   {"txtWidth4", 5},   {"txtHeight4", 5},
-    {"txtTurns4", 5},       {"txtWireRad4", 6},     {"txtOuterRadius3", 5}, {"txtInnerRadius3", 5},
-    {"txtTurns3", 4},       {"txtWidth1", 5},       {"txtHeight1", 5}, {"txtTurns1", 5},   {"txtTrace1", 6},
+    {"txtRadius2", 6}, {"txtTurns2", 4},   {"txtWire2", 6},        {"txtWidth4", 5},       {"txtHeight4", 5},
+    {"txtTurns4", 5},  {"txtWireRad4", 6}, {"txtOuterRadius3", 5}, {"txtInnerRadius3", 5}, {"txtTurns3", 4},
+    {"txtWidth1", 5},  {"txtHeight1", 5},  {"txtTurns1", 5},       {"txtTrace1", 6},
 };
 
 }  // namespace
@@ -135,14 +135,22 @@ void EntryFilterTest::typing_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("decimal") << "12.5" << "12.5";
-    QTest::newRow("letters") << "1a2b" << "12";
-    QTest::newRow("exponent") << "1E3" << "13";
-    QTest::newRow("minus") << "-3" << "3";
-    QTest::newRow("blank") << "1 2" << "12";
-    QTest::newRow("comma") << "1,5" << "15";
-    QTest::newRow("second point") << "1.2.3" << "1.2.3";
-    QTest::newRow("stops at six") << "12345678" << "123456";
+    QTest::newRow("decimal") << "12.5"
+                             << "12.5";
+    QTest::newRow("letters") << "1a2b"
+                             << "12";
+    QTest::newRow("exponent") << "1E3"
+                              << "13";
+    QTest::newRow("minus") << "-3"
+                           << "3";
+    QTest::newRow("blank") << "1 2"
+                           << "12";
+    QTest::newRow("comma") << "1,5"
+                           << "15";
+    QTest::newRow("second point") << "1.2.3"
+                                  << "1.2.3";
+    QTest::newRow("stops at six") << "12345678"
+                                  << "123456";
 }
 
 void EntryFilterTest::typing()

@@ -110,8 +110,7 @@ void SecondaryWindowsTest::minimumSizeRules_data()
             << rule << OuterSize{w.minWidth - 1, highEnough} << OuterSize{w.minWidth, highEnough};
         QTest::addRow("%s width at minimum", w.name)
             << rule << OuterSize{w.minWidth, highEnough} << OuterSize{w.minWidth, highEnough};
-        QTest::addRow("%s both too small", w.name)
-            << rule << OuterSize{100, 200} << OuterSize{w.minWidth, w.minHeight};
+        QTest::addRow("%s both too small", w.name) << rule << OuterSize{100, 200} << OuterSize{w.minWidth, w.minHeight};
         QTest::addRow("%s large stays", w.name)
             << rule << OuterSize{wideEnough, highEnough} << OuterSize{wideEnough, highEnough};
     }
@@ -268,13 +267,15 @@ void SecondaryWindowsTest::formulaDesigns_data()
     QTest::addColumn<QPoint>("pictureTwips");
     QTest::addColumn<QSize>("pictureSize");
 
-    QTest::newRow("circular") << int(FormulaKind::CircularWire) << "frmUla1" << "Formula for Circular Wirewound Coil"
-                              << QSize(8004, 4608) << "Image1" << QPoint(180, 108) << QSize(509, 284);
+    QTest::newRow("circular") << int(FormulaKind::CircularWire) << "frmUla1"
+                              << "Formula for Circular Wirewound Coil" << QSize(8004, 4608) << "Image1"
+                              << QPoint(180, 108) << QSize(509, 284);
     QTest::newRow("rectangular") << int(FormulaKind::Rectangular) << "frmUla"
                                  << " Formula for both Rectangular Wirewound and Flat Rectangular Aircoil"
                                  << QSize(13224, 4464) << "Image3" << QPoint(132, 156) << QSize(863, 273);
-    QTest::newRow("spiral") << int(FormulaKind::FlatSpiral) << "frmUla2" << "Formula for Spiral Aircoil"
-                            << QSize(5568, 4800) << "Image1" << QPoint(132, 96) << QSize(348, 301);
+    QTest::newRow("spiral") << int(FormulaKind::FlatSpiral) << "frmUla2"
+                            << "Formula for Spiral Aircoil" << QSize(5568, 4800) << "Image1" << QPoint(132, 96)
+                            << QSize(348, 301);
 }
 
 void SecondaryWindowsTest::formulaDesigns()
@@ -341,7 +342,8 @@ void SecondaryWindowsTest::formulaWindowsLieOnTheScreen()
         } else {
             QCOMPARE(outer.top(), available.top());
         }
-        const QPoint designed = origin + QPoint(TwipsToPixels(entry.placeTwips.x()), TwipsToPixels(entry.placeTwips.y()));
+        const QPoint designed =
+            origin + QPoint(TwipsToPixels(entry.placeTwips.x()), TwipsToPixels(entry.placeTwips.y()));
         const QPoint placed = entry.window->geometry().topLeft();
         // Moved only left or up, and only as far as the screen demands.
         QVERIFY(placed.x() <= designed.x());
@@ -419,10 +421,10 @@ void SecondaryWindowsTest::aboutDesign()
                             "wirewound, Square Wirewound, Flat spiral air coil and Flat rectangular air coil. "));
     QVERIFY(description->wordWrap());
     // The whole description fits its box, whatever the default font.
-    QVERIFY(description->fontMetrics()
-                .boundingRect(description->rect(), Qt::TextWordWrap | int(description->alignment()),
-                              description->text())
-                .height() <= description->height());
+    QVERIFY(
+        description->fontMetrics()
+            .boundingRect(description->rect(), Qt::TextWordWrap | int(description->alignment()), description->text())
+            .height() <= description->height());
     QCOMPARE(description->palette().color(QPalette::WindowText), QColor(Qt::black));
 
     auto* disclaimer = about->findChild<QLabel*>(QStringLiteral("lblDisclaimer"));
