@@ -22,7 +22,7 @@ namespace loopcalc::cli {
 namespace {
 
 constexpr std::string_view kProgram = "loopcalc-cli";
-constexpr std::array<OptionSpec, 2> kHelpOptions{{{"--help", false}, {"-h", false}}};
+constexpr std::array<OptionDefinition, 2> kHelpOptions{{{"--help", false}, {"-h", false}}};
 
 /// Commands that are not a shape. A new command is one more row.
 struct Command {
@@ -196,15 +196,15 @@ int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, 
 {
     std::vector<std::string> names;
     names.reserve(shape.fields.size());
-    std::vector<OptionSpec> specs(kHelpOptions.begin(), kHelpOptions.end());
+    std::vector<OptionDefinition> definitions(kHelpOptions.begin(), kHelpOptions.end());
     for (const ShapeField& field : shape.fields) {
         names.push_back("--" + std::string(field.option));
     }
     for (const std::string& name : names) {
-        specs.push_back({name, true});
+        definitions.push_back({name, true});
     }
 
-    const ParsedArguments parsed = parseArguments(args, specs);
+    const ParsedArguments parsed = parseArguments(args, definitions);
     if (const std::string problem = parseProblem(parsed, &shape); !problem.empty()) {
         return usageError(err, problem, synopsis(shape));
     }

@@ -5,11 +5,11 @@ namespace loopcalc::cli {
 
 namespace {
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name)
+const OptionDefinition* findDefinition(std::span<const OptionDefinition> definitions, std::string_view name)
 {
-    for (const OptionSpec& spec : specs) {
-        if (spec.name == name) {
-            return &spec;
+    for (const OptionDefinition& definition : definitions) {
+        if (definition.name == name) {
+            return &definition;
         }
     }
     return nullptr;
@@ -17,7 +17,7 @@ const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view n
 
 }  // namespace
 
-ParsedArguments parseArguments(std::span<const std::string_view> args, std::span<const OptionSpec> specs)
+ParsedArguments parseArguments(std::span<const std::string_view> args, std::span<const OptionDefinition> definitions)
 {
     ParsedArguments parsed;
     auto fail = [&parsed](ParsedArguments::Error error, std::string_view offending) {
@@ -49,21 +49,21 @@ ParsedArguments parseArguments(std::span<const std::string_view> args, std::span
                 hasAttached = true;
             }
         }
-        const OptionSpec* spec = findSpec(specs, name);
-        if (spec == nullptr) {
+        const OptionDefinition* definition = findDefinition(definitions, name);
+        if (definition == nullptr) {
             return fail(ParsedArguments::Error::UnknownOption, name);
         }
-        if (!spec->takesValue) {
+        if (!definition->takesValue) {
             if (hasAttached) {
-                return fail(ParsedArguments::Error::UnexpectedValue, spec->name);
+                return fail(ParsedArguments::Error::UnexpectedValue, definition->name);
             }
-            parsed.options.push_back({spec->name, {}});
+            parsed.options.push_back({definition->name, {}});
         } else if (hasAttached) {
-            parsed.options.push_back({spec->name, attached});
+            parsed.options.push_back({definition->name, attached});
         } else if (i + 1 < args.size()) {
-            parsed.options.push_back({spec->name, args[++i]});
+            parsed.options.push_back({definition->name, args[++i]});
         } else {
-            return fail(ParsedArguments::Error::MissingValue, spec->name);
+            return fail(ParsedArguments::Error::MissingValue, definition->name);
         }
     }
     return parsed;

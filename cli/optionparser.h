@@ -9,13 +9,13 @@
 namespace loopcalc::cli {
 
 /// An option a command accepts, named as typed: "--radius", "-h".
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;
     bool takesValue = false;
 };
 
 struct ParsedOption {
-    std::string_view name;   ///< as in its OptionSpec
+    std::string_view name;   ///< as in its OptionDefinition
     std::string_view value;  ///< empty for an option without a value
 };
 
@@ -36,8 +36,8 @@ struct ParsedArguments {
 /// after an option that takes a value is always its value, even when it
 /// starts with "-" (so "--radius -5" passes -5 on to the check). "--" ends
 /// the options; "-" alone is a plain argument. Parsing stops at the first
-/// error. The views point into args and specs.
+/// error. The views point into args and definitions.
 [[nodiscard]] ParsedArguments parseArguments(std::span<const std::string_view> args,
-                                             std::span<const OptionSpec> specs);
+                                             std::span<const OptionDefinition> definitions);
 
 }  // namespace loopcalc::cli

@@ -11,11 +11,11 @@
 
 namespace {
 
-using loopcalc::cli::OptionSpec;
+using loopcalc::cli::OptionDefinition;
 using loopcalc::cli::parseArguments;
 using Error = loopcalc::cli::ParsedArguments::Error;
 
-constexpr std::array<OptionSpec, 4> kSpecs{{
+constexpr std::array<OptionDefinition, 4> kDefinitions{{
     {"--radius", true},
     {"--turns", true},
     {"--help", false},
@@ -44,7 +44,7 @@ class ParseArgumentsTest : public ::testing::TestWithParam<ParseCase> {};
 TEST_P(ParseArgumentsTest, SplitsOptionsValuesAndArguments)
 {
     const ParseCase& c = GetParam();
-    const auto parsed = parseArguments(c.args, kSpecs);
+    const auto parsed = parseArguments(c.args, kDefinitions);
     EXPECT_EQ(parsed.error, c.error);
     EXPECT_EQ(parsed.offending, c.offending);
     if (c.error == Error::None) {
