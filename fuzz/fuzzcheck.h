@@ -11,12 +11,12 @@
 
 /// Stops the run with a crash that libFuzzer records (and keeps the input
 /// that caused it) when a property does not hold.
-#define FUZZ_REQUIRE(condition)                                                                          \
-    do {                                                                                                 \
-        if (!(condition)) {                                                                              \
-            std::fprintf(stderr, "%s:%d: property does not hold: %s\n", __FILE__, __LINE__, #condition); \
-            __builtin_trap();                                                                            \
-        }                                                                                                \
+#define FUZZ_REQUIRE(condition)                                                                                        \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: property does not hold: %s\n", __FILE__, __LINE__, #condition);               \
+            __builtin_trap();                                                                                          \
+        }                                                                                                              \
     } while (false)
 
 namespace loopcalc::fuzzing {
