@@ -50,7 +50,7 @@ std::string ThreeDigits(double value)
     if (r.exponent >= 2) {
         return r.digits + std::string(static_cast<size_t>(r.exponent - 2), '0');
     }
-    const auto point = static_cast<size_t>(r.exponent + 1);
+    const auto point = static_cast<size_t>(r.exponent) + 1;
     return r.digits.substr(0, point) + "." + r.digits.substr(point);
 }
 

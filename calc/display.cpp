@@ -51,7 +51,7 @@ Display FormatInductance(double henries)
 Display FormatSpiralInductance(double microhenries)
 {
     const std::string t = GeneralText(microhenries);
-    const Display outOfRange{false, kOutOfRange + t + " µH"};
+    Display outOfRange{false, kOutOfRange + t + " µH"};
     if (!std::isfinite(microhenries) || microhenries <= 0.0) {
         return outOfRange;
     }

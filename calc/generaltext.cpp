@@ -32,7 +32,7 @@ std::string PlainMagnitude(const Decimal15& d)
     if (d.exponent + 1 >= count) {
         return d.digits + std::string(static_cast<size_t>(d.exponent + 1 - count), '0');
     }
-    const auto point = static_cast<size_t>(d.exponent + 1);
+    const auto point = static_cast<size_t>(d.exponent) + 1;
     return d.digits.substr(0, point) + "." + d.digits.substr(point);
 }
 
