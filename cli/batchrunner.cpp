@@ -61,12 +61,9 @@ private:
 std::string_view kindName(Outcome::Kind kind)
 {
     switch (kind) {
-    case Outcome::Kind::Result:
-        return "result";
-    case Outcome::Kind::Refused:
-        return "refused";
-    case Outcome::Kind::OutOfRange:
-        return "out-of-range";
+    case Outcome::Kind::Result: return "result";
+    case Outcome::Kind::Refused: return "refused";
+    case Outcome::Kind::OutOfRange: return "out-of-range";
     }
     return "error";
 }
@@ -74,14 +71,10 @@ std::string_view kindName(Outcome::Kind kind)
 std::string_view problemText(CsvReader::Problem problem)
 {
     switch (problem) {
-    case CsvReader::Problem::UnterminatedQuote:
-        return "unterminated quoted field";
-    case CsvReader::Problem::TextAfterQuote:
-        return "text after the closing quote of a field";
-    case CsvReader::Problem::TooLong:
-        return "row too long";
-    case CsvReader::Problem::None:
-        break;
+    case CsvReader::Problem::UnterminatedQuote: return "unterminated quoted field";
+    case CsvReader::Problem::TextAfterQuote: return "text after the closing quote of a field";
+    case CsvReader::Problem::TooLong: return "row too long";
+    case CsvReader::Problem::None: break;
     }
     return {};
 }
@@ -175,7 +168,9 @@ int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err)
             error = countMismatch(message, count, header.size());
         } else {
             const std::string_view name = reader.field(columns.shapeColumn());
-            for (shapeIndex = 0; shapeIndex < shapes.size() && shapes[shapeIndex].name != name; ++shapeIndex) {
+            shapeIndex = 0;
+            while (shapeIndex < shapes.size() && shapes[shapeIndex].name != name) {
+                ++shapeIndex;
             }
             if (shapeIndex == shapes.size()) {
                 error = unknownShape(message, name);
@@ -200,7 +195,8 @@ int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err)
         const Outcome outcome = port.calculate();
         writer.field(kindName(outcome.kind));
         writer.field(outcome.text);
-        writer.field(outcome.kind == Outcome::Kind::Refused ? std::string_view() : henriesText(number, outcome.henries));
+        writer.field(outcome.kind == Outcome::Kind::Refused ? std::string_view()
+                                                            : henriesText(number, outcome.henries));
         writer.endRecord();
     }
 

@@ -164,20 +164,17 @@ std::string parseProblem(const ParsedArguments& parsed, const Shape* shape)
 {
     const std::string offending(parsed.offending);
     switch (parsed.error) {
-    case ParsedArguments::Error::None:
-        break;
+    case ParsedArguments::Error::None: break;
     case ParsedArguments::Error::UnknownOption:
         if (shape != nullptr) {
             if (const Shape* other = shapeWithOption(parsed.offending, shape)) {
-                return "option '" + offending + "' does not apply to " + std::string(shape->name) + " (it is an option of " +
-                       std::string(other->name) + ")";
+                return "option '" + offending + "' does not apply to " + std::string(shape->name) +
+                       " (it is an option of " + std::string(other->name) + ")";
             }
         }
         return "unknown option '" + offending + "'";
-    case ParsedArguments::Error::MissingValue:
-        return "option '" + offending + "' needs a value";
-    case ParsedArguments::Error::UnexpectedValue:
-        return "option '" + offending + "' takes no value";
+    case ParsedArguments::Error::MissingValue: return "option '" + offending + "' needs a value";
+    case ParsedArguments::Error::UnexpectedValue: return "option '" + offending + "' takes no value";
     }
     return {};
 }
@@ -228,15 +225,9 @@ int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, 
     }
     const Outcome outcome = port.calculate();
     switch (outcome.kind) {
-    case Outcome::Kind::Result:
-        out << outcome.text << '\n';
-        return kExitOk;
-    case Outcome::Kind::Refused:
-        err << outcome.text << '\n';
-        return kExitRefused;
-    case Outcome::Kind::OutOfRange:
-        err << outcome.text << '\n';
-        return kExitOutOfRange;
+    case Outcome::Kind::Result: out << outcome.text << '\n'; return kExitOk;
+    case Outcome::Kind::Refused: err << outcome.text << '\n'; return kExitRefused;
+    case Outcome::Kind::OutOfRange: err << outcome.text << '\n'; return kExitOutOfRange;
     }
     return kExitRefused;
 }

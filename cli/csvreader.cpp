@@ -84,7 +84,8 @@ bool CsvReader::next()
         m_started = true;
         // A stream's first block holds at least three bytes unless the
         // input is shorter: read() fills the block up to the end of file.
-        if (available() && std::string_view(m_pos, static_cast<std::size_t>(m_end - m_pos)).starts_with(kByteOrderMark)) {
+        if (available() &&
+            std::string_view(m_pos, static_cast<std::size_t>(m_end - m_pos)).starts_with(kByteOrderMark)) {
             m_pos += kByteOrderMark.size();
         }
     }

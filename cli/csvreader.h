@@ -84,8 +84,8 @@ private:
     bool m_started = false;
     bool m_readFailed = false;
 
-    std::string m_data;                 // the current record's field bytes, one after the other
-    std::vector<std::size_t> m_ends;    // where each field ends in m_data
+    std::string m_data;               // the current record's field bytes, one after the other
+    std::vector<std::size_t> m_ends;  // where each field ends in m_data
     Problem m_problem = Problem::None;
 };
 

@@ -55,40 +55,37 @@ std::string expectedTail(std::string_view shapeName, const std::vector<std::pair
     char henries[40];
     std::snprintf(henries, sizeof henries, "%.17g", outcome.henries);
     switch (outcome.kind) {
-    case loopcalc::Outcome::Kind::Result:
-        return "result," + outcome.text + "," + henries;
-    case loopcalc::Outcome::Kind::OutOfRange:
-        return "out-of-range," + outcome.text + "," + henries;
-    case loopcalc::Outcome::Kind::Refused:
-        break;
+    case loopcalc::Outcome::Kind::Result: return "result," + outcome.text + "," + henries;
+    case loopcalc::Outcome::Kind::OutOfRange: return "out-of-range," + outcome.text + "," + henries;
+    case loopcalc::Outcome::Kind::Refused: break;
     }
     return "refused," + outcome.text + ",";
 }
 
 TEST(Batch, MixedShapesReadTheirOwnColumns)
 {
-    const BatchRun b = batch(
-        "shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace\n"
-        "circular,12,8,0.2,30,40,50,60,1\n"
-        "rectangular,12,8,0.2,30,40,50,60,1\n"
-        "spiral,12,8,0.2,30,40,50,45,1\n"
-        "flat-rectangular,12,8,0.2,30,40,50,60,1\n");
+    const BatchRun b = batch("shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace\n"
+                             "circular,12,8,0.2,30,40,50,60,1\n"
+                             "rectangular,12,8,0.2,30,40,50,60,1\n"
+                             "spiral,12,8,0.2,30,40,50,45,1\n"
+                             "flat-rectangular,12,8,0.2,30,40,50,60,1\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.err, "");
-    EXPECT_EQ(b.out,
-              "shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace,outcome,text,henries\n"
-              "circular,12,8,0.2,30,40,50,60,1," +
-                  expectedTail("circular", {{"radius", "12"}, {"turns", "8"}, {"wire-radius", "0.2"}}) +
-                  "\n"
-                  "rectangular,12,8,0.2,30,40,50,60,1," +
-                  expectedTail("rectangular", {{"width", "30"}, {"height", "40"}, {"turns", "8"}, {"wire-radius", "0.2"}}) +
-                  "\n"
-                  "spiral,12,8,0.2,30,40,50,45,1," +
-                  expectedTail("spiral", {{"outer-radius", "50"}, {"inner-radius", "45"}, {"turns", "8"}}) +
-                  "\n"
-                  "flat-rectangular,12,8,0.2,30,40,50,60,1," +
-                  expectedTail("flat-rectangular", {{"width", "30"}, {"height", "40"}, {"turns", "8"}, {"trace", "1"}}) +
-                  "\n");
+    EXPECT_EQ(
+        b.out,
+        "shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace,outcome,text,henries\n"
+        "circular,12,8,0.2,30,40,50,60,1," +
+            expectedTail("circular", {{"radius", "12"}, {"turns", "8"}, {"wire-radius", "0.2"}}) +
+            "\n"
+            "rectangular,12,8,0.2,30,40,50,60,1," +
+            expectedTail("rectangular", {{"width", "30"}, {"height", "40"}, {"turns", "8"}, {"wire-radius", "0.2"}}) +
+            "\n"
+            "spiral,12,8,0.2,30,40,50,45,1," +
+            expectedTail("spiral", {{"outer-radius", "50"}, {"inner-radius", "45"}, {"turns", "8"}}) +
+            "\n"
+            "flat-rectangular,12,8,0.2,30,40,50,60,1," +
+            expectedTail("flat-rectangular", {{"width", "30"}, {"height", "40"}, {"turns", "8"}, {"trace", "1"}}) +
+            "\n");
     // The oracle is not merely echoing: these rows really are results.
     EXPECT_EQ(b.out.find("refused"), std::string::npos) << b.out;
 }
@@ -98,10 +95,17 @@ TEST(Batch, AbsentColumnsTakeTheInitialTexts)
     const BatchRun b = batch("shape\ncircular\nrectangular\nspiral\nflat-rectangular\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.out, "shape,outcome,text,henries\n"
-                     "circular," + expectedTail("circular", {}) + "\n"
-                     "rectangular," + expectedTail("rectangular", {}) + "\n"
-                     "spiral," + expectedTail("spiral", {}) + "\n"
-                     "flat-rectangular," + expectedTail("flat-rectangular", {}) + "\n");
+                     "circular," +
+                         expectedTail("circular", {}) +
+                         "\n"
+                         "rectangular," +
+                         expectedTail("rectangular", {}) +
+                         "\n"
+                         "spiral," +
+                         expectedTail("spiral", {}) +
+                         "\n"
+                         "flat-rectangular," +
+                         expectedTail("flat-rectangular", {}) + "\n");
     EXPECT_NE(b.out.find("\ncircular,result, 5.78 \xC2\xB5H,5.78"), std::string::npos) << b.out;
     EXPECT_NE(b.out.find("\nspiral,result, 4.619 \xC2\xB5H,4.619"), std::string::npos) << b.out;
 }
@@ -134,45 +138,35 @@ INSTANTIATE_TEST_SUITE_P(
     Table, BatchRowTest,
     ::testing::Values(
         RowCase{"empty cell is an empty box", "shape,radius\ncircular,\n", "circular,,refused,Radius must be > 0,\n"},
-        RowCase{"other shapes' columns are ignored",
-                "shape,trace,radius\ncircular,0,10\nflat-rectangular,5,0\n",
+        RowCase{"other shapes' columns are ignored", "shape,trace,radius\ncircular,0,10\nflat-rectangular,5,0\n",
                 "circular,0,10," + expectedTail("circular", {}) +
                     "\nflat-rectangular,5,0,refused,Trace must be > 0 or < 2.6,\n"},
         RowCase{"unknown shape", "shape,turns\ncylinder,3\n,3\n",
                 "cylinder,3,error,unknown shape 'cylinder',\n,3,error,no shape given,\n"},
         RowCase{"shape names are exact", "shape\nSpiral\n spiral\n",
                 "Spiral,error,unknown shape 'Spiral',\n spiral,error,unknown shape ' spiral',\n"},
-        RowCase{"short row is padded",
-                "shape,turns,note\ncircular\n",
+        RowCase{"short row is padded", "shape,turns,note\ncircular\n",
                 "circular,,,error,\"row has 1 field, header has 3\",\n"},
-        RowCase{"long row is cut",
-                "shape,turns\ncircular,11.5,extra,more\n",
+        RowCase{"long row is cut", "shape,turns\ncircular,11.5,extra,more\n",
                 "circular,11.5,error,\"row has 4 fields, header has 2\",\n"},
-        RowCase{"bad rows do not stop the run",
-                "shape\ncylinder\nspiral\n",
+        RowCase{"bad rows do not stop the run", "shape\ncylinder\nspiral\n",
                 "cylinder,error,unknown shape 'cylinder',\nspiral," + expectedTail("spiral", {}) + "\n"},
         RowCase{"extra columns carried through, quoted again when needed",
                 "id,shape,note,outcome\n7,spiral,\"a,b\",\"say \"\"x\"\"\"\n",
                 "7,spiral,\"a,b\",\"say \"\"x\"\"\"," + expectedTail("spiral", {}) + "\n"},
-        RowCase{"out of range carries henries",
-                "shape,turns,radius,wire-radius\ncircular,100,200,0.1\n",
+        RowCase{"out of range carries henries", "shape,turns,radius,wire-radius\ncircular,100,200,0.1\n",
                 "circular,100,200,0.1," +
                     expectedTail("circular", {{"turns", "100"}, {"radius", "200"}, {"wire-radius", "0.1"}}) + "\n"},
-        RowCase{"the first of two equal column names counts",
-                "shape,radius,radius\ncircular,0,10\n",
+        RowCase{"the first of two equal column names counts", "shape,radius,radius\ncircular,0,10\n",
                 "circular,0,10,refused,Radius must be > 0,\n"},
-        RowCase{"blank lines skipped, crlf and lf alike",
-                "shape,turns\r\n\r\nspiral,0\r\n\n\nspiral,0\n",
+        RowCase{"blank lines skipped, crlf and lf alike", "shape,turns\r\n\r\nspiral,0\r\n\n\nspiral,0\n",
                 "spiral,0,refused,Turns must be > 0 and < 101,\nspiral,0,refused,Turns must be > 0 and < 101,\n"},
-        RowCase{"quoted values with line breaks are carried",
-                "shape,note\nspiral,\"two\r\nlines\"\n",
+        RowCase{"quoted values with line breaks are carried", "shape,note\nspiral,\"two\r\nlines\"\n",
                 "spiral,\"two\r\nlines\"," + expectedTail("spiral", {}) + "\n"},
-        RowCase{"broken quote in a row",
-                "shape,turns\nspiral,\"3\"x\nspiral,\"12\"\n",
+        RowCase{"broken quote in a row", "shape,turns\nspiral,\"3\"x\nspiral,\"12\"\n",
                 "spiral,3x,error,text after the closing quote of a field,\nspiral,12," + expectedTail("spiral", {}) +
                     "\n"},
-        RowCase{"unterminated quote in the last row",
-                "shape,turns\nspiral,\"3\nspiral,4\n",
+        RowCase{"unterminated quote in the last row", "shape,turns\nspiral,\"3\nspiral,4\n",
                 "spiral,\"3\nspiral,4\n\",error,unterminated quoted field,\n"}),
     loopcalc::testing::caseName<RowCase>);
 
@@ -240,7 +234,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DataErrorCase{"empty", "", "the input is empty: expected a CSV header row with a 'shape' column"},
         DataErrorCase{"blank lines", "\n\r\n", "the input is empty: expected a CSV header row with a 'shape' column"},
-        DataErrorCase{"bom only", "\xEF\xBB\xBF", "the input is empty: expected a CSV header row with a 'shape' column"},
+        DataErrorCase{"bom only", "\xEF\xBB\xBF",
+                      "the input is empty: expected a CSV header row with a 'shape' column"},
         DataErrorCase{"no shape column", "name,turns\ncircular,3\n", "the header row has no 'shape' column"},
         DataErrorCase{"shape in other case", "Shape\ncircular\n", "the header row has no 'shape' column"},
         DataErrorCase{"unterminated quote", "\"shape,turns\ncircular,3\n",

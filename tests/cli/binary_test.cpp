@@ -42,8 +42,8 @@ Process runCli(const std::string& arguments, const std::string& input = {})
         in << input;
     }
     // A locale with "," as its decimal separator must change nothing.
-    const std::string command = "LC_ALL=de_DE.UTF-8 '" LOOPCALC_CLI "' " + arguments + " <'" + inPath + "' 2>'" +
-                                errPath + "'";
+    const std::string command =
+        "LC_ALL=de_DE.UTF-8 '" LOOPCALC_CLI "' " + arguments + " <'" + inPath + "' 2>'" + errPath + "'";
     Process p;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {

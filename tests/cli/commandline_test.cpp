@@ -60,13 +60,12 @@ TEST_P(CalculationTest, PrintsTextAndExitsWithItsCode)
     EXPECT_EQ(r.err, c.err);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    InitialTexts, CalculationTest,
-    ::testing::Values(CliCase{{"circular"}, 0, " 5.78 \xC2\xB5H\n", ""},
-                      CliCase{{"rectangular"}, 0, " 5.85 \xC2\xB5H\n", ""},
-                      CliCase{{"spiral"}, 0, " 4.619 \xC2\xB5H\n", ""},
-                      CliCase{{"flat-rectangular"}, 0, " 5.85 \xC2\xB5H\n", ""}),
-    loopcalc::testing::argumentsName<CliCase>);
+INSTANTIATE_TEST_SUITE_P(InitialTexts, CalculationTest,
+                         ::testing::Values(CliCase{{"circular"}, 0, " 5.78 \xC2\xB5H\n", ""},
+                                           CliCase{{"rectangular"}, 0, " 5.85 \xC2\xB5H\n", ""},
+                                           CliCase{{"spiral"}, 0, " 4.619 \xC2\xB5H\n", ""},
+                                           CliCase{{"flat-rectangular"}, 0, " 5.85 \xC2\xB5H\n", ""}),
+                         loopcalc::testing::argumentsName<CliCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Results, CalculationTest,
@@ -78,16 +77,22 @@ INSTANTIATE_TEST_SUITE_P(
                       // A repeated option: the last one counts.
                       CliCase{{"circular", "--radius", "0", "--radius", "10"}, 0, " 5.78 \xC2\xB5H\n", ""},
                       CliCase{{"flat-rectangular", "--width", "1", "--height", "1", "--turns", "1", "--trace", "2.5"},
-                              0, "-1.35 nH\n", ""}),
+                              0,
+                              "-1.35 nH\n",
+                              ""}),
     loopcalc::testing::argumentsName<CliCase>);
 
-INSTANTIATE_TEST_SUITE_P(
-    OutOfRange, CalculationTest,
-    ::testing::Values(CliCase{{"circular", "--turns", "100", "--radius", "200", "--wire-radius", "0.1"}, 3, "",
-                              "Result out of range:  1.21730752727319E-02 H\n"},
-                      CliCase{{"circular", "--turns=100", "--radius=200", "--wire-radius=0.1"}, 3, "",
-                              "Result out of range:  1.21730752727319E-02 H\n"}),
-    loopcalc::testing::argumentsName<CliCase>);
+INSTANTIATE_TEST_SUITE_P(OutOfRange, CalculationTest,
+                         ::testing::Values(CliCase{{"circular", "--turns", "100", "--radius", "200", "--wire-radius",
+                                                    "0.1"},
+                                                   3,
+                                                   "",
+                                                   "Result out of range:  1.21730752727319E-02 H\n"},
+                                           CliCase{{"circular", "--turns=100", "--radius=200", "--wire-radius=0.1"},
+                                                   3,
+                                                   "",
+                                                   "Result out of range:  1.21730752727319E-02 H\n"}),
+                         loopcalc::testing::argumentsName<CliCase>);
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, CalculationTest,
@@ -117,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(VersionAndHelp, CalculationTest,
                          ::testing::Values(CliCase{{"--version"}, 0, "loopcalc-cli 1.0.0\n", ""}),
-    loopcalc::testing::argumentsName<CliCase>);
+                         loopcalc::testing::argumentsName<CliCase>);
 
 // Each option must reach its own box: the command line and the handler run
 // on a recording page must agree, whatever value goes into which field.
@@ -186,24 +191,22 @@ TEST_P(UsageErrorTest, NamesTheProblemAndExits64)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, UsageErrorTest,
-    ::testing::Values(
-        UsageCase{{}, "missing command"},
-        UsageCase{{"cylinder"}, "unknown command 'cylinder'"},
-        UsageCase{{"Circular"}, "unknown command 'Circular'"},
-        UsageCase{{"--frobnicate"}, "unknown option '--frobnicate'"},
-        UsageCase{{"--version", "x"}, "unexpected argument 'x'"},
-        UsageCase{{"circular", "--frobnicate", "1"}, "unknown option '--frobnicate'"},
-        UsageCase{{"circular", "--trace", "1"},
-                  "option '--trace' does not apply to circular (it is an option of flat-rectangular)"},
-        UsageCase{{"spiral", "--wire-radius=1"},
-                  "option '--wire-radius' does not apply to spiral (it is an option of circular)"},
-        UsageCase{{"flat-rectangular", "--radius", "1"},
-                  "option '--radius' does not apply to flat-rectangular (it is an option of circular)"},
-        UsageCase{{"circular", "--radius"}, "option '--radius' needs a value"},
-        UsageCase{{"circular", "10"}, "unexpected argument '10'"},
-        UsageCase{{"circular", "--help=1"}, "option '--help' takes no value"},
-        UsageCase{{"batch", "a.csv", "b.csv"}, "unexpected argument 'b.csv'"},
-        UsageCase{{"batch", "--radius", "1"}, "unknown option '--radius'"}),
+    ::testing::Values(UsageCase{{}, "missing command"}, UsageCase{{"cylinder"}, "unknown command 'cylinder'"},
+                      UsageCase{{"Circular"}, "unknown command 'Circular'"},
+                      UsageCase{{"--frobnicate"}, "unknown option '--frobnicate'"},
+                      UsageCase{{"--version", "x"}, "unexpected argument 'x'"},
+                      UsageCase{{"circular", "--frobnicate", "1"}, "unknown option '--frobnicate'"},
+                      UsageCase{{"circular", "--trace", "1"},
+                                "option '--trace' does not apply to circular (it is an option of flat-rectangular)"},
+                      UsageCase{{"spiral", "--wire-radius=1"},
+                                "option '--wire-radius' does not apply to spiral (it is an option of circular)"},
+                      UsageCase{{"flat-rectangular", "--radius", "1"},
+                                "option '--radius' does not apply to flat-rectangular (it is an option of circular)"},
+                      UsageCase{{"circular", "--radius"}, "option '--radius' needs a value"},
+                      UsageCase{{"circular", "10"}, "unexpected argument '10'"},
+                      UsageCase{{"circular", "--help=1"}, "option '--help' takes no value"},
+                      UsageCase{{"batch", "a.csv", "b.csv"}, "unexpected argument 'b.csv'"},
+                      UsageCase{{"batch", "--radius", "1"}, "unknown option '--radius'"}),
     loopcalc::testing::argumentsName<UsageCase>);
 
 TEST(Help, FullUsageGoesToStandardOutput)
@@ -213,12 +216,11 @@ TEST(Help, FullUsageGoesToStandardOutput)
         EXPECT_EQ(r.code, 0);
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(r.out.starts_with("Usage: loopcalc-cli <command> [options]\n")) << r.out;
-        for (const std::string_view line :
-             {"  circular [--radius MM] [--turns N] [--wire-radius MM]\n",
-              "  rectangular [--width MM] [--height MM] [--turns N] [--wire-radius MM]\n",
-              "  spiral [--outer-radius MM] [--inner-radius MM] [--turns N]\n",
-              "  flat-rectangular [--width MM] [--height MM] [--turns N] [--trace MM]\n", "  batch [FILE]\n",
-              "--radius 10 --turns 11.5 --wire-radius 0.127\n"}) {
+        for (const std::string_view line : {"  circular [--radius MM] [--turns N] [--wire-radius MM]\n",
+                                            "  rectangular [--width MM] [--height MM] [--turns N] [--wire-radius MM]\n",
+                                            "  spiral [--outer-radius MM] [--inner-radius MM] [--turns N]\n",
+                                            "  flat-rectangular [--width MM] [--height MM] [--turns N] [--trace MM]\n",
+                                            "  batch [FILE]\n", "--radius 10 --turns 11.5 --wire-radius 0.127\n"}) {
             EXPECT_NE(r.out.find(line), std::string::npos) << line;
         }
     }

@@ -87,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"crlf", "a,b\r\n1,2\r\n", {{"a", "b"}, {"1", "2"}}, {}},
         ReaderCase{"lone cr", "a\rb\n", {{"a"}, {"b"}}, {}},
         ReaderCase{"blanks kept", " a , b \n", {{" a ", " b "}}, {}},
-        ReaderCase{"empty fields", ",,\n", {{"", "", ""}}, {}},
-        ReaderCase{"comma at the end", "a,", {{"a", ""}}, {}},
+        ReaderCase{"empty fields", ",,\n", {{"", "", ""}}, {}}, ReaderCase{"comma at the end", "a,", {{"a", ""}}, {}},
         ReaderCase{"empty quoted field", "\"\"\n", {{""}}, {}},
         ReaderCase{"quoted comma", "\"x,y\",z\n", {{"x,y", "z"}}, {}},
         ReaderCase{"doubled quotes", "\"say \"\"hi\"\"\",\"\"\"\"\n", {{"say \"hi\"", "\""}}, {}},
@@ -96,11 +95,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"quoted line breaks", "\"l1\nl2\",\"l3\r\nl4\"\r\nx\n", {{"l1\nl2", "l3\r\nl4"}, {"x"}}, {}},
         ReaderCase{"quote inside an unquoted field", "ab\"c,d\n", {{"ab\"c", "d"}}, {}},
         ReaderCase{"empty lines skipped", "\n\na\n\r\n\nb\n\n", {{"a"}, {"b"}}, {}},
-        ReaderCase{"empty input", "", {}, {}},
-        ReaderCase{"only line ends", "\r\n\n", {}, {}},
+        ReaderCase{"empty input", "", {}, {}}, ReaderCase{"only line ends", "\r\n\n", {}, {}},
         ReaderCase{"byte order mark", "\xEF\xBB\xBFshape\nx\n", {{"shape"}, {"x"}}, {}},
         ReaderCase{"only a byte order mark", "\xEF\xBB\xBF", {}, {}},
-        ReaderCase{"byte order mark later is data", "a\n\xEF\xBB\xBF" "b\n", {{"a"}, {"\xEF\xBB\xBF" "b"}}, {}},
+        ReaderCase{"byte order mark later is data",
+                   "a\n\xEF\xBB\xBF"
+                   "b\n",
+                   {{"a"},
+                    {"\xEF\xBB\xBF"
+                     "b"}},
+                   {}},
         ReaderCase{"utf-8 passed through", "\xC2\xB5H,\"\xC2\xB5\"\n", {{"\xC2\xB5H", "\xC2\xB5"}}, {}},
         ReaderCase{"ragged rows", "a,b,c\n1\n1,2,3,4\n", {{"a", "b", "c"}, {"1"}, {"1", "2", "3", "4"}}, {}},
         ReaderCase{"unterminated quote",
@@ -111,10 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"ab\"c,d\nx\n",
                    {{"abc", "d"}, {"x"}},
                    {Problem::TextAfterQuote, Problem::None}},
-        ReaderCase{"text after a quote at the end of a field",
-                   "a,\"b\" \n",
-                   {{"a", "b "}},
-                   {Problem::TextAfterQuote}}),
+        ReaderCase{"text after a quote at the end of a field", "a,\"b\" \n", {{"a", "b "}}, {Problem::TextAfterQuote}}),
     loopcalc::testing::caseName<ReaderCase>);
 
 TEST(CsvReaderLimits, TooManyFieldsAreDroppedAndFlagged)

@@ -56,8 +56,7 @@ TEST_P(ParseArgumentsTest, SplitsOptionsValuesAndArguments)
 INSTANTIATE_TEST_SUITE_P(
     Table, ParseArgumentsTest,
     ::testing::Values(
-        ParseCase{{}, Error::None, "", "", {}},
-        ParseCase{{"--radius", "10"}, Error::None, "", "--radius=10;", {}},
+        ParseCase{{}, Error::None, "", "", {}}, ParseCase{{"--radius", "10"}, Error::None, "", "--radius=10;", {}},
         ParseCase{{"--radius=10"}, Error::None, "", "--radius=10;", {}},
         // An empty value is a value: the empty box.
         ParseCase{{"--radius="}, Error::None, "", "--radius=;", {}},
@@ -66,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{{"--radius", "-5"}, Error::None, "", "--radius=-5;", {}},
         ParseCase{{"--radius", "--turns"}, Error::None, "", "--radius=--turns;", {}},
         ParseCase{{"--radius=a=b"}, Error::None, "", "--radius=a=b;", {}},
-        ParseCase{{"--turns", "3", "--radius", "1", "--turns", "4"}, Error::None, "",
-                  "--turns=3;--radius=1;--turns=4;", {}},
+        ParseCase{
+            {"--turns", "3", "--radius", "1", "--turns", "4"}, Error::None, "", "--turns=3;--radius=1;--turns=4;", {}},
         ParseCase{{"-h"}, Error::None, "", "-h=;", {}},
         ParseCase{{"file.csv", "-", "--help"}, Error::None, "", "--help=;", {"file.csv", "-"}},
         ParseCase{{"--", "--radius", "-h"}, Error::None, "", "", {"--radius", "-h"}},
