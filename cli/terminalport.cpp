@@ -53,11 +53,11 @@ std::string TerminalPort::text(std::string_view box) const
     return {};
 }
 
-void TerminalPort::setText(std::string_view, const std::string&) {}
+void TerminalPort::setText(std::string_view /*box*/, const std::string& /*text*/) {}
 
-void TerminalPort::setFocus(std::string_view) {}
+void TerminalPort::setFocus(std::string_view /*box*/) {}
 
-void TerminalPort::showMessage(const std::string&, MessageIcon) {}
+void TerminalPort::showMessage(const std::string& /*text*/, MessageIcon /*icon*/) {}
 
 void TerminalPort::beep() {}
 
@@ -71,7 +71,7 @@ bool TerminalPort::logging() const
     return false;
 }
 
-void TerminalPort::logLine(const std::string&) {}
+void TerminalPort::logLine(const std::string& /*line*/) {}
 
 void TerminalPort::endLogRecord() {}
 
