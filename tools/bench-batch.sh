@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Times loopcalc-cli batch on generated rows of mixed shapes.
 #   tools/bench-batch.sh [ROWS] [BUILD_DIR]
-# Builds loopcalc-cli (RelWithDebInfo) into BUILD_DIR (default build-cli) if
-# needed, writes ROWS rows (default 1000000) to BUILD_DIR/bench-rows.csv and
-# runs the batch once with /usr/bin/time -v, output to /dev/null.
+# Configures BUILD_DIR (default build-cli, RelWithDebInfo) if needed, brings
+# loopcalc-cli up to date there, writes ROWS rows (default 1000000) to
+# BUILD_DIR/bench-rows.csv and runs the batch once with /usr/bin/time -v,
+# output to /dev/null.
 set -euo pipefail
 
 rows=${1:-1000000}
@@ -13,10 +14,10 @@ build=${2:-$root/build-cli}
 cli=$build/bin/loopcalc-cli
 csv=$build/bench-rows.csv
 
-if [ ! -x "$cli" ]; then
+if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPCALC_GUI=OFF >/dev/null
-    cmake --build "$build" --target loopcalc-cli -j2
 fi
+cmake --build "$build" --target loopcalc-cli -j2 >/dev/null
 
 # Eight row kinds in turn: six results spread over the four shapes, a
 # refusal and an out-of-range result, so that every outcome is timed. The
