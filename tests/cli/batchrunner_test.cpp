@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <locale>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -178,6 +179,30 @@ TEST(Batch, OutOfRangeRowHasTheMessageAndTheValue)
                          "0.01217307527273"),
               std::string::npos)
         << b.out;
+}
+
+/// A decimal comma and a group separator, as many user locales have.
+class CommaPunct : public std::numpunct<char> {
+protected:
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
+TEST(Batch, OutputDoesNotFollowTheLocale)
+{
+    const std::locale comma(std::locale::classic(), new CommaPunct);
+    const std::locale previous = std::locale::global(comma);
+    std::istringstream in("shape,turns\nspiral,12.5\n");
+    std::ostringstream out;
+    out.imbue(comma);
+    std::ostringstream err;
+    const int code = loopcalc::cli::runBatch(in, out, err);
+    std::locale::global(previous);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(out.str(),
+              "shape,turns,outcome,text,henries\nspiral,12.5," + expectedTail("spiral", {{"turns", "12.5"}}) + "\n");
+    EXPECT_EQ(out.str().find("e-06") - out.str().rfind('.'), 17U) << "seventeen digits after one point: " << out.str();
 }
 
 TEST(Batch, ByteOrderMarkIsSkippedAndLineEndsBecomeLf)
