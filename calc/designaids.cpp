@@ -3,9 +3,9 @@
 
 #include "formulas.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <string_view>
 #include <numbers>
 
 namespace loopcalc::design {
@@ -36,8 +36,11 @@ struct Rounded3 {
 Rounded3 RoundTo3(double value)
 {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2e", value);  // "d.dde±xx"
-    return {std::string{buffer[0], buffer[2], buffer[3]}, std::atoi(buffer + 5)};
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 2);
+    const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));  // "d.dde±xx"
+    int exponent = 0;
+    std::from_chars(text.data() + 6, text.data() + text.size(), exponent);
+    return {std::string{text[0], text[2], text[3]}, text[5] == '-' ? -exponent : exponent};
 }
 
 // A positive value with three significant digits, trailing zeros kept: "1.50", "56.2", "0.0123".

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "generaltext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace loopcalc {
@@ -46,15 +46,18 @@ Decimal15 RoundTo15(double value)
         d.digits = "0";
         return d;
     }
-    // "%.14e" rounds correctly to 15 significant digits: "d.ddddddddddddddde±xx".
+    // Scientific form with 14 decimals rounds correctly to 15 significant
+    // digits, "d.ddddddddddddddde±xx", with "." whatever the C locale says.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
-    const std::string text(buffer);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                      kSignificantDigits - 1);
+    const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));
     const size_t e = text.find('e');
-    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
-    d.exponent = std::atoi(text.c_str() + e + 1);
-    const size_t last = d.digits.find_last_not_of('0');
-    d.digits.erase(last + 1);
+    d.digits.reserve(kSignificantDigits);
+    d.digits += text[0];
+    d.digits += text.substr(2, e - 2);
+    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), d.exponent);
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
     return d;
 }
 
