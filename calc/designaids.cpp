@@ -5,8 +5,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <string_view>
 #include <numbers>
+#include <string_view>
 
 namespace loopcalc::design {
 
