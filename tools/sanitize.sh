@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the whole project in build-asan with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the whole test suite there, the window
+# tests offscreen. Any report stops the test that triggered it and fails the
+# run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+dir=build-asan
+flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+if [ ! -f "$dir/CMakeCache.txt" ]; then
+    # -O1 keeps the instrumented tests quick while leaving stack traces readable.
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
+        >/dev/null
+fi
+cmake --build "$dir" -j2
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Leaks inside Qt's and fontconfig's own caches only; see the file.
+export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
+ctest --test-dir "$dir" --output-on-failure -j2
