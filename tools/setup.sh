@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-svg-dev libqt6svg6
     fonts-liberation2 xvfb xauth
+    clang clang-tidy clang-format libclang-rt-14-dev
 )
 
 missing_packages() {
