@@ -13,5 +13,8 @@ int main(int argc, char* argv[])
 
     loopcalc::shell::MainWindow window;
     window.show();
+    // The tab control holds the focus from the start, also where no window
+    // manager hands the new window the keyboard.
+    window.activateWindow();
     return QApplication::exec();
 }

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Start-up time and peak memory of the main window beside a bare Qt window.
+#
+#   tools/bench-startup.sh [BUILD_DIR] [RUNS]
+#
+# BUILD_DIR must be configured with -DLOOPCALC_BENCH=ON (default: build-bench,
+# configured and built here when missing). Each probe runs RUNS times (20),
+# alternately, on a virtual X server when no display is set; each run prints
+# the milliseconds from just before its start to the end of its first paint,
+# and /usr/bin/time gives its peak resident memory.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+dir=${1:-build-bench}
+runs=${2:-20}
+
+if [ -z "${LOOPCALC_BENCH_INNER:-}" ]; then
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOOPCALC_BENCH=ON >/dev/null
+    fi
+    cmake --build "$dir" --target startup-window startup-bare >/dev/null
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        exec env LOOPCALC_BENCH_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$dir" "$runs"
+    fi
+fi
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+run_once() {  # name binary
+    local t0 out
+    t0=$(date +%s%N)
+    out=$(LOOPCALC_T0_NS=$t0 /usr/bin/time -f %M -o "$tmp/rss" "$2" 2>/dev/null)
+    echo "${out#startup_ms=}" >>"$tmp/$1.ms"
+    cat "$tmp/rss" >>"$tmp/$1.kb"
+}
+
+# One unmeasured run each warms the file cache.
+"$dir/bin/startup-window" >/dev/null 2>&1 || true
+"$dir/bin/startup-bare" >/dev/null 2>&1 || true
+for ((i = 0; i < runs; i++)); do
+    run_once window "$dir/bin/startup-window"
+    run_once bare "$dir/bin/startup-bare"
+done
+
+median() { sort -g "$1" | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+maximum() { sort -g "$1" | tail -n 1; }
+
+wm=$(median "$tmp/window.ms"); bm=$(median "$tmp/bare.ms")
+wk=$(median "$tmp/window.kb"); bk=$(median "$tmp/bare.kb")
+wx=$(maximum "$tmp/window.kb"); bx=$(maximum "$tmp/bare.kb")
+printf '%-12s %18s %22s %18s\n' "" "start to paint" "peak RSS (median)" "peak RSS (max)"
+printf '%-12s %15.1f ms %19d KiB %15d KiB\n' "main window" "$wm" "$wk" "$wx"
+printf '%-12s %15.1f ms %19d KiB %15d KiB\n' "bare window" "$bm" "$bk" "$bx"
+awk -v a="$wm" -v b="$bm" -v c="$wk" -v d="$bk" \
+    'BEGIN {printf "%-12s %15.2f x  %19.2f x\n", "ratio", a / b, c / d}'
+echo "($runs runs each, alternating; platform ${QT_QPA_PLATFORM:-xcb})"
