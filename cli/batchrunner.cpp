@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "batchrunner.h"
 
+#include "coildesign.h"
 #include "csvreader.h"
 #include "csvwriter.h"
 #include "exitcodes.h"
 #include "shapes.h"
 #include "terminalport.h"
+#include "units.h"
+#include "designaids.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -27,6 +31,7 @@ public:
     explicit ColumnMap(const std::vector<std::string>& header)
     {
         m_shapeColumn = find(header, "shape");
+        m_frequencyColumn = find(header, "frequency");
         const auto shapes = Shapes();
         m_fieldColumns.resize(shapes.size());
         for (std::size_t s = 0; s < shapes.size(); ++s) {
@@ -38,6 +43,7 @@ public:
     }
 
     [[nodiscard]] std::size_t shapeColumn() const { return m_shapeColumn; }
+    [[nodiscard]] std::size_t frequencyColumn() const { return m_frequencyColumn; }
     [[nodiscard]] std::size_t fieldColumn(std::size_t shape, std::size_t field) const
     {
         return m_fieldColumns[shape][field];
@@ -55,6 +61,7 @@ private:
     }
 
     std::size_t m_shapeColumn = kNoColumn;
+    std::size_t m_frequencyColumn = kNoColumn;
     std::vector<std::array<std::size_t, TerminalPort::kMaxFields>> m_fieldColumns;
 };
 
@@ -107,6 +114,39 @@ std::string_view unknownShape(std::string& text, std::string_view name)
     return text;
 }
 
+/// "unknown unit 'xy' in width '10xy'", built in a reused buffer.
+std::string_view badCell(std::string& text, std::string_view problem, std::string_view column, std::string_view cell)
+{
+    text = problem;
+    text += " in ";
+    text += column;
+    text += " '";
+    text += cell;
+    text += '\'';
+    return text;
+}
+
+/// The frequency cell's hertz, 0 for an empty cell, or the problem with it.
+std::string_view readFrequency(std::string& text, std::string_view cell, double& hertz)
+{
+    hertz = 0.0;
+    if (cell.empty()) {
+        return {};
+    }
+    const Quantity quantity = readQuantity(cell, frequencyUnits());
+    if (quantity.status == Quantity::Status::UnknownUnit) {
+        text = "unknown unit '";
+        text += quantity.unit;
+        text += '\'';
+        return badCell(text, std::string(text), "frequency", cell);
+    }
+    if (quantity.status != Quantity::Status::Number || !(quantity.value > 0.0) || !std::isfinite(quantity.value)) {
+        return badCell(text, "not a frequency above 0 Hz", "frequency", cell);
+    }
+    hertz = quantity.value;
+    return {};
+}
+
 std::string_view henriesText(char (&buffer)[32], double henries)
 {
     // Locale-independent and as printf's "%.17g" would write it.
@@ -116,7 +156,7 @@ std::string_view henriesText(char (&buffer)[32], double henries)
 
 }  // namespace
 
-int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err)
+int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options)
 {
     if (!reader.next()) {
         if (reader.readFailed()) {
@@ -148,12 +188,21 @@ int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err)
     writer.field("outcome");
     writer.field("text");
     writer.field("henries");
+    const bool withFrequency = columns.frequencyColumn() != kNoColumn;
+    if (withFrequency) {
+        writer.field("capacitance");
+    }
+    if (options.warnings) {
+        writer.field("warning");
+    }
     writer.endRecord();
 
     const auto shapes = Shapes();
     TerminalPort port;
     std::string message;
+    std::string warningText;
     char number[32];
+    std::array<NumberBuffer, TerminalPort::kMaxFields> lengths{};
     while (reader.next()) {
         const std::size_t count = reader.fieldCount();
         for (std::size_t i = 0; i < header.size(); ++i) {
@@ -176,27 +225,69 @@ int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err)
                 error = unknownShape(message, name);
             }
         }
+        double hertz = 0.0;
+        if (error.empty()) {
+            const Shape& shape = shapes[shapeIndex];
+            port.setShape(shape);
+            for (std::size_t f = 0; f < shape.fields.size() && error.empty(); ++f) {
+                const std::size_t column = columns.fieldColumn(shapeIndex, f);
+                if (column == kNoColumn) {
+                    continue;
+                }
+                const std::string_view cell = reader.field(column);
+                if (shape.fields[f].option == "turns") {
+                    port.setField(f, cell);
+                    continue;
+                }
+                const LengthText length = lengthText(cell, lengths[f]);
+                if (length.status == LengthText::Status::UnknownUnit) {
+                    message = "unknown unit '";
+                    message += length.unit;
+                    message += '\'';
+                    error = badCell(message, std::string(message), shape.fields[f].option, cell);
+                }
+                port.setField(f, length.text);
+            }
+            if (error.empty() && withFrequency) {
+                error = readFrequency(message, reader.field(columns.frequencyColumn()), hertz);
+            }
+        }
         if (!error.empty()) {
             writer.field("error");
             writer.field(error);
             writer.field({});
+            if (withFrequency) {
+                writer.field({});
+            }
+            if (options.warnings) {
+                writer.field({});
+            }
             writer.endRecord();
             continue;
         }
 
-        const Shape& shape = shapes[shapeIndex];
-        port.setShape(shape);
-        for (std::size_t f = 0; f < shape.fields.size(); ++f) {
-            const std::size_t column = columns.fieldColumn(shapeIndex, f);
-            if (column != kNoColumn) {
-                port.setField(f, reader.field(column));
-            }
-        }
         const Outcome outcome = port.calculate();
         writer.field(kindName(outcome.kind));
         writer.field(outcome.text);
         writer.field(outcome.kind == Outcome::Kind::Refused ? std::string_view()
                                                             : henriesText(number, outcome.henries));
+        if (withFrequency) {
+            const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
+            writer.field(resonates ? henriesText(number, design::TuningCapacitance(outcome.henries, hertz))
+                                   : std::string_view());
+        }
+        if (options.warnings) {
+            warningText.clear();
+            if (outcome.kind != Outcome::Kind::Refused) {
+                for (const std::string& warning : validityWarnings(port, outcome.henries)) {
+                    if (!warningText.empty()) {
+                        warningText += "; ";
+                    }
+                    warningText += warning;
+                }
+            }
+            writer.field(warningText);
+        }
         writer.endRecord();
     }
 
@@ -212,10 +303,10 @@ int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err)
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options)
 {
     CsvReader reader(in);
-    return runBatch(reader, out, err);
+    return runBatch(reader, out, err, options);
 }
 
 }  // namespace loopcalc::cli

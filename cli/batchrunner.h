@@ -8,6 +8,13 @@ namespace loopcalc::cli {
 
 class CsvReader;
 
+/// Choices of the batch command line.
+struct BatchOptions {
+    /// Adds a last column "warning": the validity warnings of each row, "; "
+    /// between them, empty when there are none.
+    bool warnings = false;
+};
+
 /// Runs one calculation per record of reader and writes the results as CSV
 /// to out.
 ///
@@ -26,13 +33,21 @@ class CsvReader;
 /// one with too many is cut to the header's width, so that the output is
 /// rectangular. A bad row never stops the run.
 ///
+/// Length cells may carry a unit ("10mm", "1cm", "0.5in", "20mil", "1m",
+/// "500um"); a plain number is millimetres and reaches the box untouched.
+/// When the header has a "frequency" column ("13.56MHz", "125kHz", plain
+/// hertz), a "capacitance" column follows "henries": the tuning capacitance
+/// in farads (%.17g) for results with a positive inductance and a frequency,
+/// empty otherwise. An unknown unit or a bad frequency makes the row an
+/// error row that names the cell.
+///
 /// Returns 0 when every row was processed, 65 when the input has no header
 /// row, no "shape" column or a quoting fault in the header, and 74 when
 /// reading or writing failed midway. Problems with the input as a whole are
 /// reported on err.
-int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err);
+int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options = {});
 
 /// runBatch on a stream.
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err);
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options = {});
 
 }  // namespace loopcalc::cli

@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: MIT
+#include "units.h"
+
+#include "numberreading.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace loopcalc::cli {
+
+namespace {
+
+// "µ" as the micro sign (U+00B5) and as the Greek letter mu (U+03BC): both
+// are what people type for micro.
+constexpr std::array<Unit, 8> kLengthUnits{{
+    {"mm", 1.0, 1.0},
+    {"cm", 10.0, 1.0},
+    {"m", 1000.0, 1.0},
+    {"um", 1.0, 1000.0},
+    {"\xC2\xB5m", 1.0, 1000.0},
+    {"\xCE\xBCm", 1.0, 1000.0, true},
+    {"in", 25.4, 1.0},
+    {"mil", 25.4, 1000.0},
+}};
+
+constexpr std::array<Unit, 7> kInductanceUnits{{
+    {"H", 1.0, 1.0},
+    {"mH", 1.0, 1e3},
+    {"uH", 1.0, 1e6},
+    {"\xC2\xB5H", 1.0, 1e6},
+    {"\xCE\xBCH", 1.0, 1e6, true},
+    {"nH", 1.0, 1e9},
+    {"pH", 1.0, 1e12},
+}};
+
+constexpr std::array<Unit, 4> kFrequencyUnits{{
+    {"Hz", 1.0, 1.0},
+    {"kHz", 1e3, 1.0},
+    {"MHz", 1e6, 1.0},
+    {"GHz", 1e9, 1.0},
+}};
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// Letters and the bytes of multi-byte UTF-8 characters make up a unit.
+bool isUnitByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
+}
+
+std::string_view trimmedEnd(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::span<const Unit> lengthUnits()
+{
+    return kLengthUnits;
+}
+
+std::span<const Unit> inductanceUnits()
+{
+    return kInductanceUnits;
+}
+
+std::span<const Unit> frequencyUnits()
+{
+    return kFrequencyUnits;
+}
+
+Quantity readQuantity(std::string_view text, std::span<const Unit> units)
+{
+    text = trimmedEnd(text);
+    std::size_t unitStart = text.size();
+    while (unitStart > 0 && isUnitByte(text[unitStart - 1])) {
+        --unitStart;
+    }
+    Quantity quantity;
+    quantity.unit = text.substr(unitStart);
+    const std::optional<double> number = ParseNumber(text.substr(0, unitStart), ".");
+    if (!number) {
+        quantity.status = Quantity::Status::NotANumber;
+        return quantity;
+    }
+    if (quantity.unit.empty()) {
+        quantity.status = Quantity::Status::Number;
+        quantity.value = *number;
+        return quantity;
+    }
+    for (const Unit& unit : units) {
+        if (unit.name == quantity.unit) {
+            quantity.status = Quantity::Status::Number;
+            quantity.value = *number * unit.multiply / unit.divide;
+            return quantity;
+        }
+    }
+    quantity.status = Quantity::Status::UnknownUnit;
+    return quantity;
+}
+
+LengthText lengthText(std::string_view typed, NumberBuffer& buffer)
+{
+    // Most texts end in a digit: they go through untouched without being
+    // read twice.
+    const std::string_view end = trimmedEnd(typed);
+    if (end.empty() || !isUnitByte(end.back())) {
+        return {LengthText::Status::AsTyped, typed, {}};
+    }
+    const Quantity quantity = readQuantity(end, kLengthUnits);
+    switch (quantity.status) {
+    case Quantity::Status::NotANumber: break;
+    case Quantity::Status::UnknownUnit: return {LengthText::Status::UnknownUnit, typed, quantity.unit};
+    case Quantity::Status::Number:
+        return {LengthText::Status::Converted, shortestText(quantity.value, buffer), quantity.unit};
+    }
+    // "abc" or "1.2.3mm": not a number, which the box's own check refuses.
+    return {LengthText::Status::AsTyped, typed, {}};
+}
+
+std::string_view shortestText(double value, NumberBuffer& buffer)
+{
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+std::string formatFrequency(double hertz)
+{
+    const Unit* chosen = &kFrequencyUnits.front();
+    for (const Unit& unit : kFrequencyUnits) {
+        if (std::abs(hertz) >= unit.multiply) {
+            chosen = &unit;
+        }
+    }
+    NumberBuffer buffer;
+    std::string text(shortestText(hertz / chosen->multiply, buffer));
+    text += ' ';
+    text += chosen->name;
+    return text;
+}
+
+std::string unitList(std::span<const Unit> units)
+{
+    std::vector<std::string_view> names;
+    for (const Unit& unit : units) {
+        if (!unit.alias) {
+            names.push_back(unit.name);
+        }
+    }
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == names.size() ? " or " : ", ";
+        }
+        text += names[i];
+    }
+    return text;
+}
+
+}  // namespace loopcalc::cli
