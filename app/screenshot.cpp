@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QThread>
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -63,7 +64,7 @@ int main(int argc, char* argv[])
         const QRect bounds = ContentBounds(image);
         if (!bounds.isEmpty() && image == previous) {
             QImage shot = image.copy(bounds);
-            const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
+            const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
             shot.setDotsPerMeterX(dotsPerMetre);
             shot.setDotsPerMeterY(dotsPerMetre);
             if (!shot.save(args.at(1), "PNG")) {

@@ -65,9 +65,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, doub
         widget = frame;
         break;
     }
-    case ControlKind::PlainFrame:
-        widget = new QGroupBox(parent);
-        break;
+    case ControlKind::PlainFrame: widget = new QGroupBox(parent); break;
     case ControlKind::Label:
         widget = new QLabel(text, parent);
         widget->setFont(Arial(kTextPoints));
@@ -135,8 +133,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, doub
 }
 
 /// Makes every control of a list; frames come before their contents.
-void MakeControls(std::span<const ControlSpec> specs, QWidget* root, int rootOffsetY, double dpi,
-                  const QPalette& plain)
+void MakeControls(std::span<const ControlSpec> specs, QWidget* root, int rootOffsetY, double dpi, const QPalette& plain)
 {
     QHash<QString, QWidget*> frames;
     for (const ControlSpec& spec : specs) {
@@ -161,7 +158,8 @@ int TwipsToPixelsAtLeast(int twips, double dpi)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("  Small Loop Inductance Calculation"));
@@ -290,7 +288,7 @@ void MainWindow::setTabOrders()
     QWidget* previous = m_tabs;
     for (const design::PageSpec& pageSpec : design::Pages()) {
         for (const std::string_view name : pageSpec.tabOrder) {
-            if (QWidget* widget = findChild<QWidget*>(Text(name))) {
+            if (auto* widget = findChild<QWidget*>(Text(name))) {
                 setTabOrder(previous, widget);
                 previous = widget;
             }
@@ -338,10 +336,22 @@ void MainWindow::frmMain_SSTab1_Click()
     }
 }
 
-void MainWindow::frmMain_cmdCalculate2_Click() { loopcalc::frmMain_cmdCalculate2_Click(m_port); }
-void MainWindow::frmMain_cmdCalculate3_Click() { loopcalc::frmMain_cmdCalculate3_Click(m_port); }
-void MainWindow::frmMain_cmdCalculate4_Click() { loopcalc::frmMain_cmdCalculate4_Click(m_port); }
-void MainWindow::frmMain_cmdCalculate1_Click() { loopcalc::frmMain_cmdCalculate1_Click(m_port); }
+void MainWindow::frmMain_cmdCalculate2_Click()
+{
+    loopcalc::frmMain_cmdCalculate2_Click(m_port);
+}
+void MainWindow::frmMain_cmdCalculate3_Click()
+{
+    loopcalc::frmMain_cmdCalculate3_Click(m_port);
+}
+void MainWindow::frmMain_cmdCalculate4_Click()
+{
+    loopcalc::frmMain_cmdCalculate4_Click(m_port);
+}
+void MainWindow::frmMain_cmdCalculate1_Click()
+{
+    loopcalc::frmMain_cmdCalculate1_Click(m_port);
+}
 
 // The calculation log, the formula windows and the About box attach here.
 void MainWindow::frmMain_mnuLog_Click() {}

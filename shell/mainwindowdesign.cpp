@@ -101,8 +101,8 @@ constexpr std::array<std::string_view, 5> kOrder2{"cmdCalculate4", "txtOuterRadi
 // Page 3: flat rectangular air coil; a shorter picture frame with a note below.
 constexpr std::array kPage3{
     ControlSpec{K::Frame, "fraFlatRectCoil", {}, 220, 1440, 4000, 3300, kStyle, {}},
-    ControlSpec{K::Drawing, "imgFlatRectCoil", "fraFlatRectCoil", 120, 360, 3735, 2760, ":/coil-flat-rectangular.svg",
-                {}},
+    ControlSpec{
+        K::Drawing, "imgFlatRectCoil", "fraFlatRectCoil", 120, 360, 3735, 2760, ":/coil-flat-rectangular.svg", {}},
     ControlSpec{K::Frame, "fraInput1", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblWidth1", "fraInput1", 0, "Width (mm):"),
     Box("txtWidth1", "fraInput1", 0, "21", "Input Width"),
@@ -117,8 +117,15 @@ constexpr std::array kPage3{
     ControlSpec{K::Result, "txtInductance1", "fraResult1", 1300, 255, 1600, 360, "5.858 µH", {}},
     ControlSpec{K::Button, "cmdCalculate1", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
     // The blanks after "taken" make the word-wrapped note break there.
-    ControlSpec{K::Note, "lblNote1", {}, 960, 4800, 2565, 450,
-                "(Note: Dimensions are taken           centre trace to centre trace)", {}},
+    ControlSpec{K::Note,
+                "lblNote1",
+                {},
+                960,
+                4800,
+                2565,
+                450,
+                "(Note: Dimensions are taken           centre trace to centre trace)",
+                {}},
 };
 constexpr std::array<std::string_view, 6> kOrder3{"txtWidth1", "txtHeight1",    "txtTurns1",
                                                   "txtTrace1", "cmdCalculate1", "txtInductance1"};

@@ -10,7 +10,10 @@
 
 namespace loopcalc::shell {
 
-QtFormPort::QtFormPort(MainWindow& window) : m_window(window) {}
+QtFormPort::QtFormPort(MainWindow& window)
+    : m_window(window)
+{
+}
 
 QLineEdit* QtFormPort::box(std::string_view name) const
 {

@@ -10,7 +10,9 @@
 
 namespace loopcalc::shell {
 
-TabRows::TabRows(int rowHeight, QWidget* parent) : QWidget(parent), m_rowHeight(rowHeight)
+TabRows::TabRows(int rowHeight, QWidget* parent)
+    : QWidget(parent)
+    , m_rowHeight(rowHeight)
 {
     // A tab control takes the focus from the Tab key and from a click.
     setFocusPolicy(Qt::StrongFocus);
@@ -183,8 +185,7 @@ void TabRows::keyPressEvent(QKeyEvent* event)
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     QWidget::keyPressEvent(event);
 }

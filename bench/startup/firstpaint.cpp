@@ -48,7 +48,11 @@ double ElapsedMs()
 
 class FirstPaintWatcher : public QObject {
 public:
-    explicit FirstPaintWatcher(QWidget& window) : m_window(window) { window.installEventFilter(this); }
+    explicit FirstPaintWatcher(QWidget& window)
+        : m_window(window)
+    {
+        window.installEventFilter(this);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {

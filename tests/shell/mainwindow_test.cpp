@@ -18,10 +18,12 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <cstdlib>
 #include <memory>
 
 using loopcalc::shell::ApplyMinimumSize;
@@ -47,7 +49,9 @@ struct SeenMessage {
 /// closes whatever modal window is left, so that no test can hang.
 class MessageCatcher : public QObject {
 public:
-    MessageCatcher(MainWindow* window, QStringList boxes) : m_window(window), m_boxes(std::move(boxes))
+    MessageCatcher(MainWindow* window, QStringList boxes)
+        : m_window(window)
+        , m_boxes(std::move(boxes))
     {
         connect(&m_poll, &QTimer::timeout, this, &MessageCatcher::poll);
         m_poll.start(10);
@@ -92,12 +96,9 @@ private:
 QString Icon(QMessageBox::Icon icon)
 {
     switch (icon) {
-    case QMessageBox::Critical:
-        return QStringLiteral("error");
-    case QMessageBox::Warning:
-        return QStringLiteral("warning");
-    default:
-        return QStringLiteral("other");
+    case QMessageBox::Critical: return QStringLiteral("error");
+    case QMessageBox::Warning: return QStringLiteral("warning");
+    default: return QStringLiteral("other");
     }
 }
 
@@ -194,6 +195,12 @@ void MainWindowTest::startsOnTheLastPageWithTheFocusOnTheTabControl()
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     // The user cannot drag the frame to another size.
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+
+    // Centred on the screen; the minimum-size rule may since have added a
+    // few pixels at the right and bottom.
+    const QPoint offCentre = m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
+    QVERIFY2(std::abs(offCentre.x()) <= 8 && std::abs(offCentre.y()) <= 16,
+             qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 }
 
 void MainWindowTest::controlsShowTheirInitialTexts_data()
@@ -204,23 +211,51 @@ void MainWindowTest::controlsShowTheirInitialTexts_data()
     QTest::addColumn<bool>("readOnly");
 
     const QString none;
-    QTest::newRow("txtRadius2") << "txtRadius2" << "10" << "Input Radius" << false;
-    QTest::newRow("txtTurns2") << "txtTurns2" << "11.5" << "Input Number of Turns" << false;
-    QTest::newRow("txtWire2") << "txtWire2" << "0.127" << "Input Wire Radius" << false;
+    QTest::newRow("txtRadius2") << "txtRadius2"
+                                << "10"
+                                << "Input Radius" << false;
+    QTest::newRow("txtTurns2") << "txtTurns2"
+                               << "11.5"
+                               << "Input Number of Turns" << false;
+    QTest::newRow("txtWire2") << "txtWire2"
+                              << "0.127"
+                              << "Input Wire Radius" << false;
     QTest::newRow("txtInductance2") << "txtInductance2" << QString::fromUtf8("5.82 µH") << none << true;
-    QTest::newRow("txtWidth4") << "txtWidth4" << "21" << "Input Width" << false;
-    QTest::newRow("txtHeight4") << "txtHeight4" << "10" << "Input Height" << false;
-    QTest::newRow("txtTurns4") << "txtTurns4" << "11" << "Input Turns" << false;
-    QTest::newRow("txtWireRad4") << "txtWireRad4" << "0.127" << "Input Wire Radius" << false;
+    QTest::newRow("txtWidth4") << "txtWidth4"
+                               << "21"
+                               << "Input Width" << false;
+    QTest::newRow("txtHeight4") << "txtHeight4"
+                                << "10"
+                                << "Input Height" << false;
+    QTest::newRow("txtTurns4") << "txtTurns4"
+                               << "11"
+                               << "Input Turns" << false;
+    QTest::newRow("txtWireRad4") << "txtWireRad4"
+                                 << "0.127"
+                                 << "Input Wire Radius" << false;
     QTest::newRow("txtInductance4") << "txtInductance4" << QString::fromUtf8("5.85 µH") << none << true;
-    QTest::newRow("txtOuterRadius3") << "txtOuterRadius3" << "8.5" << "Input Outer Radius" << false;
-    QTest::newRow("txtInnerRadius3") << "txtInnerRadius3" << "7.25" << "Input Inner Radius" << false;
-    QTest::newRow("txtTurns3") << "txtTurns3" << "12" << "Input Number of Turns" << false;
+    QTest::newRow("txtOuterRadius3") << "txtOuterRadius3"
+                                     << "8.5"
+                                     << "Input Outer Radius" << false;
+    QTest::newRow("txtInnerRadius3") << "txtInnerRadius3"
+                                     << "7.25"
+                                     << "Input Inner Radius" << false;
+    QTest::newRow("txtTurns3") << "txtTurns3"
+                               << "12"
+                               << "Input Number of Turns" << false;
     QTest::newRow("txtInductance3") << "txtInductance3" << QString::fromUtf8("4.62 µH") << none << true;
-    QTest::newRow("txtWidth1") << "txtWidth1" << "21" << "Input Width" << false;
-    QTest::newRow("txtHeight1") << "txtHeight1" << "10" << "Input Height" << false;
-    QTest::newRow("txtTurns1") << "txtTurns1" << "11" << "Input Number of Turns" << false;
-    QTest::newRow("txtTrace1") << "txtTrace1" << "0.127" << "Input Trace Size" << false;
+    QTest::newRow("txtWidth1") << "txtWidth1"
+                               << "21"
+                               << "Input Width" << false;
+    QTest::newRow("txtHeight1") << "txtHeight1"
+                                << "10"
+                                << "Input Height" << false;
+    QTest::newRow("txtTurns1") << "txtTurns1"
+                               << "11"
+                               << "Input Number of Turns" << false;
+    QTest::newRow("txtTrace1") << "txtTrace1"
+                               << "0.127"
+                               << "Input Trace Size" << false;
     QTest::newRow("txtInductance1") << "txtInductance1" << QString::fromUtf8("5.858 µH") << none << true;
 }
 
@@ -276,12 +311,12 @@ void MainWindowTest::captionsFontsAndColours()
         const char* name;
         const char* caption;
     } labels[] = {
-        {"lblRadius2", "Radius (mm):"},       {"lblTurns2", "No.of Turns:"},        {"lblWire2", "Wire Radius (mm):"},
-        {"lblResult2", "Inductance:"},        {"lblWidth4", "Width (mm):"},         {"lblheight4", "Height (mm):"},
-        {"lblTurns4", "No. of Turns:"},       {"lblWire4", "Wire Radius (mm):"},    {"lblInductance4", "Inductance:"},
-        {"Label1", "Outer Radius (mm):"},     {"Label2", "Inner Radius (mm):"},     {"Label3", "No. of Turns:"},
-        {"lblInductance3", "Inductance:"},    {"lblWidth1", "Width (mm):"},         {"lblHeight1", "Height (mm):"},
-        {"lblTurns1", "No. of Turns:"},       {"lblTrace1", "Trace Size (mm):"},    {"lblInduct1", "Inductance:"},
+        {"lblRadius2", "Radius (mm):"},    {"lblTurns2", "No.of Turns:"},     {"lblWire2", "Wire Radius (mm):"},
+        {"lblResult2", "Inductance:"},     {"lblWidth4", "Width (mm):"},      {"lblheight4", "Height (mm):"},
+        {"lblTurns4", "No. of Turns:"},    {"lblWire4", "Wire Radius (mm):"}, {"lblInductance4", "Inductance:"},
+        {"Label1", "Outer Radius (mm):"},  {"Label2", "Inner Radius (mm):"},  {"Label3", "No. of Turns:"},
+        {"lblInductance3", "Inductance:"}, {"lblWidth1", "Width (mm):"},      {"lblHeight1", "Height (mm):"},
+        {"lblTurns1", "No. of Turns:"},    {"lblTrace1", "Trace Size (mm):"}, {"lblInduct1", "Inductance:"},
     };
     for (const auto& entry : labels) {
         auto* label = child<QLabel>(entry.name);
@@ -329,10 +364,10 @@ void MainWindowTest::geometryFollowsTheDesign()
         const char* name;
         QRect pixels;
     } places[] = {
-        {"SSTab1", {14, 8, 547, 363}},        {"fraHeader", {16, 384, 545, 57}},
-        {"lblRFID", {16, 24, 81, 17}},        {"imgHeader", {368, 12, 163, 37}},
-        {"txtRadius2", {132, 19, 53, 24}},    {"txtWire2", {132, 76, 53, 24}},
-        {"txtTrace1", {132, 104, 53, 24}},    {"txtInductance1", {87, 17, 107, 24}},
+        {"SSTab1", {14, 8, 547, 363}},          {"fraHeader", {16, 384, 545, 57}},
+        {"lblRFID", {16, 24, 81, 17}},          {"imgHeader", {368, 12, 163, 37}},
+        {"txtRadius2", {132, 19, 53, 24}},      {"txtWire2", {132, 76, 53, 24}},
+        {"txtTrace1", {132, 104, 53, 24}},      {"txtInductance1", {87, 17, 107, 24}},
         {"imgFlatRectCoil", {8, 24, 249, 184}}, {"imgSpiralCoil", {8, 24, 249, 213}},
     };
     for (const auto& place : places) {
@@ -437,15 +472,13 @@ void MainWindowTest::tabVisitsTheShownPageOnly_data()
     QTest::addColumn<QStringList>("order");
     QTest::newRow("circular") << 0
                               << QStringList{"cmdCalculate2", "txtInductance2", "txtRadius2", "txtTurns2", "txtWire2"};
-    QTest::newRow("rectangular") << 1
-                                 << QStringList{"cmdCalculate3", "txtInductance4", "txtWidth4",
-                                                "txtHeight4",    "txtTurns4",      "txtWireRad4"};
+    QTest::newRow("rectangular") << 1 << QStringList{"cmdCalculate3", "txtInductance4", "txtWidth4",
+                                                     "txtHeight4",    "txtTurns4",      "txtWireRad4"};
     QTest::newRow("spiral") << 2
                             << QStringList{"cmdCalculate4", "txtOuterRadius3", "txtInnerRadius3", "txtTurns3",
                                            "txtInductance3"};
-    QTest::newRow("flat rectangular") << 3
-                                      << QStringList{"txtWidth1", "txtHeight1",    "txtTurns1",
-                                                     "txtTrace1", "cmdCalculate1", "txtInductance1"};
+    QTest::newRow("flat rectangular") << 3 << QStringList{"txtWidth1", "txtHeight1",    "txtTurns1",
+                                                          "txtTrace1", "cmdCalculate1", "txtInductance1"};
 }
 
 void MainWindowTest::tabVisitsTheShownPageOnly()
@@ -511,10 +544,14 @@ void MainWindowTest::calculateShowsTheWorkedResult_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("text");
-    QTest::newRow("circular") << 0 << "cmdCalculate2" << "txtInductance2" << QString::fromUtf8(" 5.78 µH");
-    QTest::newRow("rectangular") << 1 << "cmdCalculate3" << "txtInductance4" << QString::fromUtf8(" 5.85 µH");
-    QTest::newRow("spiral") << 2 << "cmdCalculate4" << "txtInductance3" << QString::fromUtf8(" 4.619 µH");
-    QTest::newRow("flat rectangular") << 3 << "cmdCalculate1" << "txtInductance1" << QString::fromUtf8(" 5.85 µH");
+    QTest::newRow("circular") << 0 << "cmdCalculate2"
+                              << "txtInductance2" << QString::fromUtf8(" 5.78 µH");
+    QTest::newRow("rectangular") << 1 << "cmdCalculate3"
+                                 << "txtInductance4" << QString::fromUtf8(" 5.85 µH");
+    QTest::newRow("spiral") << 2 << "cmdCalculate4"
+                            << "txtInductance3" << QString::fromUtf8(" 4.619 µH");
+    QTest::newRow("flat rectangular") << 3 << "cmdCalculate1"
+                                      << "txtInductance1" << QString::fromUtf8(" 5.85 µH");
 }
 
 void MainWindowTest::calculateShowsTheWorkedResult()
@@ -541,23 +578,25 @@ void MainWindowTest::refusalRewritesFocusesAndTells_data()
     QTest::addColumn<QString>("focusAfter");
 
     QTest::newRow("circular turns below 1")
-        << 0 << Texts{{"txtTurns2", "0.5"}} << "Turns must be > 0" << "txtTurns2"
-        << Texts{{"txtTurns2", "10"}, {"txtRadius2", "10"}, {"txtWire2", "0.127"}}
+        << 0 << Texts{{"txtTurns2", "0.5"}} << "Turns must be > 0"
+        << "txtTurns2" << Texts{{"txtTurns2", "10"}, {"txtRadius2", "10"}, {"txtWire2", "0.127"}}
         << Texts{{"txtTurns2", "10"}, {"txtRadius2", "10"}, {"txtWire2", "0.127"}} << "txtTurns2";
-    QTest::newRow("circular all empty")
-        << 0 << Texts{{"txtTurns2", ""}, {"txtRadius2", ""}, {"txtWire2", ""}} << "Turns must be > 0" << "txtTurns2"
-        << Texts{{"txtTurns2", "10"}, {"txtRadius2", ""}, {"txtWire2", ""}}
-        << Texts{{"txtTurns2", "10"}, {"txtRadius2", ""}, {"txtWire2", ""}} << "txtTurns2";
+    QTest::newRow("circular all empty") << 0 << Texts{{"txtTurns2", ""}, {"txtRadius2", ""}, {"txtWire2", ""}}
+                                        << "Turns must be > 0"
+                                        << "txtTurns2"
+                                        << Texts{{"txtTurns2", "10"}, {"txtRadius2", ""}, {"txtWire2", ""}}
+                                        << Texts{{"txtTurns2", "10"}, {"txtRadius2", ""}, {"txtWire2", ""}}
+                                        << "txtTurns2";
     QTest::newRow("circular wire radius 0")
-        << 0 << Texts{{"txtWire2", "0"}} << "Wire Radius must be > 0" << "txtWire2" << Texts{{"txtWire2", "0.0127"}}
-        << Texts{{"txtWire2", "0.0127"}} << "txtWire2";
+        << 0 << Texts{{"txtWire2", "0"}} << "Wire Radius must be > 0"
+        << "txtWire2" << Texts{{"txtWire2", "0.0127"}} << Texts{{"txtWire2", "0.0127"}} << "txtWire2";
     QTest::newRow("rectangular height 0 before an empty width")
-        << 1 << Texts{{"txtHeight4", "0"}, {"txtWidth4", ""}} << "Height must be > 0" << "txtHeight4"
-        << Texts{{"txtHeight4", "10.0"}, {"txtWidth4", ""}} << Texts{{"txtHeight4", "10.0"}, {"txtWidth4", ""}}
-        << "txtHeight4";
+        << 1 << Texts{{"txtHeight4", "0"}, {"txtWidth4", ""}} << "Height must be > 0"
+        << "txtHeight4" << Texts{{"txtHeight4", "10.0"}, {"txtWidth4", ""}}
+        << Texts{{"txtHeight4", "10.0"}, {"txtWidth4", ""}} << "txtHeight4";
     QTest::newRow("rectangular width unreadable")
-        << 1 << Texts{{"txtWidth4", "."}} << "Width must be > 0" << "txtWidth4" << Texts{{"txtWidth4", "21.0"}}
-        << Texts{{"txtWidth4", "21.0"}} << "txtWidth4";
+        << 1 << Texts{{"txtWidth4", "."}} << "Width must be > 0"
+        << "txtWidth4" << Texts{{"txtWidth4", "21.0"}} << Texts{{"txtWidth4", "21.0"}} << "txtWidth4";
     // The radii are both rewritten, and the focus moved, before the message.
     QTest::newRow("spiral inner beyond outer")
         << 2 << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "9"}} << "Outer Radius must be > Inner Radius"
@@ -572,16 +611,16 @@ void MainWindowTest::refusalRewritesFocusesAndTells_data()
         << 2 << Texts{{"txtInnerRadius3", ""}, {"txtOuterRadius3", "-1"}} << "Outer Radius must be > Inner Radius"
         << "txtOuterRadius3" << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}}
         << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}} << "txtOuterRadius3";
-    QTest::newRow("spiral 100.5 turns")
-        << 2 << Texts{{"txtTurns3", "100.5"}} << "Turns must be > 0 and < 101" << "txtTurns3"
-        << Texts{{"txtTurns3", "12"}} << Texts{{"txtTurns3", "12"}} << "txtTurns3";
+    QTest::newRow("spiral 100.5 turns") << 2 << Texts{{"txtTurns3", "100.5"}} << "Turns must be > 0 and < 101"
+                                        << "txtTurns3" << Texts{{"txtTurns3", "12"}} << Texts{{"txtTurns3", "12"}}
+                                        << "txtTurns3";
     QTest::newRow("flat rectangular trace 2.55")
-        << 3 << Texts{{"txtTrace1", "2.55"}} << "Trace must be > 0 or < 2.6" << "txtTrace1"
-        << Texts{{"txtTrace1", "0.127"}} << Texts{{"txtTrace1", "0.127"}} << "txtTrace1";
+        << 3 << Texts{{"txtTrace1", "2.55"}} << "Trace must be > 0 or < 2.6"
+        << "txtTrace1" << Texts{{"txtTrace1", "0.127"}} << Texts{{"txtTrace1", "0.127"}} << "txtTrace1";
     QTest::newRow("flat rectangular trace before width")
-        << 3 << Texts{{"txtTrace1", ""}, {"txtWidth1", ""}} << "Trace must be > 0 or < 2.6" << "txtTrace1"
-        << Texts{{"txtTrace1", "0.127"}, {"txtWidth1", ""}} << Texts{{"txtTrace1", "0.127"}, {"txtWidth1", ""}}
-        << "txtTrace1";
+        << 3 << Texts{{"txtTrace1", ""}, {"txtWidth1", ""}} << "Trace must be > 0 or < 2.6"
+        << "txtTrace1" << Texts{{"txtTrace1", "0.127"}, {"txtWidth1", ""}}
+        << Texts{{"txtTrace1", "0.127"}, {"txtWidth1", ""}} << "txtTrace1";
 }
 
 void MainWindowTest::refusalRewritesFocusesAndTells()
@@ -635,33 +674,21 @@ void MainWindowTest::outOfRangeRestoresTheInputs_data()
                               << "Result out of range:  1.21730752727319E-02"
                               << Texts{{"txtTurns2", "10"}, {"txtRadius2", "12.5"}, {"txtWire2", "0.0127"}}
                               << "txtRadius2";
-    QTest::newRow("rectangular") << 1
-                                 << Texts{{"txtTurns4", "1000"},
-                                          {"txtWidth4", "1000"},
-                                          {"txtHeight4", "1000"},
-                                          {"txtWireRad4", "0.127"}}
-                                 << "Result out of range: "
-                                 << Texts{{"txtTurns4", "11"},
-                                          {"txtWidth4", "21.0"},
-                                          {"txtHeight4", "10.0"},
-                                          {"txtWireRad4", "0.127"}}
-                                 << "txtTurns4";
+    QTest::newRow("rectangular")
+        << 1 << Texts{{"txtTurns4", "1000"}, {"txtWidth4", "1000"}, {"txtHeight4", "1000"}, {"txtWireRad4", "0.127"}}
+        << "Result out of range: "
+        << Texts{{"txtTurns4", "11"}, {"txtWidth4", "21.0"}, {"txtHeight4", "10.0"}, {"txtWireRad4", "0.127"}}
+        << "txtTurns4";
     // 0.01 turns: a few millionths of a microhenry, shown in exponent form.
     QTest::newRow("spiral") << 2 << Texts{{"txtTurns3", "0.01"}}
                             << QString::fromUtf8("Result out of range:  3.20784405537459E-06 µH")
                             << Texts{{"txtOuterRadius3", "8.5"}, {"txtInnerRadius3", "7.25"}, {"txtTurns3", "12"}}
                             << "txtOuterRadius3";
-    QTest::newRow("flat rectangular") << 3
-                                      << Texts{{"txtTurns1", "1000"},
-                                               {"txtWidth1", "1000"},
-                                               {"txtHeight1", "1000"},
-                                               {"txtTrace1", "2"}}
-                                      << "Result out of range: "
-                                      << Texts{{"txtTurns1", "11"},
-                                               {"txtWidth1", "21.0"},
-                                               {"txtHeight1", "10.0"},
-                                               {"txtTrace1", "0.127"}}
-                                      << "txtWidth1";
+    QTest::newRow("flat rectangular")
+        << 3 << Texts{{"txtTurns1", "1000"}, {"txtWidth1", "1000"}, {"txtHeight1", "1000"}, {"txtTrace1", "2"}}
+        << "Result out of range: "
+        << Texts{{"txtTurns1", "11"}, {"txtWidth1", "21.0"}, {"txtHeight1", "10.0"}, {"txtTrace1", "0.127"}}
+        << "txtWidth1";
 }
 
 void MainWindowTest::outOfRangeRestoresTheInputs()
@@ -704,8 +731,21 @@ void MainWindowTest::outOfRangeRestoresTheInputs()
 
 void MainWindowTest::anyTextIsSurvived()
 {
-    const QStringList texts{"",    ".",  "-",   "1e999", "-1e999", "nan", "inf", "1,2,3", "0x10", "\xd9\xa1\xd9\xa2",
-                            "  7", "7 ", "1..2", QString(5000, QLatin1Char('9')), QStringLiteral("1e-320")};
+    const QStringList texts{"",
+                            ".",
+                            "-",
+                            "1e999",
+                            "-1e999",
+                            "nan",
+                            "inf",
+                            "1,2,3",
+                            "0x10",
+                            "\xd9\xa1\xd9\xa2",
+                            "  7",
+                            "7 ",
+                            "1..2",
+                            QString(5000, QLatin1Char('9')),
+                            QStringLiteral("1e-320")};
     static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
     MessageCatcher catcher(m_window.get(), {});
     int messages = 0;
@@ -865,7 +905,7 @@ int ExitProbe(int argc, char* argv[])
     QApplication app(argc, argv);
     MainWindow window;
     window.show();
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { std::printf("aboutToQuit\n"); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] { std::printf("aboutToQuit\n"); });
     std::printf("exiting\n");
     window.findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     std::printf("still running\n");

@@ -49,9 +49,11 @@ void QtFormPortTest::readsAndWritesBoxesByName_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << "txtRadius2" << "42";
+    QTest::newRow("plain") << "txtRadius2"
+                           << "42";
     QTest::newRow("non-ASCII") << "txtTurns3" << QString::fromUtf8("1,5 µ");
-    QTest::newRow("empty") << "txtTrace1" << "";
+    QTest::newRow("empty") << "txtTrace1"
+                           << "";
 }
 
 void QtFormPortTest::readsAndWritesBoxesByName()

@@ -111,9 +111,8 @@ void TabRowsTest::onlyChangesAreAnnounced()
 
     // Whoever hears the change finds the new page shown and the old hidden.
     bool shownWhenAnnounced = false;
-    connect(m_tabs, &TabRows::currentIndexChanged, this, [&](int index) {
-        shownWhenAnnounced = m_tabs->page(index)->isVisible() && !m_tabs->page(0)->isVisible();
-    });
+    connect(m_tabs, &TabRows::currentIndexChanged, this,
+            [&](int index) { shownWhenAnnounced = m_tabs->page(index)->isVisible() && !m_tabs->page(0)->isVisible(); });
     QVERIFY(m_tabs->setProperty("currentIndex", 2));
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 2);
