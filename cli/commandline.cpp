@@ -472,11 +472,14 @@ int runTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/
     NumberBuffer buffer;
     out << shortestText(search.turns, buffer) << '\n';
     for (const TurnsSearch::Whole& whole : search.whole) {
-        out << shortestText(whole.turns, buffer) << " turns:";
+        out << shortestText(whole.turns, buffer) << (whole.turns == 1.0 ? " turn:" : " turns:");
+        // The result text follows as the result box shows it; the blank in
+        // front is its own when it has one (" 1.20 µH", but "32 nH").
+        const std::string& text = whole.outcome.text;
         switch (whole.outcome.kind) {
-        case Outcome::Kind::Result: out << whole.outcome.text; break;
-        case Outcome::Kind::OutOfRange: out << ' ' << whole.outcome.text; break;
-        case Outcome::Kind::Refused: out << " not accepted (" << whole.outcome.text << ')'; break;
+        case Outcome::Kind::Result: out << (text.starts_with(' ') ? "" : " ") << text; break;
+        case Outcome::Kind::OutOfRange: out << ' ' << text; break;
+        case Outcome::Kind::Refused: out << " not accepted (" << text << ')'; break;
         }
         out << '\n';
     }

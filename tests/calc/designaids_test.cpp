@@ -75,5 +75,49 @@ TEST(WarningsTest, SpiralDepthAndThinConductor)
               "the coil is too small for its wire: the formula does not apply");
 }
 
+struct ThresholdCase {
+    double conductor;
+    double smallest;
+    bool warned;
+};
+
+class ThinConductorBound : public ::testing::TestWithParam<ThresholdCase> {};
+
+// Strictly above a tenth warns; a tenth itself is still a thin conductor.
+TEST_P(ThinConductorBound, WarnsOnlyAboveATenth)
+{
+    const ThresholdCase& c = GetParam();
+    EXPECT_EQ(ConductorWarnings(c.conductor, c.smallest, 1e-6, "the wire radius").size(), c.warned ? 1U : 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ThinConductorBound,
+                         ::testing::Values(ThresholdCase{0.1, 1.0, false}, ThresholdCase{0.1000001, 1.0, true},
+                                           ThresholdCase{0.0999999, 1.0, false}, ThresholdCase{0.25, 2.5, false},
+                                           ThresholdCase{0.26, 2.5, true}, ThresholdCase{0.0, 1.0, false}));
+
+class SpiralDepthBound : public ::testing::TestWithParam<ThresholdCase> {};
+
+// Here "conductor" is the depth and "smallest" the mean radius.
+TEST_P(SpiralDepthBound, WarnsOnlyBelowAFifth)
+{
+    const ThresholdCase& c = GetParam();
+    EXPECT_EQ(SpiralWarning(c.smallest, c.conductor).has_value(), c.warned);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SpiralDepthBound,
+                         ::testing::Values(ThresholdCase{2.0, 10.0, false}, ThresholdCase{1.9999, 10.0, true},
+                                           ThresholdCase{2.0001, 10.0, false}, ThresholdCase{0.0, 0.85, true},
+                                           ThresholdCase{1.0, 1.0, false}));
+
+TEST(TurnsForTest, SpiralUsesTheMeanRadiusSquared)
+{
+    // 0.397 · 1² · N² / (8 + 11·0.5) µH = 4.2346... µH at 12 turns.
+    const auto turns = SpiralTurnsFor(0.397 * 144.0 / 13.5 * 1e-6, 1.0, 0.5);
+    ASSERT_TRUE(turns);
+    EXPECT_NEAR(*turns, 12.0, 1e-12);
+    // Doubling the mean radius at no depth doubles the inductance per turn².
+    EXPECT_NEAR(*SpiralTurnsFor(1e-6, 2.0, 0.0), *SpiralTurnsFor(1e-6, 1.0, 0.0) / std::sqrt(2.0), 1e-12);
+}
+
 }  // namespace
 }  // namespace loopcalc::design
