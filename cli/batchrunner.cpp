@@ -4,11 +4,11 @@
 #include "coildesign.h"
 #include "csvreader.h"
 #include "csvwriter.h"
+#include "designaids.h"
 #include "exitcodes.h"
 #include "shapes.h"
 #include "terminalport.h"
 #include "units.h"
-#include "designaids.h"
 
 #include <array>
 #include <charconv>

@@ -410,8 +410,7 @@ void printTurnsHelp(std::ostream& out)
     out << "\n" << kCommonOptionsHelp << "  --target L     the inductance to reach (required)\n\n" << kUnitsHelp;
 }
 
-int runTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out,
-                    std::ostream& err)
+int runTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
         return usageError(err, "turns needs a shape", kTurnsSynopsis);
@@ -429,8 +428,7 @@ int runTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/
     const std::vector<OptionDefinition> definitions = shapeDefinitions(*shape, names, true);
     const ParsedArguments parsed = parseArguments(args.subspan(1), definitions);
     if (parsed.error == ParsedArguments::Error::UnknownOption && parsed.offending == "--turns") {
-        return usageError(err, "option '--turns' does not apply to turns: the number of turns is what it finds",
-                          usage);
+        return usageError(err, "option '--turns' does not apply to turns: the number of turns is what it finds", usage);
     }
     if (const std::string problem = parseProblem(parsed, shape); !problem.empty()) {
         return usageError(err, problem, usage);
@@ -455,8 +453,8 @@ int runTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/
     const Quantity target = readQuantity(design.target, inductanceUnits());
     if (target.status == Quantity::Status::UnknownUnit) {
         return usageError(err,
-                          "unknown unit '" + std::string(target.unit) + "' in --target '" +
-                              std::string(design.target) + "' (use " + unitList(inductanceUnits()) + ")",
+                          "unknown unit '" + std::string(target.unit) + "' in --target '" + std::string(design.target) +
+                              "' (use " + unitList(inductanceUnits()) + ")",
                           usage);
     }
     if (target.status != Quantity::Status::Number || !(target.value > 0.0) || !std::isfinite(target.value)) {

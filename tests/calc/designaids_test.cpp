@@ -57,17 +57,17 @@ TEST(TurnsForTest, RoundTripsThroughEachFormula)
 
 TEST(TurnsForTest, NothingWhenTheFormulaIsNotPositive)
 {
-    EXPECT_FALSE(CircularTurnsFor(1e-6, 0.01, 0.0127));      // 8R/a below e²
-    EXPECT_FALSE(RectLoopTurnsFor(1e-6, 0.1, 0.1, 0.25));    // wire wider than the loop
+    EXPECT_FALSE(CircularTurnsFor(1e-6, 0.01, 0.0127));    // 8R/a below e²
+    EXPECT_FALSE(RectLoopTurnsFor(1e-6, 0.1, 0.1, 0.25));  // wire wider than the loop
     EXPECT_FALSE(CircularTurnsFor(0.0, 1.0, 0.0127));
     EXPECT_FALSE(SpiralTurnsFor(-1e-6, 0.7875, 0.125));
 }
 
 TEST(WarningsTest, SpiralDepthAndThinConductor)
 {
-    EXPECT_TRUE(SpiralWarning(0.7875, 0.125));   // 0.125 < 0.1575
-    EXPECT_FALSE(SpiralWarning(1.875, 0.75));    // 0.75 ≥ 0.375
-    EXPECT_FALSE(SpiralWarning(1.0, 0.2));       // the bound itself is fine
+    EXPECT_TRUE(SpiralWarning(0.7875, 0.125));  // 0.125 < 0.1575
+    EXPECT_FALSE(SpiralWarning(1.875, 0.75));   // 0.75 ≥ 0.375
+    EXPECT_FALSE(SpiralWarning(1.0, 0.2));      // the bound itself is fine
     EXPECT_TRUE(ConductorWarnings(0.0127, 1.0, 5e-6, "the wire radius").empty());
     EXPECT_EQ(ConductorWarnings(0.11, 1.0, 5e-6, "the wire radius").size(), 1U);
     EXPECT_EQ(ConductorWarnings(0.25, 0.1, -1.35e-9, "the trace size").size(), 2U);

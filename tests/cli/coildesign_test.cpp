@@ -62,7 +62,9 @@ std::vector<std::pair<std::string, std::string>> randomOutline(std::string_view 
     const double w = size(random);
     const double h = size(random);
     const double conductor = std::min(std::min(w, h) * fraction(random), 2.5);
-    return {{"width", text(w)}, {"height", text(h)}, {shape == "flat-rectangular" ? "trace" : "wire-radius", text(conductor)}};
+    return {{"width", text(w)},
+            {"height", text(h)},
+            {shape == "flat-rectangular" ? "trace" : "wire-radius", text(conductor)}};
 }
 
 // Solving for the turns undoes the calculator: a result computed with N turns
@@ -160,7 +162,8 @@ TEST(FindTurns, WholeNumbersAroundTheExactOneAsTheCalculatorShowsThem)
     EXPECT_EQ(search.whole[0].turns, std::floor(search.turns));
     EXPECT_EQ(search.whole[1].turns, std::floor(search.turns) + 1.0);
     for (const TurnsSearch::Whole& whole : search.whole) {
-        Page check("flat-rectangular", {{"width", "40"}, {"height", "25"}, {"trace", "0.5"}, {"turns", text(whole.turns)}});
+        Page check("flat-rectangular",
+                   {{"width", "40"}, {"height", "25"}, {"trace", "0.5"}, {"turns", text(whole.turns)}});
         const Outcome expected = check.port.calculate();
         EXPECT_EQ(whole.outcome.text, expected.text);
         EXPECT_EQ(whole.outcome.henries, expected.henries);
@@ -212,14 +215,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Dimensions are refused with the calculator's own message.
         RefusalCase{"radius", "circular", {{"radius", "0"}}, 1e-6, TurnsSearch::Kind::Refused, "Radius must be > 0"},
-        RefusalCase{"wire", "rectangular", {{"wire-radius", ""}}, 1e-6, TurnsSearch::Kind::Refused,
-                    "Wire Radius must be > 0"},
-        RefusalCase{"trace", "flat-rectangular", {{"trace", "2.6"}}, 1e-6, TurnsSearch::Kind::Refused,
+        RefusalCase{
+            "wire", "rectangular", {{"wire-radius", ""}}, 1e-6, TurnsSearch::Kind::Refused, "Wire Radius must be > 0"},
+        RefusalCase{"trace",
+                    "flat-rectangular",
+                    {{"trace", "2.6"}},
+                    1e-6,
+                    TurnsSearch::Kind::Refused,
                     "Trace must be > 0 or < 2.6"},
-        RefusalCase{"radii", "spiral", {{"inner-radius", "9"}}, 1e-6, TurnsSearch::Kind::Refused,
+        RefusalCase{"radii",
+                    "spiral",
+                    {{"inner-radius", "9"}},
+                    1e-6,
+                    TurnsSearch::Kind::Refused,
                     "Outer Radius must be > Inner Radius"},
         // A formula that is never positive.
-        RefusalCase{"wire_too_thick", "circular", {{"radius", "0.1"}, {"wire-radius", "0.127"}}, 1e-6,
+        RefusalCase{"wire_too_thick",
+                    "circular",
+                    {{"radius", "0.1"}, {"wire-radius", "0.127"}},
+                    1e-6,
                     TurnsSearch::Kind::Unreachable,
                     "no number of turns reaches the target: for this outline the formula gives 0 or less (the coil "
                     "is too small for its wire)"}),
@@ -293,21 +307,27 @@ INSTANTIATE_TEST_SUITE_P(
         WarningCase{"circular_at_bound", "circular", {{"radius", "10"}, {"wire-radius", "1"}}, {}},
         WarningCase{"circular_above", "circular", {{"radius", "10"}, {"wire-radius", "1.001"}}, {kThickWire}},
         WarningCase{"circular_below", "circular", {{"radius", "10"}, {"wire-radius", "0.999"}}, {}},
-        WarningCase{"circular_negative", "circular", {{"radius", "0.1"}, {"wire-radius", "0.127"}},
-                    {kThickWire, kTooSmall}},
+        WarningCase{
+            "circular_negative", "circular", {{"radius", "0.1"}, {"wire-radius", "0.127"}}, {kThickWire, kTooSmall}},
         // Rectangles: against the smaller side, whichever it is.
         WarningCase{"rect_at_bound", "rectangular", {{"width", "21"}, {"height", "10"}, {"wire-radius", "1"}}, {}},
-        WarningCase{"rect_height_smaller", "rectangular", {{"width", "21"}, {"height", "10"}, {"wire-radius", "1.01"}},
+        WarningCase{"rect_height_smaller",
+                    "rectangular",
+                    {{"width", "21"}, {"height", "10"}, {"wire-radius", "1.01"}},
                     {kThickWire}},
-        WarningCase{"rect_width_smaller", "rectangular", {{"width", "10"}, {"height", "21"}, {"wire-radius", "1.01"}},
+        WarningCase{"rect_width_smaller",
+                    "rectangular",
+                    {{"width", "10"}, {"height", "21"}, {"wire-radius", "1.01"}},
                     {kThickWire}},
-        WarningCase{"rect_big_wire_big_sides", "rectangular",
-                    {{"width", "30"}, {"height", "21"}, {"wire-radius", "2.09"}}, {}},
+        WarningCase{
+            "rect_big_wire_big_sides", "rectangular", {{"width", "30"}, {"height", "21"}, {"wire-radius", "2.09"}}, {}},
         WarningCase{"flat_at_bound", "flat-rectangular", {{"width", "21"}, {"height", "10"}, {"trace", "1"}}, {}},
-        WarningCase{"flat_above", "flat-rectangular", {{"width", "21"}, {"height", "10"}, {"trace", "1.1"}},
-                    {kWideTrace}},
-        WarningCase{"flat_negative", "flat-rectangular",
-                    {{"width", "1"}, {"height", "1"}, {"turns", "1"}, {"trace", "2.5"}}, {kWideTrace, kTooSmall}}),
+        WarningCase{
+            "flat_above", "flat-rectangular", {{"width", "21"}, {"height", "10"}, {"trace", "1.1"}}, {kWideTrace}},
+        WarningCase{"flat_negative",
+                    "flat-rectangular",
+                    {{"width", "1"}, {"height", "1"}, {"turns", "1"}, {"trace", "2.5"}},
+                    {kWideTrace, kTooSmall}}),
     loopcalc::testing::caseName<WarningCase>);
 
 // An out-of-range result still gets past the checks: its warnings are given.

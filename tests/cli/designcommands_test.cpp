@@ -63,17 +63,15 @@ const std::string kMicro = "\xC2\xB5";
 // A length with a unit reaches the box as the same number of millimetres.
 INSTANTIATE_TEST_SUITE_P(
     Units, DesignCommandTest,
-    ::testing::Values(DesignCase{{"circular", "--radius", "1cm"}, 0, " 5.78 " + kMicro + "H\n", ""},
-                      DesignCase{{"circular", "--radius=10mm", "--wire-radius", "127um"}, 0, " 5.78 " + kMicro + "H\n",
-                                 ""},
-                      DesignCase{{"circular", "--wire-radius", "127\xC2\xB5m"}, 0, " 5.78 " + kMicro + "H\n", ""},
-                      DesignCase{{"circular", "--wire-radius", "5mil"}, 0, " 5.78 " + kMicro + "H\n", ""},
-                      DesignCase{{"flat-rectangular", "--width", "0.021m", "--trace", "0.25cm"}, 0,
-                                 " 1.38 " + kMicro + "H\n", ""},
-                      // A converted length is checked as any other.
-                      DesignCase{{"flat-rectangular", "--trace", "0.26cm"}, 2, "", "Trace must be > 0 or < 2.6\n"},
-                      DesignCase{{"spiral", "--outer-radius", "0in"}, 2, "",
-                                 "Outer Radius must be > Inner Radius\n"}),
+    ::testing::Values(
+        DesignCase{{"circular", "--radius", "1cm"}, 0, " 5.78 " + kMicro + "H\n", ""},
+        DesignCase{{"circular", "--radius=10mm", "--wire-radius", "127um"}, 0, " 5.78 " + kMicro + "H\n", ""},
+        DesignCase{{"circular", "--wire-radius", "127\xC2\xB5m"}, 0, " 5.78 " + kMicro + "H\n", ""},
+        DesignCase{{"circular", "--wire-radius", "5mil"}, 0, " 5.78 " + kMicro + "H\n", ""},
+        DesignCase{{"flat-rectangular", "--width", "0.021m", "--trace", "0.25cm"}, 0, " 1.38 " + kMicro + "H\n", ""},
+        // A converted length is checked as any other.
+        DesignCase{{"flat-rectangular", "--trace", "0.26cm"}, 2, "", "Trace must be > 0 or < 2.6\n"},
+        DesignCase{{"spiral", "--outer-radius", "0in"}, 2, "", "Outer Radius must be > Inner Radius\n"}),
     loopcalc::testing::argumentsName<DesignCase>);
 
 // The capacitance comes on a second line; the first stays the result text.
@@ -82,15 +80,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DesignCase{{"circular", "--frequency", "13.56MHz"}, 0, " 5.78 " + kMicro + "H\nC = 23.8 pF at 13.56 MHz\n", ""},
         DesignCase{{"spiral", "--frequency=125kHz"}, 0, " 4.619 " + kMicro + "H\nC = 351 nF at 125 kHz\n", ""},
-        DesignCase{{"rectangular", "--frequency", "6780000"}, 0, " 5.85 " + kMicro + "H\nC = 94.1 pF at 6.78 MHz\n",
-                   ""},
+        DesignCase{
+            {"rectangular", "--frequency", "6780000"}, 0, " 5.85 " + kMicro + "H\nC = 94.1 pF at 6.78 MHz\n", ""},
         DesignCase{{"flat-rectangular", "--width", "1", "--height", "1", "--turns", "1", "--trace", "2.5",
                     "--frequency", "13.56MHz"},
-                   0, "-1.35 nH\nC: no capacitance resonates at 13.56 MHz with an inductance of 0 or less\n", ""},
+                   0,
+                   "-1.35 nH\nC: no capacitance resonates at 13.56 MHz with an inductance of 0 or less\n",
+                   ""},
         // No capacitance without a result.
         DesignCase{{"circular", "--turns", "0", "--frequency", "13.56MHz"}, 2, "", "Turns must be > 0\n"},
-        DesignCase{{"circular", "--turns", "100", "--radius", "200", "--wire-radius", "0.1", "--frequency", "1MHz"}, 3,
-                   "", "Result out of range:  1.21730752727319E-02 H\n"}),
+        DesignCase{{"circular", "--turns", "100", "--radius", "200", "--wire-radius", "0.1", "--frequency", "1MHz"},
+                   3,
+                   "",
+                   "Result out of range:  1.21730752727319E-02 H\n"}),
     loopcalc::testing::argumentsName<DesignCase>);
 
 const std::string kShallow = "warning: the winding is shallow (depth below 0.2 x mean radius): the flat spiral "
@@ -103,12 +105,15 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{{"spiral", "--warnings"}, 0, " 4.619 " + kMicro + "H\n", kShallow},
         DesignCase{{"spiral", "--warnings", "--inner-radius", "5"}, 0, " 2.815 " + kMicro + "H\n", ""},
         DesignCase{{"circular", "--warnings"}, 0, " 5.78 " + kMicro + "H\n", ""},
-        DesignCase{{"flat-rectangular", "--width", "1", "--height", "1", "--turns", "1", "--trace", "2.5",
-                    "--warnings"},
-                   0, "-1.35 nH\n",
-                   "warning: the trace size is above a tenth of the coil's smallest dimension: the thin-conductor "
-                   "assumption fails\nwarning: the coil is too small for its wire: the formula does not apply\n"},
-        DesignCase{{"circular", "--turns", "100", "--radius", "2000", "--wire-radius", "250", "--warnings"}, 3, "",
+        DesignCase{
+            {"flat-rectangular", "--width", "1", "--height", "1", "--turns", "1", "--trace", "2.5", "--warnings"},
+            0,
+            "-1.35 nH\n",
+            "warning: the trace size is above a tenth of the coil's smallest dimension: the thin-conductor "
+            "assumption fails\nwarning: the coil is too small for its wire: the formula does not apply\n"},
+        DesignCase{{"circular", "--turns", "100", "--radius", "2000", "--wire-radius", "250", "--warnings"},
+                   3,
+                   "",
                    "Result out of range:  3.42175380094741E-02 H\nwarning: the wire radius is above a tenth of the "
                    "coil's smallest dimension: the thin-conductor assumption fails\n"},
         // No warnings before the checks are passed.
@@ -118,28 +123,39 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Turns, DesignCommandTest,
     ::testing::Values(
-        DesignCase{{"turns", "flat-rectangular", "--width", "40", "--height", "25", "--trace", "0.5", "--target",
-                    "1.5uH"},
-                   0, "4.151086293459833\n4 turns: 1.39 " + kMicro + "H\n5 turns: 2.17 " + kMicro + "H\n", ""},
-        DesignCase{{"turns", "flat-rectangular", "--width", "4cm", "--height", "2.5cm", "--trace", "0.5mm",
-                    "--target", "1.5\xC2\xB5H", "--frequency", "13.56MHz"},
+        DesignCase{
+            {"turns", "flat-rectangular", "--width", "40", "--height", "25", "--trace", "0.5", "--target", "1.5uH"},
+            0,
+            "4.151086293459833\n4 turns: 1.39 " + kMicro + "H\n5 turns: 2.17 " + kMicro + "H\n",
+            ""},
+        DesignCase{{"turns", "flat-rectangular", "--width", "4cm", "--height", "2.5cm", "--trace", "0.5mm", "--target",
+                    "1.5\xC2\xB5H", "--frequency", "13.56MHz"},
                    0,
                    "4.151086293459833\n4 turns: 1.39 " + kMicro + "H\n5 turns: 2.17 " + kMicro +
                        "H\nC = 91.8 pF at 13.56 MHz\n",
                    ""},
-        DesignCase{{"turns", "spiral", "--target", "20nH"}, 0,
+        DesignCase{{"turns", "spiral", "--target", "20nH"},
+                   0,
                    "0.7896022442953068\n0 turns: not accepted (Turns must be > 0 and < 101)\n1 turn: 32 nH\n",
                    ""},
-        DesignCase{{"turns", "spiral", "--target", "4.619uH", "--warnings"}, 0,
-                   "11.999616247368454\n11 turns: 3.881 " + kMicro + "H\n12 turns: 4.619 " + kMicro + "H\n", kShallow},
+        DesignCase{{"turns", "spiral", "--target", "4.619uH", "--warnings"},
+                   0,
+                   "11.999616247368454\n11 turns: 3.881 " + kMicro + "H\n12 turns: 4.619 " + kMicro + "H\n",
+                   kShallow},
         // Refused dimensions, and targets no accepted number of turns reaches.
         DesignCase{{"turns", "circular", "--radius", "0", "--target", "1uH"}, 2, "", "Radius must be > 0\n"},
-        DesignCase{{"turns", "spiral", "--inner-radius", "9", "--target", "1uH"}, 2, "",
+        DesignCase{{"turns", "spiral", "--inner-radius", "9", "--target", "1uH"},
+                   2,
+                   "",
                    "Outer Radius must be > Inner Radius\n"},
-        DesignCase{{"turns", "spiral", "--outer-radius", "8.5", "--inner-radius", "8.5", "--target", "0.5mH"}, 2, "",
+        DesignCase{{"turns", "spiral", "--outer-radius", "8.5", "--inner-radius", "8.5", "--target", "0.5mH"},
+                   2,
+                   "",
                    "0.5mH needs 108.87427585025455 turns, which the calculator does not accept: Turns must be > 0 "
                    "and < 101\n"},
-        DesignCase{{"turns", "circular", "--radius", "0.1", "--target", "1uH"}, 2, "",
+        DesignCase{{"turns", "circular", "--radius", "0.1", "--target", "1uH"},
+                   2,
+                   "",
                    "no number of turns reaches 1uH: for this outline the formula gives 0 or less (the coil is too "
                    "small for its wire)\n"}),
     loopcalc::testing::argumentsName<DesignCase>);
@@ -174,8 +190,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         UsageCase{{"circular", "--radius", "10xy"},
                   "unknown unit 'xy' in --radius '10xy' (use mm, cm, m, um, \xC2\xB5m, in or mil)"},
-        UsageCase{{"rectangular", "--width=2FT"}, "unknown unit 'FT' in --width '2FT' (use mm, cm, m, um, \xC2\xB5m, in or mil)"},
-        UsageCase{{"spiral", "--outer-radius", "1e"}, "unknown unit 'e' in --outer-radius '1e' (use mm, cm, m, um, \xC2\xB5m, in or mil)"},
+        UsageCase{{"rectangular", "--width=2FT"},
+                  "unknown unit 'FT' in --width '2FT' (use mm, cm, m, um, \xC2\xB5m, in or mil)"},
+        UsageCase{{"spiral", "--outer-radius", "1e"},
+                  "unknown unit 'e' in --outer-radius '1e' (use mm, cm, m, um, \xC2\xB5m, in or mil)"},
         UsageCase{{"circular", "--frequency", "13.56mhz"},
                   "unknown unit 'mhz' in --frequency '13.56mhz' (use Hz, kHz, MHz or GHz)"},
         UsageCase{{"circular", "--frequency", "0"}, "--frequency needs a frequency above 0 Hz, not '0'"},

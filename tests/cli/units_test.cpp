@@ -67,15 +67,15 @@ INSTANTIATE_TEST_SUITE_P(
         LengthCase{"unknown", "10xy", LengthText::Status::UnknownUnit, "10xy", "xy"},
         LengthCase{"feet", "1 ft", LengthText::Status::UnknownUnit, "1 ft", "ft"},
         LengthCase{"dangling_exponent", "1e", LengthText::Status::UnknownUnit, "1e", "e"},
-        LengthCase{"micro_without_metre", "10\xC2\xB5", LengthText::Status::UnknownUnit, "10\xC2\xB5",
-                   "\xC2\xB5"}),
+        LengthCase{"micro_without_metre", "10\xC2\xB5", LengthText::Status::UnknownUnit, "10\xC2\xB5", "\xC2\xB5"}),
     loopcalc::testing::caseName<LengthCase>);
 
 // A converted length is the shortest text that reads back as the same double:
 // the box reads exactly the number the conversion made.
 TEST(LengthText, ConvertedTextReadsBackBitForBit)
 {
-    for (const char* typed : {"0.1in", "3.3cm", "7mil", "0.000123m", "333.3um", "1e300m", "2.2250738585072014e-308mm"}) {
+    for (const char* typed :
+         {"0.1in", "3.3cm", "7mil", "0.000123m", "333.3um", "1e300m", "2.2250738585072014e-308mm"}) {
         NumberBuffer buffer;
         const LengthText length = loopcalc::cli::lengthText(typed, buffer);
         ASSERT_EQ(length.status, LengthText::Status::Converted) << typed;
@@ -114,35 +114,33 @@ TEST_P(FrequencyTest, ReadsInHertz)
     expectQuantity(GetParam(), loopcalc::cli::readQuantity(GetParam().typed, loopcalc::cli::frequencyUnits()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, InductanceTest,
-    ::testing::Values(QuantityCase{"uH", "1.5uH", Quantity::Status::Number, 1.5e-6},
-                      QuantityCase{"micro_sign", "1.5\xC2\xB5H", Quantity::Status::Number, 1.5e-6},
-                      QuantityCase{"greek_mu", "1.5\xCE\xBCH", Quantity::Status::Number, 1.5e-6},
-                      QuantityCase{"nH", "820nH", Quantity::Status::Number, 820e-9},
-                      QuantityCase{"mH", "0.02mH", Quantity::Status::Number, 2e-5},
-                      QuantityCase{"pH", "500 pH", Quantity::Status::Number, 5e-10},
-                      QuantityCase{"H", "1H", Quantity::Status::Number, 1.0},
-                      QuantityCase{"plain_henries", "1.5e-6", Quantity::Status::Number, 1.5e-6},
-                      QuantityCase{"lower_h", "1.5uh", Quantity::Status::UnknownUnit, 0.0},
-                      QuantityCase{"farads", "1.5uF", Quantity::Status::UnknownUnit, 0.0},
-                      QuantityCase{"no_number", "uH", Quantity::Status::NotANumber, 0.0},
-                      QuantityCase{"empty", "", Quantity::Status::NotANumber, 0.0}),
-    loopcalc::testing::caseName<QuantityCase>);
+INSTANTIATE_TEST_SUITE_P(Table, InductanceTest,
+                         ::testing::Values(QuantityCase{"uH", "1.5uH", Quantity::Status::Number, 1.5e-6},
+                                           QuantityCase{"micro_sign", "1.5\xC2\xB5H", Quantity::Status::Number, 1.5e-6},
+                                           QuantityCase{"greek_mu", "1.5\xCE\xBCH", Quantity::Status::Number, 1.5e-6},
+                                           QuantityCase{"nH", "820nH", Quantity::Status::Number, 820e-9},
+                                           QuantityCase{"mH", "0.02mH", Quantity::Status::Number, 2e-5},
+                                           QuantityCase{"pH", "500 pH", Quantity::Status::Number, 5e-10},
+                                           QuantityCase{"H", "1H", Quantity::Status::Number, 1.0},
+                                           QuantityCase{"plain_henries", "1.5e-6", Quantity::Status::Number, 1.5e-6},
+                                           QuantityCase{"lower_h", "1.5uh", Quantity::Status::UnknownUnit, 0.0},
+                                           QuantityCase{"farads", "1.5uF", Quantity::Status::UnknownUnit, 0.0},
+                                           QuantityCase{"no_number", "uH", Quantity::Status::NotANumber, 0.0},
+                                           QuantityCase{"empty", "", Quantity::Status::NotANumber, 0.0}),
+                         loopcalc::testing::caseName<QuantityCase>);
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, FrequencyTest,
-    ::testing::Values(QuantityCase{"MHz", "13.56MHz", Quantity::Status::Number, 13.56e6},
-                      QuantityCase{"kHz", "125kHz", Quantity::Status::Number, 125e3},
-                      QuantityCase{"kHz_fraction", "134.2kHz", Quantity::Status::Number, 134.2e3},
-                      QuantityCase{"MHz_blank", "6.78 MHz", Quantity::Status::Number, 6.78e6},
-                      QuantityCase{"GHz", "2.4GHz", Quantity::Status::Number, 2.4e9},
-                      QuantityCase{"Hz", "50Hz", Quantity::Status::Number, 50.0},
-                      QuantityCase{"plain_hertz", "13560000", Quantity::Status::Number, 13.56e6},
-                      QuantityCase{"lower_mhz", "13.56mhz", Quantity::Status::UnknownUnit, 0.0},
-                      QuantityCase{"MHZ", "13.56MHZ", Quantity::Status::UnknownUnit, 0.0},
-                      QuantityCase{"not_a_number", "fast", Quantity::Status::NotANumber, 0.0}),
-    loopcalc::testing::caseName<QuantityCase>);
+INSTANTIATE_TEST_SUITE_P(Table, FrequencyTest,
+                         ::testing::Values(QuantityCase{"MHz", "13.56MHz", Quantity::Status::Number, 13.56e6},
+                                           QuantityCase{"kHz", "125kHz", Quantity::Status::Number, 125e3},
+                                           QuantityCase{"kHz_fraction", "134.2kHz", Quantity::Status::Number, 134.2e3},
+                                           QuantityCase{"MHz_blank", "6.78 MHz", Quantity::Status::Number, 6.78e6},
+                                           QuantityCase{"GHz", "2.4GHz", Quantity::Status::Number, 2.4e9},
+                                           QuantityCase{"Hz", "50Hz", Quantity::Status::Number, 50.0},
+                                           QuantityCase{"plain_hertz", "13560000", Quantity::Status::Number, 13.56e6},
+                                           QuantityCase{"lower_mhz", "13.56mhz", Quantity::Status::UnknownUnit, 0.0},
+                                           QuantityCase{"MHZ", "13.56MHZ", Quantity::Status::UnknownUnit, 0.0},
+                                           QuantityCase{"not_a_number", "fast", Quantity::Status::NotANumber, 0.0}),
+                         loopcalc::testing::caseName<QuantityCase>);
 
 TEST(FormatFrequency, LargestUnitWithShortestDigits)
 {
