@@ -10,6 +10,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("loopcalc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+    // The main window decides: the program ends when it is closed and no
+    // formula window or About box is left open.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     loopcalc::shell::MainWindow window;
     window.show();

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "calculators.h"
+#include "entryfilter.h"
 #include "mainwindowdesign.h"
 #include "minimumsize.h"
 #include "picturebox.h"
@@ -9,6 +10,7 @@
 #include "twips.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -158,8 +160,8 @@ int TwipsToPixelsAtLeast(int twips, double dpi)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
+    : QMainWindow(parent), m_log(logFolder.isEmpty() ? QCoreApplication::applicationDirPath() : logFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("  Small Loop Inductance Calculation"));
@@ -180,6 +182,8 @@ MainWindow::MainWindow(QWidget* parent)
         const QRect available = screen->availableGeometry();
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
+
+    InstallEntryFilters(this);
 
     m_tabs->setCurrentIndex(design::TabControl().startPage);
     m_tabs->setFocus(Qt::OtherFocusReason);
@@ -353,17 +357,103 @@ void MainWindow::frmMain_cmdCalculate1_Click()
     loopcalc::frmMain_cmdCalculate1_Click(m_port);
 }
 
-// The calculation log, the formula windows and the About box attach here.
-void MainWindow::frmMain_mnuLog_Click() {}
-void MainWindow::frmMain_mnuFsc_Click() {}
-void MainWindow::frmMain_mnuFrc_Click() {}
-void MainWindow::frmMain_mnuCwc_Click() {}
-void MainWindow::frmMain_mnuRwC_Click() {}
-void MainWindow::frmMain_mnuAbout_Click() {}
+void MainWindow::frmMain_mnuLog_Click()
+{
+    auto* item = findChild<QAction*>(QStringLiteral("mnuLog"));
+    // A checkable item has flipped its own mark before this runs; the log's
+    // state is the mark as it was, and the two always change together.
+    QString error;
+    if (!m_log.isOn()) {
+        const bool on = m_log.switchOn(&error);
+        m_nLogFlag = on ? 1 : 0;
+        item->setChecked(on);
+    } else {
+        item->setChecked(false);
+        m_nLogFlag = 0;
+        m_log.switchOff(&error);
+    }
+    // A log that cannot be written is reported, and the program goes on.
+    if (!error.isEmpty()) {
+        m_port.showMessage(error.toStdString(), MessageIcon::Error);
+    }
+}
 
-void MainWindow::writeLogLine(const QString& /*line*/) {}
-void MainWindow::endLogRecord() {}
-void MainWindow::closeAllFiles() {}
+void MainWindow::frmMain_mnuFsc_Click()
+{
+    m_secondary.showFlatSpiral();
+    watchSecondaryWindow(m_secondary.flatSpiralWindow());
+}
+
+void MainWindow::frmMain_mnuFrc_Click()
+{
+    m_secondary.showFlatRectangular();
+    watchSecondaryWindow(m_secondary.rectangularWindow());
+}
+
+void MainWindow::frmMain_mnuCwc_Click()
+{
+    m_secondary.showCircularWire();
+    watchSecondaryWindow(m_secondary.circularWireWindow());
+}
+
+void MainWindow::frmMain_mnuRwC_Click()
+{
+    m_secondary.showRectangularWire();
+    watchSecondaryWindow(m_secondary.rectangularWindow());
+}
+
+void MainWindow::frmMain_mnuAbout_Click()
+{
+    m_secondary.showAbout();
+    watchSecondaryWindow(m_secondary.aboutBox());
+}
+
+void MainWindow::watchSecondaryWindow(QWidget* window)
+{
+    if (window != nullptr) {
+        // Queued, so the check runs once the window is fully gone.
+        connect(window, &QObject::destroyed, this, &MainWindow::endWhenNoWindowIsLeft,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The main window goes away; open formula windows and the About box stay
+    // until the user closes them.
+    QMainWindow::closeEvent(event);
+    QMetaObject::invokeMethod(this, &MainWindow::endWhenNoWindowIsLeft, Qt::QueuedConnection);
+}
+
+void MainWindow::endWhenNoWindowIsLeft()
+{
+    const bool secondaryOpen = m_secondary.flatSpiralWindow() != nullptr ||
+                               m_secondary.rectangularWindow() != nullptr ||
+                               m_secondary.circularWireWindow() != nullptr || m_secondary.aboutBox() != nullptr;
+    if (!isVisible() && !secondaryOpen) {
+        closeAllFiles();
+        QCoreApplication::quit();
+    }
+}
+
+void MainWindow::writeLogLine(std::string_view line)
+{
+    if (m_log.isOn()) {
+        m_log.writeLine(line);
+    }
+}
+
+void MainWindow::endLogRecord()
+{
+    if (m_log.isOn()) {
+        m_log.endRecord();
+    }
+}
+
+void MainWindow::closeAllFiles()
+{
+    m_log.close();
+}
 
 void MainWindow::frmMain_mnuExit_Click()
 {

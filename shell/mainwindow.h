@@ -2,10 +2,15 @@
 // The main window: four coil pages on a tab control, a logo band and the menus.
 #pragma once
 
+#include "calclog.h"
 #include "qtformport.h"
+#include "secondarywindows.h"
 
 #include <QMainWindow>
+#include <QString>
 #include <QtGlobal>
+
+#include <string_view>
 
 class QLineEdit;
 
@@ -19,7 +24,9 @@ class TabRows;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    /// \param logFolder  where Log.txt is kept: the program's own folder
+    ///                   unless a test gives another
+    explicit MainWindow(QWidget* parent = nullptr, const QString& logFolder = QString());
 
     /// The caption of every message box the calculators show.
     [[nodiscard]] static QString applicationTitle();
@@ -35,8 +42,13 @@ public:
     [[nodiscard]] qint16 nLogFlag() const { return m_nLogFlag; }
     void setNLogFlag(qint16 flag) { m_nLogFlag = flag; }
 
+    /// The calculation log behind "&Log Calculations".
+    [[nodiscard]] const CalcLog& calcLog() const { return m_log; }
+    /// The formula windows and the About box opened from the menus.
+    [[nodiscard]] const SecondaryWindows& secondaryWindows() const { return m_secondary; }
+
     /// Appends one line to the open log file; nothing while no log is open.
-    void writeLogLine(const QString& line);
+    void writeLogLine(std::string_view line);
     /// A calculation's record is complete.
     void endLogRecord();
     /// Closes every file the program has open.
@@ -61,6 +73,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
@@ -68,10 +81,16 @@ private:
     void connectButtons();
     void setTabOrders();
     [[nodiscard]] double logicalDpi() const;
+    /// Ends the program once the main window is closed and no secondary
+    /// window is left open.
+    void endWhenNoWindowIsLeft();
+    void watchSecondaryWindow(QWidget* window);
 
     TabRows* m_tabs = nullptr;
     qint16 m_nLogFlag = 0;
     QtFormPort m_port{*this};
+    CalcLog m_log;
+    SecondaryWindows m_secondary;
 };
 
 }  // namespace loopcalc::shell

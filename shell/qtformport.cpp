@@ -66,7 +66,7 @@ bool QtFormPort::logging() const
 
 void QtFormPort::logLine(const std::string& line)
 {
-    m_window.writeLogLine(QString::fromStdString(line));
+    m_window.writeLogLine(line);
 }
 
 void QtFormPort::endLogRecord()
