@@ -93,9 +93,9 @@ void TabRows::paintEvent(QPaintEvent* /*event*/)
     for (int i = 0; i < count(); ++i) {
         const QRect row = rowRect(i);
         const bool current = i == m_current;
-        // The current row is drawn in the page colour and joins the page
-        // below; the others are raised buttons in the darker button colour.
-        const QBrush fill = current ? pal.window() : pal.button();
+        // The current row is drawn in the light base colour so it stands out
+        // from the others, raised buttons in the darker button colour.
+        const QBrush fill = current ? pal.base() : pal.button();
         qDrawShadePanel(&painter, row, pal, false, 1, &fill);
         painter.setPen(pal.color(QPalette::ButtonText));
         painter.drawText(row, Qt::AlignCenter | Qt::TextSingleLine, m_captions.at(i));
