@@ -25,15 +25,23 @@ std::string ExponentText(int exponent)
 std::string PlainMagnitude(const Decimal15& d)
 {
     const int count = static_cast<int>(d.digits.size());
+    std::string text;
+    text.reserve(static_cast<size_t>(std::abs(d.exponent)) + d.digits.size() + 2);
     if (d.exponent < 0) {
         // No 0 before the point: ".005".
-        return "." + std::string(static_cast<size_t>(-d.exponent - 1), '0') + d.digits;
+        text += '.';
+        text.append(static_cast<size_t>(-d.exponent - 1), '0');
+        text += d.digits;
+    } else if (d.exponent + 1 >= count) {
+        text += d.digits;
+        text.append(static_cast<size_t>(d.exponent + 1 - count), '0');
+    } else {
+        const auto point = static_cast<size_t>(d.exponent) + 1;
+        text.append(d.digits, 0, point);
+        text += '.';
+        text.append(d.digits, point);
     }
-    if (d.exponent + 1 >= count) {
-        return d.digits + std::string(static_cast<size_t>(d.exponent + 1 - count), '0');
-    }
-    const auto point = static_cast<size_t>(d.exponent) + 1;
-    return d.digits.substr(0, point) + "." + d.digits.substr(point);
+    return text;
 }
 
 }  // namespace

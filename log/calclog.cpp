@@ -24,8 +24,10 @@ const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
 }  // namespace
 
-CalcLog::CalcLog(QString folder, Clock clock, QLocale locale)
-    : m_folder(std::move(folder)), m_clock(std::move(clock)), m_locale(std::move(locale))
+CalcLog::CalcLog(QString folder, Clock clock, const QLocale& locale)
+    : m_folder(std::move(folder))
+    , m_clock(std::move(clock))
+    , m_locale(locale)
 {
 }
 
@@ -66,12 +68,14 @@ bool CalcLog::writeWhole(const QByteArray& bytes)
 #else
         const qint64 n = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(chunk));
 #endif
-        if (n < 0 && errno == EINTR)
+        if (n < 0 && errno == EINTR) {
             continue;
+        }
         if (n <= 0) {
             m_lastReason = qt_error_string(n < 0 ? errno : EIO);
-            if (regular && done > 0)
+            if (regular && done > 0) {
                 (void)m_file.resize(before);
+            }
             m_file.unsetError();
             return false;
         }
@@ -89,22 +93,25 @@ bool CalcLog::sync()
     const int result = ::fsync(fd);
 #endif
     // A device or pipe has nothing to force onto a disk.
-    if (result == 0 || errno == EINVAL || errno == ENOTSUP)
+    if (result == 0 || errno == EINVAL || errno == ENOTSUP) {
         return true;
+    }
     m_lastReason = qt_error_string(errno);
     return false;
 }
 
 bool CalcLog::switchOn(QString* error)
 {
-    if (m_on)
+    if (m_on) {
         return true;
+    }
     const QFileInfo info(path());
     const bool existed = info.exists() || info.isSymLink();
     m_file.setFileName(path());
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        if (error != nullptr)
+        if (error != nullptr) {
             *error = failure(m_file.errorString());
+        }
         return false;
     }
 
@@ -118,23 +125,27 @@ bool CalcLog::switchOn(QString* error)
         return true;
     }
 
-    if (error != nullptr)
+    if (error != nullptr) {
         *error = failure(m_lastReason);
+    }
     // A header that did not reach the disk is taken out again: an existing
     // file keeps exactly what it held before.
-    if (existed && regular && m_file.size() > before)
+    if (existed && regular && m_file.size() > before) {
         (void)m_file.resize(before);
+    }
     m_file.close();
     m_file.unsetError();
-    if (!existed)
+    if (!existed) {
         QFile::remove(path());
+    }
     return false;
 }
 
 bool CalcLog::switchOff(QString* error)
 {
-    if (!m_on)
+    if (!m_on) {
         return true;
+    }
     m_on = false;
     bool ok = sync();
     m_file.unsetError();
@@ -144,21 +155,24 @@ bool CalcLog::switchOff(QString* error)
         ok = false;
     }
     m_file.unsetError();
-    if (!ok && error != nullptr)
+    if (!ok && error != nullptr) {
         *error = failure(m_lastReason);
+    }
     return ok;
 }
 
 void CalcLog::writeLine(std::string_view utf8)
 {
-    if (m_on)
+    if (m_on) {
         (void)writeWhole(ToCodePage1252(utf8) + kLineEnd);
+    }
 }
 
 void CalcLog::endRecord()
 {
-    if (m_on)
+    if (m_on) {
         (void)sync();
+    }
 }
 
 void CalcLog::close()

@@ -30,8 +30,8 @@ public:
     /// \param folder  the folder that holds Log.txt, normally the program's own
     /// \param clock   the current local date and time, for the header
     /// \param locale  the user's date and time formats, for the header
-    explicit CalcLog(QString folder = QCoreApplication::applicationDirPath(),
-                     Clock clock = &QDateTime::currentDateTime, QLocale locale = QLocale());
+    explicit CalcLog(QString folder = QCoreApplication::applicationDirPath(), Clock clock = &QDateTime::currentDateTime,
+                     const QLocale& locale = QLocale());
     /// Closes the file if the log is still on.
     ~CalcLog();
 

@@ -11,24 +11,28 @@ namespace {
 // The characters of the bytes 0x80..0x9F; 0 where the code page holds none
 // (0x81, 0x8D, 0x8F, 0x90, 0x9D).
 constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 char ByteFor(char32_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
+    }
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != 0 && kHighControls[i] == c)
+        if (kHighControls[i] != 0 && kHighControls[i] == c) {
             return static_cast<char>(0x80 + i);
+        }
     }
     return '?';
 }
 
-bool IsContinuation(std::uint8_t b) { return (b & 0xC0) == 0x80; }
+bool IsContinuation(std::uint8_t b)
+{
+    return (b & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -57,17 +61,19 @@ QByteArray ToCodePage1252(std::string_view utf8)
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             length = 3;
             c = lead & 0x0Fu;
-            if (lead == 0xE0)
+            if (lead == 0xE0) {
                 low = 0xA0;
-            else if (lead == 0xED)
+            } else if (lead == 0xED) {
                 high = 0x9F;
+            }
         } else if (lead >= 0xF0 && lead <= 0xF4) {
             length = 4;
             c = lead & 0x07u;
-            if (lead == 0xF0)
+            if (lead == 0xF0) {
                 low = 0x90;
-            else if (lead == 0xF4)
+            } else if (lead == 0xF4) {
                 high = 0x8F;
+            }
         } else {
             // A stray continuation byte or a byte that never starts a sequence.
             out.append('?');

@@ -29,11 +29,13 @@ QString DateLineText(const QDateTime& now, const QLocale& locale)
 {
     QString text = locale.toString(now.date(), QLocale::ShortFormat);
     const QTime time = now.time();
-    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0)
+    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0) {
         text += u' ' + locale.toString(time, TimeFormatWithoutZone(locale));
+    }
     for (QChar& c : text) {
-        if (c.isSpace())
+        if (c.isSpace()) {
             c = u' ';
+        }
     }
     return text;
 }

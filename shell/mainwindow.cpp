@@ -161,7 +161,8 @@ int TwipsToPixelsAtLeast(int twips, double dpi)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
-    : QMainWindow(parent), m_log(logFolder.isEmpty() ? QCoreApplication::applicationDirPath() : logFolder)
+    : QMainWindow(parent)
+    , m_log(logFolder.isEmpty() ? QCoreApplication::applicationDirPath() : logFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("  Small Loop Inductance Calculation"));

@@ -6,7 +6,9 @@
 namespace loopcalc::shell {
 
 PictureBox::PictureBox(const QString& resource, Fit fit, QWidget* parent)
-    : QWidget(parent), m_renderer(resource), m_fit(fit)
+    : QWidget(parent)
+    , m_renderer(resource)
+    , m_fit(fit)
 {
     if (m_fit == Fit::OwnSize && m_renderer.isValid()) {
         setFixedSize(m_renderer.defaultSize());

@@ -130,7 +130,7 @@ TEST_F(CalcLogTest, OnOffOnGivesTwoHeadersAndNothingWhileOff)
 
 TEST_F(CalcLogTest, ExistingContentIsKeptByteForByte)
 {
-    const std::string earlier("earlier \xB5H\r\nno line end\0\r", 27);
+    const std::string earlier("earlier \xB5H\r\nno line end\0\r", 25);
     WriteFile(logPath(), earlier);
     {
         CalcLog log = makeLog();
