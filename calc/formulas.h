@@ -16,7 +16,7 @@ namespace loopcalc {
 /// µ0 = 1.256e-08 H/cm and π taken as 3.142. Checks nothing.
 [[nodiscard]] double RectLoopInductance(double turns, double width, double height, double wireRadius);
 
-/// Flat spiral (Wheeler), in microhenries, a the mean radius and b the
+/// Flat spiral, in microhenries, a the mean radius and b the
 /// depth: L = 0.397 · a² · N² / (8a + 11b).
 [[nodiscard]] double SpiralCoilInductance(double turns, double meanRadius, double depth);
 
