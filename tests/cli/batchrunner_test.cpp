@@ -4,6 +4,7 @@
 #include "shapes.h"
 
 #include "casename.h"
+#include "clirun.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 #include <vector>
 
 namespace {
+
+using loopcalc::testing::FailingBuffer;
 
 struct BatchRun {
     int code = -1;
@@ -268,22 +271,6 @@ INSTANTIATE_TEST_SUITE_P(
         DataErrorCase{"text after quote", "\"shape\"s,turns\ncircular,3\n",
                       "the header row is not valid CSV: text after the closing quote of a field"}),
     loopcalc::testing::caseName<DataErrorCase>);
-
-/// Hands out its text, then fails as a broken device would.
-class FailingBuffer : public std::streambuf {
-public:
-    explicit FailingBuffer(std::string text)
-        : m_text(std::move(text))
-    {
-        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
-    }
-
-protected:
-    int_type underflow() override { throw std::runtime_error("device failed"); }
-
-private:
-    std::string m_text;
-};
 
 TEST(Batch, ReadFailureExits74)
 {

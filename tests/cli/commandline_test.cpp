@@ -4,6 +4,7 @@
 #include "shapes.h"
 
 #include "casename.h"
+#include "clirun.h"
 
 #include <gtest/gtest.h>
 
@@ -14,39 +15,12 @@
 
 namespace {
 
-using loopcalc::cli::runCommandLine;
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using loopcalc::testing::CliCase;
+using loopcalc::testing::CliRun;
 
 CliRun run(const std::vector<std::string_view>& args, const std::string& input = {})
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.code = runCommandLine(args, in, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-struct CliCase {
-    std::vector<std::string_view> args;
-    int code;
-    std::string out;
-    std::string err;
-};
-
-std::ostream& operator<<(std::ostream& os, const CliCase& c)
-{
-    for (const auto arg : c.args) {
-        os << '[' << arg << ']';
-    }
-    return os;
+    return loopcalc::testing::RunCli(args, input);
 }
 
 class CalculationTest : public ::testing::TestWithParam<CliCase> {};
@@ -247,7 +221,7 @@ TEST(Output, FailedStandardOutputExits74)
     std::ostringstream err;
     out.setstate(std::ios::badbit);
     const std::vector<std::string_view> args{"circular"};
-    EXPECT_EQ(runCommandLine(args, in, out, err), 74);
+    EXPECT_EQ(loopcalc::cli::runCommandLine(args, in, out, err), 74);
     EXPECT_NE(err.str().find("writing the output failed"), std::string::npos);
 }
 

@@ -2,6 +2,7 @@
 #include "csvreader.h"
 
 #include "casename.h"
+#include "clirun.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+using loopcalc::testing::FailingBuffer;
 
 using loopcalc::cli::CsvReader;
 using Problem = CsvReader::Problem;
@@ -142,22 +145,6 @@ TEST(CsvReaderLimits, OverlongRecordIsCutAndFlagged)
     ASSERT_TRUE(reader.next());
     EXPECT_EQ(reader.field(0), "next");
 }
-
-/// Hands out its text, then fails as a broken device would.
-class FailingBuffer : public std::streambuf {
-public:
-    explicit FailingBuffer(std::string text)
-        : m_text(std::move(text))
-    {
-        setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
-    }
-
-protected:
-    int_type underflow() override { throw std::runtime_error("device failed"); }
-
-private:
-    std::string m_text;
-};
 
 TEST(CsvReaderStream, ReadErrorEndsReadingAndIsReported)
 {

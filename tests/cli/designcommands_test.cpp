@@ -3,6 +3,7 @@
 #include "designaids.h"
 
 #include "casename.h"
+#include "clirun.h"
 
 #include <gtest/gtest.h>
 
@@ -12,39 +13,12 @@
 
 namespace {
 
-using loopcalc::cli::runCommandLine;
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using loopcalc::testing::CliRun;
+using DesignCase = loopcalc::testing::CliCase;
 
 CliRun run(const std::vector<std::string_view>& args)
 {
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    CliRun r;
-    r.code = runCommandLine(args, in, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
-
-struct DesignCase {
-    std::vector<std::string_view> args;
-    int code;
-    std::string out;
-    std::string err;
-};
-
-std::ostream& operator<<(std::ostream& os, const DesignCase& c)
-{
-    for (const auto arg : c.args) {
-        os << '[' << arg << ']';
-    }
-    return os;
+    return loopcalc::testing::RunCli(args);
 }
 
 class DesignCommandTest : public ::testing::TestWithParam<DesignCase> {};
