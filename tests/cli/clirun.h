@@ -4,6 +4,8 @@
 
 #include "commandline.h"
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
@@ -48,6 +50,31 @@ inline std::ostream& operator<<(std::ostream& os, const CliCase& c)
         os << '[' << arg << ']';
     }
     return os;
+}
+
+/// A usage error: the arguments and the first line of what is printed.
+struct UsageCase {
+    std::vector<std::string_view> args;
+    std::string problem;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const UsageCase& c)
+{
+    for (const auto arg : c.args) {
+        os << '[' << arg << ']';
+    }
+    return os;
+}
+
+/// A usage error names its problem, shows the usage, prints nothing on
+/// standard output and exits with 64.
+inline void ExpectUsageError(const UsageCase& c)
+{
+    const CliRun r = RunCli(c.args);
+    EXPECT_EQ(r.code, 64);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "loopcalc-cli: " + c.problem);
+    EXPECT_NE(r.err.find("\nUsage: loopcalc-cli "), std::string::npos) << r.err;
 }
 
 /// Hands out its text, then fails as a broken device would.

@@ -134,29 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "small for its wire)\n"}),
     loopcalc::testing::argumentsName<DesignCase>);
 
-struct UsageCase {
-    std::vector<std::string_view> args;
-    std::string problem;
-};
-
-std::ostream& operator<<(std::ostream& os, const UsageCase& c)
-{
-    for (const auto arg : c.args) {
-        os << '[' << arg << ']';
-    }
-    return os;
-}
+using loopcalc::testing::UsageCase;
 
 class DesignUsageTest : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(DesignUsageTest, NamesTheProblemAndExits64)
 {
-    const UsageCase& c = GetParam();
-    const CliRun r = run(c.args);
-    EXPECT_EQ(r.code, 64);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "loopcalc-cli: " + c.problem);
-    EXPECT_NE(r.err.find("\nUsage: loopcalc-cli "), std::string::npos) << r.err;
+    loopcalc::testing::ExpectUsageError(GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
