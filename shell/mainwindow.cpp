@@ -257,10 +257,15 @@ void MainWindow::buildControls()
     m_tabs->setFont(Arial(kLargePoints));
     m_tabs->setToolTip(Text(tab.toolTip));
     m_tabs->setGeometry(TwipsRect(tab.left, tab.top, tab.width, tab.height, dpi));
+    // Every row first: each row added pushes the page area down, and page
+    // positions count from the tab control's corner, rows included, so the
+    // controls can be placed only once the page area lies below all rows.
     for (const design::PageSpec& pageSpec : design::Pages()) {
-        QWidget* page = m_tabs->addPage(Text(pageSpec.caption));
-        // Page positions count from the tab control's corner, rows included.
-        MakeControls(pageSpec.controls, page, m_tabs->pageTop(), dpi, plain);
+        m_tabs->addPage(Text(pageSpec.caption));
+    }
+    for (int index = 0; index < m_tabs->count(); ++index) {
+        MakeControls(design::Pages()[static_cast<std::size_t>(index)].controls, m_tabs->page(index), m_tabs->pageTop(),
+                     dpi, plain);
     }
     connect(m_tabs, &TabRows::currentIndexChanged, this, &MainWindow::frmMain_SSTab1_Click);
 

@@ -2,7 +2,9 @@
 // The main window as the user meets it: start state, page changes, Tab
 // order, the four Calculate buttons with their messages, and the minimum size.
 #include "mainwindow.h"
+#include "mainwindowdesign.h"
 #include "minimumsize.h"
+#include "realinput.h"
 #include "tabrows.h"
 #include "twips.h"
 
@@ -30,6 +32,10 @@ using loopcalc::shell::ApplyMinimumSize;
 using loopcalc::shell::MainWindow;
 using loopcalc::shell::OuterSize;
 using loopcalc::shell::TabRows;
+using loopcalc::testing::ClickAt;
+using loopcalc::testing::ClickOn;
+using loopcalc::testing::NameOf;
+using loopcalc::testing::WidgetAt;
 
 namespace {
 
@@ -132,6 +138,10 @@ private slots:
     void outOfRangeRestoresTheInputs();
     void anyTextIsSurvived();
     void readsTheUsersDecimalSeparator();
+    void everyPageByMouse_data();
+    void everyPageByMouse();
+    void everyControlShownWhole_data();
+    void everyControlShownWhole();
 
     void resultBoxesIgnoreTyping();
     void enterAndEscapePressNoButton();
@@ -781,6 +791,80 @@ void MainWindowTest::readsTheUsersDecimalSeparator()
     QLocale::setDefault(saved);
     QVERIFY(catcher.seen.isEmpty());
     QCOMPARE(box("txtInductance1")->text(), QString::fromUtf8(" 5.85 µH"));
+}
+
+void MainWindowTest::everyPageByMouse_data()
+{
+    calculateShowsTheWorkedResult_data();
+}
+
+void MainWindowTest::everyPageByMouse()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QString, result);
+    QFETCH(QString, text);
+    // The page is selected later, after another one, as a user would.
+    TabRows* tabs = m_window->tabControl();
+    for (const int row : {(page + 1) % 4, page}) {
+        ClickAt(tabs, tabs->rowRect(row).center());
+        QCOMPARE(tabs->currentIndex(), row);
+    }
+    auto* calculate = child<QPushButton>(button);
+    QCOMPARE(NameOf(WidgetAt(calculate, calculate->rect().center())), button);
+    MessageCatcher catcher(m_window.get(), {});
+    ClickOn(calculate);
+    QCOMPARE(box(result)->text(), text);
+    QVERIFY(catcher.seen.isEmpty());
+}
+
+void MainWindowTest::everyControlShownWhole_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("before");
+    QTest::newRow("circular") << 0 << 3;
+    QTest::newRow("rectangular") << 1 << 0;
+    QTest::newRow("spiral") << 2 << 3;
+    QTest::newRow("flat rectangular") << 3 << 1;
+    QTest::newRow("circular after spiral") << 0 << 2;
+    QTest::newRow("flat rectangular after circular") << 3 << 0;
+}
+
+void MainWindowTest::everyControlShownWhole()
+{
+    using loopcalc::shell::TwipsRect;
+    namespace design = loopcalc::shell::design;
+    QFETCH(int, page);
+    QFETCH(int, before);
+    TabRows* tabs = m_window->tabControl();
+    ClickAt(tabs, tabs->rowRect(before).center());
+    ClickAt(tabs, tabs->rowRect(page).center());
+    QCOMPARE(tabs->currentIndex(), page);
+
+    const double dpi = m_window->logicalDpiX();
+    const design::PageSpec& spec = design::Pages()[static_cast<std::size_t>(page)];
+    for (const design::ControlSpec& control : spec.controls) {
+        const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        const QWidget* widget = m_window->findChild<QWidget*>(name);
+        QVERIFY2(widget != nullptr && widget->isVisible(), qPrintable(name));
+        // Whole inside every parent up to the window: nothing clips it.
+        for (const QWidget* inner = widget; inner != m_window.get(); inner = inner->parentWidget()) {
+            const QWidget* outer = inner->parentWidget();
+            const QRect place(widget->mapTo(outer, QPoint(0, 0)), widget->size());
+            QVERIFY2(outer->rect().contains(place),
+                     qPrintable(QStringLiteral("%1 cut by %2").arg(name, NameOf(outer))));
+        }
+        // What the mouse meets at its centre is the control itself.
+        if (!qobject_cast<const QGroupBox*>(widget)) {
+            QCOMPARE(NameOf(WidgetAt(widget, widget->rect().center())), name);
+        }
+        // Every page places its controls from the tab control's corner, rows
+        // included, whichever page it is.
+        if (control.parent.empty()) {
+            QCOMPARE(QRect(widget->mapTo(tabs, QPoint(0, 0)), widget->size()),
+                     TwipsRect(control.left, control.top, control.width, control.height, dpi));
+        }
+    }
 }
 
 void MainWindowTest::resultBoxesIgnoreTyping()
