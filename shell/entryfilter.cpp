@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QLocale>
 
 #include <array>
 
@@ -29,6 +30,12 @@ bool IsClipboardShortcut(const QKeyEvent& event)
 std::span<const EntryLimit> EntryLimits()
 {
     return kEntryLimits;
+}
+
+int LocaleDecimalSeparator()
+{
+    const QString separator = QLocale().decimalPoint();
+    return separator.size() == 1 ? separator.at(0).unicode() : '.';
 }
 
 int TypedCharacter(const QKeyEvent& event)
@@ -90,13 +97,16 @@ bool EntryFilter::eventFilter(QObject* watched, QEvent* event)
     if (code < 0) {
         return false;
     }
-    if (FilterTypedKey(code, box->text().size(), m_lengthLimit) == KeyVerdict::Swallow) {
+    // Read at each key: the user's locale is the one the calculators read with.
+    const int separator = LocaleDecimalSeparator();
+    if (FilterTypedKey(code, box->text().size(), m_lengthLimit, separator) == KeyVerdict::Swallow) {
         return true;
     }
     // Several characters in one event (a composed key) must all fit.
     const QString text = key->text();
     for (qsizetype i = 1; i < text.size(); ++i) {
-        if (FilterTypedKey(text.at(i).unicode(), box->text().size() + i, m_lengthLimit) == KeyVerdict::Swallow) {
+        if (FilterTypedKey(text.at(i).unicode(), box->text().size() + i, m_lengthLimit, separator) ==
+            KeyVerdict::Swallow) {
             return true;
         }
     }

@@ -24,15 +24,23 @@ inline constexpr int kBackspaceCode = 8;
 /// as the box would receive it) in a box whose whole text currently holds
 /// `currentLength` characters, selected or not. Any key but backspace is
 /// swallowed once the text holds `lengthLimit` characters; below it only
-/// backspace, "." and the digits 0 to 9 pass.
-[[nodiscard]] constexpr KeyVerdict FilterTypedKey(int keyCode, qsizetype currentLength, int lengthLimit)
+/// backspace, "." and the digits 0 to 9 pass, and the user's own decimal
+/// separator (`decimalSeparator`, the comma in many locales) as well: the
+/// calculators read it, and the keypad's decimal key types it.
+[[nodiscard]] constexpr KeyVerdict FilterTypedKey(int keyCode, qsizetype currentLength, int lengthLimit,
+                                                  int decimalSeparator = '.')
 {
     if (keyCode != kBackspaceCode && currentLength >= lengthLimit) {
         return KeyVerdict::Swallow;
     }
-    const bool accepted = keyCode == kBackspaceCode || keyCode == '.' || (keyCode >= '0' && keyCode <= '9');
+    const bool accepted = keyCode == kBackspaceCode || keyCode == '.' || keyCode == decimalSeparator ||
+                          (keyCode >= '0' && keyCode <= '9');
     return accepted ? KeyVerdict::Pass : KeyVerdict::Swallow;
 }
+
+/// The decimal separator of the user's locale as one character code, or "."
+/// where the locale has none of a single character.
+[[nodiscard]] int LocaleDecimalSeparator();
 
 /// One filtered input box: its objectName and its length limit.
 struct EntryLimit {

@@ -288,6 +288,20 @@ void MainWindow::connectButtons()
             connect(button, &QPushButton::clicked, this, entry.slot);
         }
     }
+    // Enter or the keypad's Enter in an input box presses its page's
+    // Calculate; no button is a default button, so nothing else does.
+    for (const design::PageSpec& pageSpec : design::Pages()) {
+        auto* button = findChild<QPushButton*>(Text(pageSpec.calculateButton));
+        if (button == nullptr) {
+            continue;
+        }
+        for (const ControlSpec& spec : pageSpec.controls) {
+            auto* box = spec.kind == ControlKind::Input ? findChild<QLineEdit*>(Text(spec.name)) : nullptr;
+            if (box != nullptr) {
+                connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
+            }
+        }
+    }
 }
 
 void MainWindow::setTabOrders()

@@ -16,6 +16,7 @@ using loopcalc::shell::EntryFilter;
 using loopcalc::shell::FilterTypedKey;
 using loopcalc::shell::InstallEntryFilters;
 using loopcalc::shell::KeyVerdict;
+using loopcalc::shell::LocaleDecimalSeparator;
 
 namespace {
 
@@ -43,6 +44,10 @@ private slots:
     void rule();
     void typing_data();
     void typing();
+    void localeSeparatorRule_data();
+    void localeSeparatorRule();
+    void localeSeparatorTyped_data();
+    void localeSeparatorTyped();
     void eachBoxAtItsLimit_data();
     void eachBoxAtItsLimit();
     void wholeTextSelectedAtLimit();
@@ -159,6 +164,76 @@ void EntryFilterTest::typing()
     QFETCH(QString, expected);
     QLineEdit* edit = focused("txtRadius2");
     QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), expected);
+}
+
+void EntryFilterTest::localeSeparatorRule_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("separator");
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("comma where it separates") << int(',') << 0 << int(',') << true;
+    QTest::newRow("point there too") << int('.') << 0 << int(',') << true;
+    QTest::newRow("comma at the limit") << int(',') << 6 << int(',') << false;
+    QTest::newRow("comma where the point separates") << int(',') << 0 << int('.') << false;
+    QTest::newRow("arabic separator") << 0x066B << 0 << 0x066B << true;
+    QTest::newRow("comma where the arabic separates") << int(',') << 0 << 0x066B << false;
+    QTest::newRow("letter never") << int('e') << 0 << int(',') << false;
+}
+
+void EntryFilterTest::localeSeparatorRule()
+{
+    QFETCH(int, code);
+    QFETCH(int, length);
+    QFETCH(int, separator);
+    QFETCH(bool, passes);
+    QCOMPARE(FilterTypedKey(code, length, 6, separator) == KeyVerdict::Pass, passes);
+}
+
+void EntryFilterTest::localeSeparatorTyped_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("German comma") << int(QLocale::German) << false << "12,5"
+                                  << "12,5";
+    QTest::newRow("German keypad comma") << int(QLocale::German) << true << "12,5"
+                                         << "12,5";
+    QTest::newRow("German point") << int(QLocale::German) << false << "12.5"
+                                  << "12.5";
+    QTest::newRow("German, within six") << int(QLocale::German) << false << "12345,67"
+                                        << "12345,";
+    QTest::newRow("English comma") << int(QLocale::English) << false << "12,5"
+                                   << "125";
+    QTest::newRow("English keypad comma") << int(QLocale::English) << true << "12,5"
+                                          << "125";
+    QTest::newRow("C comma") << int(QLocale::C) << false << "1,2"
+                             << "12";
+}
+
+void EntryFilterTest::localeSeparatorTyped()
+{
+    QFETCH(int, language);
+    QFETCH(bool, keypad);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    struct RestoreLocale {
+        QLocale saved;
+        ~RestoreLocale() { QLocale::setDefault(saved); }
+    } restore;
+    QLocale::setDefault(QLocale(static_cast<QLocale::Language>(language)));
+    QCOMPARE(LocaleDecimalSeparator(), int(QLocale().decimalPoint().at(0).unicode()));
+
+    QLineEdit* edit = focused("txtRadius2");
+    for (const QChar ch : typed) {
+        if (keypad && ch == QLatin1Char(',')) {
+            QTest::keyClick(edit, Qt::Key_Comma, Qt::KeypadModifier);
+        } else {
+            QTest::keyClick(edit, ch.toLatin1());
+        }
+    }
     QCOMPARE(edit->text(), expected);
 }
 

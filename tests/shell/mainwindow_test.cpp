@@ -35,6 +35,8 @@ using loopcalc::shell::TabRows;
 using loopcalc::testing::ClickAt;
 using loopcalc::testing::ClickOn;
 using loopcalc::testing::NameOf;
+using loopcalc::testing::TypeKey;
+using loopcalc::testing::TypeText;
 using loopcalc::testing::WidgetAt;
 
 namespace {
@@ -142,9 +144,13 @@ private slots:
     void everyPageByMouse();
     void everyControlShownWhole_data();
     void everyControlShownWhole();
+    void enterCalculates_data();
+    void enterCalculates();
+    void decimalCommaTyped_data();
+    void decimalCommaTyped();
 
     void resultBoxesIgnoreTyping();
-    void enterAndEscapePressNoButton();
+    void escapeAndEnterOutsideBoxesPressNoButton();
 
     void minimumSizeRule_data();
     void minimumSizeRule();
@@ -867,6 +873,94 @@ void MainWindowTest::everyControlShownWhole()
     }
 }
 
+void MainWindowTest::enterCalculates_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("circular, Return") << 0 << "txtWire2" << false << "txtInductance2" << QString::fromUtf8(" 5.78 µH");
+    QTest::newRow("rectangular, keypad Enter")
+        << 1 << "txtWidth4" << true << "txtInductance4" << QString::fromUtf8(" 5.85 µH");
+    QTest::newRow("spiral, keypad Enter")
+        << 2 << "txtTurns3" << true << "txtInductance3" << QString::fromUtf8(" 4.619 µH");
+    QTest::newRow("flat rectangular, Return")
+        << 3 << "txtTrace1" << false << "txtInductance1" << QString::fromUtf8(" 5.85 µH");
+}
+
+void MainWindowTest::enterCalculates()
+{
+    QFETCH(int, page);
+    QFETCH(QString, input);
+    QFETCH(bool, keypad);
+    QFETCH(QString, result);
+    QFETCH(QString, text);
+    TabRows* tabs = m_window->tabControl();
+    ClickAt(tabs, tabs->rowRect(page).center());
+    ClickOn(box(input));
+    QCOMPARE(focused(), input);
+    MessageCatcher catcher(m_window.get(), {});
+    TypeKey(m_window.get(), keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(box(result)->text(), text);
+    QVERIFY(catcher.seen.isEmpty());
+    QCOMPARE(focused(), input);
+
+    // A refusal through Enter tells once, like the button.
+    box(input)->setText(QString());
+    TypeKey(m_window.get(), Qt::Key_Return);
+    QCOMPARE(catcher.seen.size(), 1);
+    QVERIFY(!catcher.timedOut);
+}
+
+void MainWindowTest::decimalCommaTyped_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<QString>("text");
+    // 22.5 mm wide gives 6.17 µH; the comma swallowed would give 225 mm.
+    QTest::newRow("German, main keyboard") << int(QLocale::German) << false << "22,5" << QString::fromUtf8(" 6.17 µH");
+    QTest::newRow("German, keypad") << int(QLocale::German) << true << "22,5" << QString::fromUtf8(" 6.17 µH");
+    QTest::newRow("French, main keyboard") << int(QLocale::French) << false << "22,5" << QString::fromUtf8(" 6.17 µH");
+    QTest::newRow("English: the comma is swallowed")
+        << int(QLocale::English) << false << "225" << QString::fromUtf8(" 48.99 µH");
+}
+
+void MainWindowTest::decimalCommaTyped()
+{
+    QFETCH(int, language);
+    QFETCH(bool, keypad);
+    QFETCH(QString, boxText);
+    QFETCH(QString, text);
+    struct RestoreLocale {
+        QLocale saved;
+        ~RestoreLocale() { QLocale::setDefault(saved); }
+    } restore;
+    QLocale::setDefault(QLocale(static_cast<QLocale::Language>(language)));
+
+    QLineEdit* width = box("txtWidth1");
+    ClickOn(width);
+    QCOMPARE(focused(), QStringLiteral("txtWidth1"));
+    TypeKey(width, Qt::Key_End);
+    TypeKey(width, Qt::Key_Backspace);
+    TypeKey(width, Qt::Key_Backspace);
+    QCOMPARE(width->text(), QString());
+    TypeText(width, QStringLiteral("22"));
+    if (keypad) {
+        TypeKey(width, Qt::Key_Comma, Qt::KeypadModifier);
+    } else {
+        TypeText(width, QStringLiteral(","));
+    }
+    TypeText(width, QStringLiteral("5"));
+    QCOMPARE(width->text(), boxText);
+
+    MessageCatcher catcher(m_window.get(), {});
+    ClickOn(child<QPushButton>("cmdCalculate1"));
+    QVERIFY(catcher.seen.isEmpty());
+    QCOMPARE(box("txtInductance1")->text(), text);
+}
+
 void MainWindowTest::resultBoxesIgnoreTyping()
 {
     for (const char* name : {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"}) {
@@ -887,16 +981,18 @@ void MainWindowTest::resultBoxesIgnoreTyping()
     }
 }
 
-void MainWindowTest::enterAndEscapePressNoButton()
+void MainWindowTest::escapeAndEnterOutsideBoxesPressNoButton()
 {
+    // No default or cancel button: only Enter in an input box calculates.
     QLineEdit* width = box("txtWidth1");
     width->setFocus();
     width->setText(QStringLiteral("30"));
     MessageCatcher catcher(m_window.get(), {});
-    QTest::keyClick(width, Qt::Key_Return);
-    QTest::keyClick(width, Qt::Key_Enter);
     QTest::keyClick(width, Qt::Key_Escape);
     QTest::keyClick(m_window->tabControl(), Qt::Key_Return);
+    QTest::keyClick(m_window->tabControl(), Qt::Key_Enter, Qt::KeypadModifier);
+    box("txtInductance1")->setFocus();
+    QTest::keyClick(box("txtInductance1"), Qt::Key_Return);
     QCOMPARE(box("txtInductance1")->text(), QString::fromUtf8("5.858 µH"));
     QVERIFY(catcher.seen.isEmpty());
     QVERIFY(m_window->isVisible());
