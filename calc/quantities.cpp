@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "units.h"
+#include "quantities.h"
 
 #include "numberreading.h"
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-namespace loopcalc::cli {
+namespace loopcalc::units {
 
 namespace {
 
@@ -78,7 +78,7 @@ std::span<const Unit> frequencyUnits()
     return kFrequencyUnits;
 }
 
-Quantity readQuantity(std::string_view text, std::span<const Unit> units)
+Quantity readQuantity(std::string_view text, std::span<const Unit> units, std::string_view decimalSeparator)
 {
     text = trimmedEnd(text);
     std::size_t unitStart = text.size();
@@ -87,7 +87,7 @@ Quantity readQuantity(std::string_view text, std::span<const Unit> units)
     }
     Quantity quantity;
     quantity.unit = text.substr(unitStart);
-    const std::optional<double> number = ParseNumber(text.substr(0, unitStart), ".");
+    const std::optional<double> number = ParseNumber(text.substr(0, unitStart), decimalSeparator);
     if (!number) {
         quantity.status = Quantity::Status::NotANumber;
         return quantity;
@@ -166,4 +166,4 @@ std::string unitList(std::span<const Unit> units)
     return text;
 }
 
-}  // namespace loopcalc::cli
+}  // namespace loopcalc::units
