@@ -50,6 +50,22 @@ constexpr double kTextPoints = 10.8;
 constexpr double kLargePoints = 12.0;
 const QColor kButtonFace(128, 128, 255);
 
+/// Narrows a label's letters, never its height, until its caption fits its
+/// width: cut at its end, a caption would lose its colon or its unit. Fonts
+/// laid out at fractional pixel sizes run a few pixels wider than the design
+/// allowed for the longest captions.
+void CondenseToFit(QLabel* label)
+{
+    constexpr int kNarrowest = 85;
+    QFont font = label->font();
+    const int room = label->contentsRect().width();
+    for (int stretch = 99; stretch >= kNarrowest && QFontMetrics(font, label).horizontalAdvance(label->text()) > room;
+         --stretch) {
+        font.setStretch(stretch);
+    }
+    label->setFont(font);
+}
+
 /// Makes one control of the design inside parent; offsetY (pixels) moves it
 /// up by the part of its parent's coordinates that lies outside the parent
 /// widget (the tab rows above a page).
@@ -131,6 +147,9 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, doub
         widget->setToolTip(Text(spec.toolTip));
     }
     widget->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height, dpi).translated(0, -offsetY));
+    if (spec.kind == ControlKind::Label) {
+        CondenseToFit(static_cast<QLabel*>(widget));
+    }
     return widget;
 }
 

@@ -860,6 +860,14 @@ void MainWindowTest::everyControlShownWhole()
             QVERIFY2(outer->rect().contains(place),
                      qPrintable(QStringLiteral("%1 cut by %2").arg(name, NameOf(outer))));
         }
+        // A label's caption is shown to its last character.
+        if (const auto* label = qobject_cast<const QLabel*>(widget); label != nullptr && !label->wordWrap()) {
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                     qPrintable(QStringLiteral("%1 cut: %2 > %3")
+                                    .arg(name)
+                                    .arg(label->fontMetrics().horizontalAdvance(label->text()))
+                                    .arg(label->contentsRect().width())));
+        }
         // What the mouse meets at its centre is the control itself.
         if (!qobject_cast<const QGroupBox*>(widget)) {
             QCOMPARE(NameOf(WidgetAt(widget, widget->rect().center())), name);
