@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
-// Waits until a window appears on the X screen, then saves the smallest
-// rectangle holding everything that is not background as a PNG.
+// Photographs every window of the program: the main window with each of its
+// four pages, the three formula windows and the About box, each opened the
+// way the menus open it. The scale is the screen's (QT_SCALE_FACTOR=2 gives
+// pictures at twice the size).
 //
-//   loopcalc-screenshot OUTPUT.png [TIMEOUT_MS] [DPI]
-#include <QGuiApplication>
+//   loopcalc-screenshot OUTPUT_FOLDER [NAME_SUFFIX]
+#include "mainwindow.h"
+#include "tabrows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QScreen>
 #include <QThread>
 
 #include <cmath>
@@ -14,67 +22,94 @@
 
 namespace {
 
-/// Everything that differs from the top-left pixel of an empty screen.
-QRect ContentBounds(const QImage& image)
+using loopcalc::shell::MainWindow;
+
+/// Lets the windows show, lay out and paint.
+void Settle()
 {
-    const QRgb background = image.pixel(0, 0);
-    int left = image.width();
-    int top = image.height();
-    int right = -1;
-    int bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (line[x] != background) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
     }
-    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+/// Saves what the window shows, its menu bar included; the resolution in the
+/// file says the scale, so viewers show a 2x picture at the window's size.
+bool Save(QWidget* window, const QDir& folder, const QString& name, const QString& suffix)
+{
+    if (window == nullptr) {
+        std::fprintf(stderr, "loopcalc-screenshot: %s did not open\n", qPrintable(name));
+        return false;
+    }
+    Settle();
+    QImage shot = window->grab().toImage();
+    const int dotsPerMetre = static_cast<int>(std::lround(96.0 * shot.devicePixelRatio() / 0.0254));
+    shot.setDotsPerMeterX(dotsPerMetre);
+    shot.setDotsPerMeterY(dotsPerMetre);
+    const QString path = folder.filePath(name + suffix + QStringLiteral(".png"));
+    if (!shot.save(path, "PNG")) {
+        std::fprintf(stderr, "loopcalc-screenshot: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("  %s\n", qPrintable(QDir::current().absoluteFilePath(path)));
+    return true;
+}
+
+bool Choose(MainWindow& window, const char* menuItem)
+{
+    auto* action = window.findChild<QAction*>(QString::fromLatin1(menuItem));
+    if (action == nullptr) {
+        return false;
+    }
+    action->trigger();
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
-    const QStringList args = QGuiApplication::arguments();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("loopcalc"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+    const QStringList args = QApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: loopcalc-screenshot OUTPUT.png [TIMEOUT_MS] [DPI]\n");
+        std::fprintf(stderr, "usage: loopcalc-screenshot OUTPUT_FOLDER [NAME_SUFFIX]\n");
         return 2;
     }
-    const int timeoutMs = args.size() > 2 ? args.at(2).toInt() : 15000;
-    const double dpi = args.size() > 3 ? args.at(3).toDouble() : 96.0;
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        std::fprintf(stderr, "loopcalc-screenshot: no screen\n");
+    const QDir folder(args.at(1));
+    const QString suffix = args.size() > 2 ? args.at(2) : QString();
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "loopcalc-screenshot: cannot make %s\n", qPrintable(folder.path()));
         return 1;
     }
 
-    // Wait for a picture that stays the same over two looks, so that the
-    // window has been painted completely.
-    constexpr int kStepMs = 250;
-    QImage previous;
-    for (int waited = 0; waited <= timeoutMs; waited += kStepMs) {
-        QThread::msleep(kStepMs);
-        const QImage image = screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-        const QRect bounds = ContentBounds(image);
-        if (!bounds.isEmpty() && image == previous) {
-            QImage shot = image.copy(bounds);
-            const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
-            shot.setDotsPerMeterX(dotsPerMetre);
-            shot.setDotsPerMeterY(dotsPerMetre);
-            if (!shot.save(args.at(1), "PNG")) {
-                std::fprintf(stderr, "loopcalc-screenshot: cannot write %s\n", qPrintable(args.at(1)));
-                return 1;
-            }
-            return 0;
-        }
-        previous = image;
+    // The log, never switched on here, would live beside the pictures.
+    MainWindow window(nullptr, folder.path());
+    window.show();
+    window.activateWindow();
+
+    bool ok = true;
+    // The start page first, as the window opens; then the others as a click
+    // on their rows leaves them.
+    const struct {
+        int page;
+        const char* name;
+    } pages[] = {{3, "page-flat-rectangular"}, {0, "page-circular"}, {1, "page-rectangular"}, {2, "page-spiral"}};
+    for (const auto& page : pages) {
+        window.tabControl()->setCurrentIndex(page.page);
+        ok = Save(&window, folder, QString::fromLatin1(page.name), suffix) && ok;
     }
-    std::fprintf(stderr, "loopcalc-screenshot: no window appeared\n");
-    return 1;
+
+    const loopcalc::shell::SecondaryWindows& secondary = window.secondaryWindows();
+    ok = Choose(window, "mnuCwc") &&
+         Save(secondary.circularWireWindow(), folder, QStringLiteral("formula-circular"), suffix) && ok;
+    ok = Choose(window, "mnuRwC") &&
+         Save(secondary.rectangularWindow(), folder, QStringLiteral("formula-rectangular"), suffix) && ok;
+    ok = Choose(window, "mnuFsc") &&
+         Save(secondary.flatSpiralWindow(), folder, QStringLiteral("formula-spiral"), suffix) && ok;
+    ok = Choose(window, "mnuAbout") && Save(secondary.aboutBox(), folder, QStringLiteral("about"), suffix) && ok;
+    return ok ? 0 : 1;
 }
