@@ -9,6 +9,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("loopcalc"));
+    // The installed desktop entry's name: a desktop matches the window to
+    // its entry and icon by it.
+    QApplication::setDesktopFileName(QStringLiteral("org.loopcalc.LoopCalc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     // The main window decides: the program ends when it is closed and no
     // formula window or About box is left open.

@@ -51,7 +51,9 @@ Decimal15 RoundTo15(double value)
     Decimal15 d;
     d.negative = std::signbit(value) && value != 0.0;
     if (value == 0.0) {
-        d.digits = "0";
+        // One character, not the literal "0": GCC 12 at -O3 inlines a literal
+        // assignment into a copy it wrongly reports under -Wrestrict.
+        d.digits.assign(1, '0');
         return d;
     }
     // Scientific form with 14 decimals rounds correctly to 15 significant

@@ -5,19 +5,21 @@
 # Configures BUILD_DIR (default build-cli, RelWithDebInfo) if needed, brings
 # loopcalc-cli up to date there, writes ROWS rows (default 1000000) to
 # BUILD_DIR/bench-rows.csv and runs the batch once with /usr/bin/time -v,
-# output to /dev/null.
-set -euo pipefail
+# the batch's output to /dev/null. Any failure stops it with a message.
+set -eEuo pipefail
+trap 'echo "bench-batch: stopped: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 
 rows=${1:-1000000}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${2:-$root/build-cli}
 cli=$build/bin/loopcalc-cli
 csv=$build/bench-rows.csv
+[[ $rows =~ ^[0-9]+$ ]] || { echo "bench-batch: ROWS must be a whole number, not '$rows'" >&2; exit 64; }
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPCALC_GUI=OFF >/dev/null
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPCALC_GUI=OFF
 fi
-cmake --build "$build" --target loopcalc-cli -j2 >/dev/null
+cmake --build "$build" --target loopcalc-cli -j2
 
 # Eight row kinds in turn: six results spread over the four shapes, a
 # refusal and an out-of-range result, so that every outcome is timed. The
@@ -40,7 +42,8 @@ awk -v rows="$rows" 'BEGIN {
 
 echo "rows: $rows ($(du -h "$csv" | cut -f1) of CSV in $csv)"
 /usr/bin/time -v "$cli" batch "$csv" >/dev/null 2>"$build/bench-time.txt" || {
-    cat "$build/bench-time.txt"
+    cat "$build/bench-time.txt" >&2
+    echo "bench-batch: loopcalc-cli batch failed" >&2
     exit 1
 }
 seconds=$(awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s }' "$build/bench-time.txt")
@@ -53,4 +56,5 @@ echo "wall: ${seconds} s, user: ${user} s, system: ${sys} s, peak RSS: ${rss} Ki
 awk -v r="$rows" -v s="$seconds" -v u="$user" -v y="$sys" 'BEGIN {
     if (s > 0) printf "rows per second (wall clock): %.0f\n", r / s
     if (u + y > 0) printf "rows per second (CPU time): %.0f\n", r / (u + y)
+    if (s <= 0 || u + y <= 0) print "rows per second: not measurable, the run took less than 0.01 s: use more rows"
 }'

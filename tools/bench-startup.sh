@@ -4,22 +4,29 @@
 #
 #   tools/bench-startup.sh [BUILD_DIR] [RUNS]
 #
-# BUILD_DIR must be configured with -DLOOPCALC_BENCH=ON (default: build-bench,
-# configured and built here when missing). Each probe runs RUNS times (20),
+# BUILD_DIR (default: build-bench) is configured here as a Release build with
+# -DLOOPCALC_BENCH=ON when it is missing or lacks that option, and the two
+# probes are brought up to date. Each probe runs RUNS times (20),
 # alternately, on a virtual X server when no display is set; each run prints
 # the milliseconds from just before its start to the end of its first paint,
-# and /usr/bin/time gives its peak resident memory.
-set -euo pipefail
+# and /usr/bin/time gives its peak resident memory. Any failure stops it
+# with a message.
+set -eEuo pipefail
+trap 'echo "bench-startup: stopped: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source tools/configure.sh
 
 dir=${1:-build-bench}
 runs=${2:-20}
+[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "bench-startup: RUNS must be a whole number above 0, not '$runs'" >&2; exit 64; }
 
 if [ -z "${LOOPCALC_BENCH_INNER:-}" ]; then
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLOOPCALC_BENCH=ON >/dev/null
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        configure "$dir" -DLOOPCALC_BENCH=ON
+    else
+        configure "$dir" -DCMAKE_BUILD_TYPE=Release -DLOOPCALC_BENCH=ON
     fi
-    cmake --build "$dir" --target startup-window startup-bare >/dev/null
+    cmake --build "$dir" --target startup-window startup-bare
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         exec env LOOPCALC_BENCH_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$dir" "$runs"
     fi
@@ -31,7 +38,15 @@ trap 'rm -rf "$tmp"' EXIT
 run_once() {  # name binary
     local t0 out
     t0=$(date +%s%N)
-    out=$(LOOPCALC_T0_NS=$t0 /usr/bin/time -f %M -o "$tmp/rss" "$2" 2>/dev/null)
+    if ! out=$(LOOPCALC_T0_NS=$t0 /usr/bin/time -f %M -o "$tmp/rss" "$2" 2>"$tmp/err"); then
+        cat "$tmp/err" >&2
+        echo "bench-startup: $2 failed" >&2
+        exit 1
+    fi
+    if [[ $out != startup_ms=* ]]; then
+        echo "bench-startup: $2 printed '$out', not its start-up time" >&2
+        exit 1
+    fi
     echo "${out#startup_ms=}" >>"$tmp/$1.ms"
     cat "$tmp/rss" >>"$tmp/$1.kb"
 }

@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the benchmarks in build-bench (Release) and runs every one of them,
-# printing nanoseconds per call. Not part of ./test; run it on a quiet machine.
+# Builds the benchmarks in build-bench (Release; BENCH_DIR names another
+# folder) and runs every one of them, printing nanoseconds per call. Run it
+# on a quiet machine; ./test runs it only briefly, to see that it works.
 #   tools/bench.sh                      all benchmarks
 #   tools/bench.sh --benchmark_filter=Press    arguments go to each benchmark
-set -euo pipefail
+set -eEuo pipefail
+trap 'echo "bench: stopped: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."
 source tools/setup.sh
-PACKAGES=(libbenchmark-dev)
-install_missing
 
-dir=build-bench
-if [ ! -f "$dir/CMakeCache.txt" ]; then
-    # -O2 rather than CMake's -O3: GCC 12 at -O3 raises a false -Wrestrict
-    # inside std::string, which -Werror turns into a failed build.
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
-        -DLOOPCALC_BENCH=ON -DLOOPCALC_GUI=ON -DBUILD_TESTING=OFF >/dev/null
+dir=${BENCH_DIR:-build-bench}
+if [ -f "$dir/CMakeCache.txt" ]; then
+    configure "$dir" -DLOOPCALC_BENCH=ON
+else
+    configure "$dir" -DCMAKE_BUILD_TYPE=Release -DLOOPCALC_BENCH=ON -DLOOPCALC_GUI=ON -DBUILD_TESTING=OFF
 fi
-mapfile -t targets < <(cmake --build "$dir" --target help | sed -n 's/^\(bench_[a-z0-9_]*\):.*/\1/p' | sort)
-[ "${#targets[@]}" -gt 0 ] || { echo "no benchmarks found" >&2; exit 1; }
+cmake --build "$dir" --target help >"$dir/targets.txt"
+mapfile -t targets < <(sed -n 's/^\(bench_[a-z0-9_]*\):.*/\1/p' "$dir/targets.txt" | sort)
+[ "${#targets[@]}" -gt 0 ] || { echo "bench: no benchmarks found in $dir" >&2; exit 1; }
 cmake --build "$dir" -j2 --target "${targets[@]}"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 for target in "${targets[@]}"; do

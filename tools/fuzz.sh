@@ -11,9 +11,14 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-10}
 dir=build-fuzz
-if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DLOOPCALC_FUZZ=ON -DLOOPCALC_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+source tools/configure.sh
+settings=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPCALC_FUZZ=ON -DLOOPCALC_GUI=OFF -DBUILD_TESTING=OFF
+    -DLOOPCALC_WERROR=ON)
+# The compiler is chosen once: the cache holds its full path.
+if [ -f "$dir/CMakeCache.txt" ]; then
+    configure "$dir" "${settings[@]}"
+else
+    configure "$dir" -DCMAKE_CXX_COMPILER=clang++ "${settings[@]}"
 fi
 # Only the fuzz targets (and what they link): other folders may be mid-edit.
 mapfile -t targets < <(cmake --build "$dir" --target help | sed -n 's/^\(fuzz_[a-z0-9_]*\):.*/\1/p' | sort)

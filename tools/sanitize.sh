@@ -9,12 +9,10 @@ cd "$(dirname "$0")/.."
 
 dir=build-asan
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-if [ ! -f "$dir/CMakeCache.txt" ]; then
-    # -O1 keeps the instrumented tests quick while leaving stack traces readable.
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
-        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" \
-        >/dev/null
-fi
+source tools/configure.sh
+# -O1 keeps the instrumented tests quick while leaving stack traces readable.
+configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" -DLOOPCALC_WERROR=ON
 cmake --build "$dir" -j2
 
 export QT_QPA_PLATFORM=offscreen

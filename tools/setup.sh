@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Shared by ./run and ./test: installs the Debian packages the build needs
-# (only those missing), then configures and builds into build/.
+# Shared by ./run and ./test: installs the Debian packages the build, the
+# package and its checks need (only those missing), and offers
+#   build DIR [CMAKE_ARGUMENTS]
+# which configures DIR as tools/configure.sh says and brings it up to date.
 set -euo pipefail
 
 PACKAGES=(
     cmake g++ ninja-build pkg-config
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-svg-dev libqt6svg6
-    fonts-liberation2 xvfb xauth
+    fonts-liberation2 xvfb xauth time
     clang clang-tidy clang-format libclang-rt-14-dev
+    libbenchmark-dev
+    dpkg-dev file desktop-file-utils appstream man-db
 )
 
 missing_packages() {
@@ -40,11 +44,10 @@ install_missing() {
 build() {
     local dir=${1:-build}
     shift || true
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S . -B "$dir" -G Ninja "$@"
-    fi
+    configure "$dir" "$@"
     cmake --build "$dir"
 }
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+source tools/configure.sh
 install_missing
