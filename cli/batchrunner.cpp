@@ -6,13 +6,13 @@
 #include "csvwriter.h"
 #include "designaids.h"
 #include "exitcodes.h"
+#include "shapeoptions.h"
 #include "shapes.h"
 #include "terminalport.h"
 #include "units.h"
 
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -22,12 +22,14 @@ namespace loopcalc::cli {
 
 namespace {
 
-constexpr std::string_view kProgram = "loopcalc-cli: batch: ";
+/// What the batch's messages about the input as a whole start with.
+constexpr std::string_view kMessagePrefix = "loopcalc-cli: batch: ";
 constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 /// Where each shape finds its fields in the input records.
 class ColumnMap {
 public:
+    ColumnMap() = default;
     explicit ColumnMap(const std::vector<std::string>& header)
     {
         m_shapeColumn = find(header, "shape");
@@ -114,7 +116,7 @@ std::string_view unknownShape(std::string& text, std::string_view name)
     return text;
 }
 
-/// "unknown unit 'xy' in width '10xy'", built in a reused buffer.
+/// "not a frequency above 0 Hz in frequency '0'", built in a reused buffer.
 std::string_view badCell(std::string& text, std::string_view problem, std::string_view column, std::string_view cell)
 {
     text = problem;
@@ -126,6 +128,15 @@ std::string_view badCell(std::string& text, std::string_view problem, std::strin
     return text;
 }
 
+/// "unknown unit 'xy' in width '10xy'", built in a reused buffer.
+std::string_view unknownUnit(std::string& text, std::string_view unit, std::string_view column, std::string_view cell)
+{
+    std::string problem = "unknown unit '";
+    problem += unit;
+    problem += '\'';
+    return badCell(text, problem, column, cell);
+}
+
 /// The frequency cell's hertz, 0 for an empty cell, or the problem with it.
 std::string_view readFrequency(std::string& text, std::string_view cell, double& hertz)
 {
@@ -135,12 +146,9 @@ std::string_view readFrequency(std::string& text, std::string_view cell, double&
     }
     const Quantity quantity = readQuantity(cell, frequencyUnits());
     if (quantity.status == Quantity::Status::UnknownUnit) {
-        text = "unknown unit '";
-        text += quantity.unit;
-        text += '\'';
-        return badCell(text, std::string(text), "frequency", cell);
+        return unknownUnit(text, quantity.unit, "frequency", cell);
     }
-    if (quantity.status != Quantity::Status::Number || !(quantity.value > 0.0) || !std::isfinite(quantity.value)) {
+    if (!isAboveZero(quantity)) {
         return badCell(text, "not a frequency above 0 Hz", "frequency", cell);
     }
     hertz = quantity.value;
@@ -154,153 +162,209 @@ std::string_view henriesText(char (&buffer)[32], double henries)
     return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
 }
 
+/// One run over the records of a reader: the header, then one output record
+/// per input record. The buffers are reused from row to row.
+class BatchRun {
+public:
+    BatchRun(CsvReader& reader, std::ostream& out, const BatchOptions& options)
+        : m_reader(reader)
+        , m_writer(out)
+        , m_options(options)
+    {
+    }
+
+    int run(std::ostream& err)
+    {
+        if (const int code = readHeader(err); code != kExitOk) {
+            return code;
+        }
+        writeHeader();
+        while (m_reader.next()) {
+            processRow();
+        }
+        const bool written = m_writer.flush();
+        if (m_reader.readFailed()) {
+            err << kMessagePrefix << "reading the input failed\n";
+            return kExitIoError;
+        }
+        if (!written) {
+            err << kMessagePrefix << "writing the output failed\n";
+            return kExitIoError;
+        }
+        return kExitOk;
+    }
+
+private:
+    int readHeader(std::ostream& err)
+    {
+        if (!m_reader.next()) {
+            if (m_reader.readFailed()) {
+                err << kMessagePrefix << "reading the input failed\n";
+                return kExitIoError;
+            }
+            err << kMessagePrefix << "the input is empty: expected a CSV header row with a 'shape' column\n";
+            return kExitDataError;
+        }
+        if (m_reader.problem() != CsvReader::Problem::None) {
+            err << kMessagePrefix << "the header row is not valid CSV: " << problemText(m_reader.problem()) << '\n';
+            return kExitDataError;
+        }
+        m_header.reserve(m_reader.fieldCount());
+        for (std::size_t i = 0; i < m_reader.fieldCount(); ++i) {
+            m_header.emplace_back(m_reader.field(i));
+        }
+        m_columns = ColumnMap(m_header);
+        if (m_columns.shapeColumn() == kNoColumn) {
+            err << kMessagePrefix << "the header row has no 'shape' column\n";
+            return kExitDataError;
+        }
+        m_withFrequency = m_columns.frequencyColumn() != kNoColumn;
+        return kExitOk;
+    }
+
+    void writeHeader()
+    {
+        for (const std::string& name : m_header) {
+            m_writer.field(name);
+        }
+        m_writer.field("outcome");
+        m_writer.field("text");
+        m_writer.field("henries");
+        if (m_withFrequency) {
+            m_writer.field("capacitance");
+        }
+        if (m_options.warnings) {
+            m_writer.field("warning");
+        }
+        m_writer.endRecord();
+    }
+
+    void processRow()
+    {
+        const std::size_t count = m_reader.fieldCount();
+        for (std::size_t i = 0; i < m_header.size(); ++i) {
+            m_writer.field(i < count ? m_reader.field(i) : std::string_view());
+        }
+        double hertz = 0.0;
+        if (const std::string_view error = readRow(hertz); !error.empty()) {
+            writeError(error);
+        } else {
+            writeOutcome(m_port.calculate(), hertz);
+        }
+        m_writer.endRecord();
+    }
+
+    /// Sets the row's shape and boxes on the port and reads its frequency;
+    /// returns what is wrong with the row, or empty.
+    std::string_view readRow(double& hertz)
+    {
+        if (m_reader.problem() != CsvReader::Problem::None) {
+            return problemText(m_reader.problem());
+        }
+        if (m_reader.fieldCount() != m_header.size()) {
+            return countMismatch(m_message, m_reader.fieldCount(), m_header.size());
+        }
+        const auto shapes = Shapes();
+        const std::string_view name = m_reader.field(m_columns.shapeColumn());
+        std::size_t shapeIndex = 0;
+        while (shapeIndex < shapes.size() && shapes[shapeIndex].name != name) {
+            ++shapeIndex;
+        }
+        if (shapeIndex == shapes.size()) {
+            return unknownShape(m_message, name);
+        }
+        if (const std::string_view error = readFields(shapeIndex); !error.empty()) {
+            return error;
+        }
+        return m_withFrequency ? readFrequency(m_message, m_reader.field(m_columns.frequencyColumn()), hertz)
+                               : std::string_view();
+    }
+
+    /// Fills the shape's boxes from the row's cells; returns the problem with
+    /// a cell, or empty.
+    std::string_view readFields(std::size_t shapeIndex)
+    {
+        const Shape& shape = Shapes()[shapeIndex];
+        m_port.setShape(shape);
+        for (std::size_t f = 0; f < shape.fields.size(); ++f) {
+            const std::size_t column = m_columns.fieldColumn(shapeIndex, f);
+            if (column == kNoColumn) {
+                continue;
+            }
+            const std::string_view cell = m_reader.field(column);
+            const LengthText text = fieldText(shape.fields[f], cell, m_lengths[f]);
+            if (text.status == LengthText::Status::UnknownUnit) {
+                return unknownUnit(m_message, text.unit, shape.fields[f].option, cell);
+            }
+            m_port.setField(f, text.text);
+        }
+        return {};
+    }
+
+    void writeError(std::string_view error)
+    {
+        m_writer.field("error");
+        m_writer.field(error);
+        m_writer.field({});
+        if (m_withFrequency) {
+            m_writer.field({});
+        }
+        if (m_options.warnings) {
+            m_writer.field({});
+        }
+    }
+
+    void writeOutcome(const Outcome& outcome, double hertz)
+    {
+        m_writer.field(kindName(outcome.kind));
+        m_writer.field(outcome.text);
+        m_writer.field(outcome.kind == Outcome::Kind::Refused ? std::string_view()
+                                                              : henriesText(m_number, outcome.henries));
+        if (m_withFrequency) {
+            const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
+            m_writer.field(resonates ? henriesText(m_number, design::TuningCapacitance(outcome.henries, hertz))
+                                     : std::string_view());
+        }
+        if (m_options.warnings) {
+            m_writer.field(warningsText(outcome));
+        }
+    }
+
+    /// The row's validity warnings, "; " between them.
+    std::string_view warningsText(const Outcome& outcome)
+    {
+        m_warnings.clear();
+        if (outcome.kind == Outcome::Kind::Refused) {
+            return m_warnings;
+        }
+        for (const std::string& warning : validityWarnings(m_port, outcome.henries)) {
+            if (!m_warnings.empty()) {
+                m_warnings += "; ";
+            }
+            m_warnings += warning;
+        }
+        return m_warnings;
+    }
+
+    CsvReader& m_reader;
+    CsvWriter m_writer;
+    const BatchOptions& m_options;
+    std::vector<std::string> m_header;
+    ColumnMap m_columns;
+    bool m_withFrequency = false;
+    TerminalPort m_port;
+    std::string m_message;
+    std::string m_warnings;
+    char m_number[32] = {};
+    std::array<NumberBuffer, TerminalPort::kMaxFields> m_lengths{};
+};
+
 }  // namespace
 
 int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options)
 {
-    if (!reader.next()) {
-        if (reader.readFailed()) {
-            err << kProgram << "reading the input failed\n";
-            return kExitIoError;
-        }
-        err << kProgram << "the input is empty: expected a CSV header row with a 'shape' column\n";
-        return kExitDataError;
-    }
-    if (reader.problem() != CsvReader::Problem::None) {
-        err << kProgram << "the header row is not valid CSV: " << problemText(reader.problem()) << '\n';
-        return kExitDataError;
-    }
-    std::vector<std::string> header;
-    header.reserve(reader.fieldCount());
-    for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
-        header.emplace_back(reader.field(i));
-    }
-    const ColumnMap columns(header);
-    if (columns.shapeColumn() == kNoColumn) {
-        err << kProgram << "the header row has no 'shape' column\n";
-        return kExitDataError;
-    }
-
-    CsvWriter writer(out);
-    for (const std::string& name : header) {
-        writer.field(name);
-    }
-    writer.field("outcome");
-    writer.field("text");
-    writer.field("henries");
-    const bool withFrequency = columns.frequencyColumn() != kNoColumn;
-    if (withFrequency) {
-        writer.field("capacitance");
-    }
-    if (options.warnings) {
-        writer.field("warning");
-    }
-    writer.endRecord();
-
-    const auto shapes = Shapes();
-    TerminalPort port;
-    std::string message;
-    std::string warningText;
-    char number[32];
-    std::array<NumberBuffer, TerminalPort::kMaxFields> lengths{};
-    while (reader.next()) {
-        const std::size_t count = reader.fieldCount();
-        for (std::size_t i = 0; i < header.size(); ++i) {
-            writer.field(i < count ? reader.field(i) : std::string_view());
-        }
-
-        std::string_view error;
-        std::size_t shapeIndex = shapes.size();
-        if (reader.problem() != CsvReader::Problem::None) {
-            error = problemText(reader.problem());
-        } else if (count != header.size()) {
-            error = countMismatch(message, count, header.size());
-        } else {
-            const std::string_view name = reader.field(columns.shapeColumn());
-            shapeIndex = 0;
-            while (shapeIndex < shapes.size() && shapes[shapeIndex].name != name) {
-                ++shapeIndex;
-            }
-            if (shapeIndex == shapes.size()) {
-                error = unknownShape(message, name);
-            }
-        }
-        double hertz = 0.0;
-        if (error.empty()) {
-            const Shape& shape = shapes[shapeIndex];
-            port.setShape(shape);
-            for (std::size_t f = 0; f < shape.fields.size() && error.empty(); ++f) {
-                const std::size_t column = columns.fieldColumn(shapeIndex, f);
-                if (column == kNoColumn) {
-                    continue;
-                }
-                const std::string_view cell = reader.field(column);
-                if (shape.fields[f].option == "turns") {
-                    port.setField(f, cell);
-                    continue;
-                }
-                const LengthText length = lengthText(cell, lengths[f]);
-                if (length.status == LengthText::Status::UnknownUnit) {
-                    message = "unknown unit '";
-                    message += length.unit;
-                    message += '\'';
-                    error = badCell(message, std::string(message), shape.fields[f].option, cell);
-                }
-                port.setField(f, length.text);
-            }
-            if (error.empty() && withFrequency) {
-                error = readFrequency(message, reader.field(columns.frequencyColumn()), hertz);
-            }
-        }
-        if (!error.empty()) {
-            writer.field("error");
-            writer.field(error);
-            writer.field({});
-            if (withFrequency) {
-                writer.field({});
-            }
-            if (options.warnings) {
-                writer.field({});
-            }
-            writer.endRecord();
-            continue;
-        }
-
-        const Outcome outcome = port.calculate();
-        writer.field(kindName(outcome.kind));
-        writer.field(outcome.text);
-        writer.field(outcome.kind == Outcome::Kind::Refused ? std::string_view()
-                                                            : henriesText(number, outcome.henries));
-        if (withFrequency) {
-            const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
-            writer.field(resonates ? henriesText(number, design::TuningCapacitance(outcome.henries, hertz))
-                                   : std::string_view());
-        }
-        if (options.warnings) {
-            warningText.clear();
-            if (outcome.kind != Outcome::Kind::Refused) {
-                for (const std::string& warning : validityWarnings(port, outcome.henries)) {
-                    if (!warningText.empty()) {
-                        warningText += "; ";
-                    }
-                    warningText += warning;
-                }
-            }
-            writer.field(warningText);
-        }
-        writer.endRecord();
-    }
-
-    const bool written = writer.flush();
-    if (reader.readFailed()) {
-        err << kProgram << "reading the input failed\n";
-        return kExitIoError;
-    }
-    if (!written) {
-        err << kProgram << "writing the output failed\n";
-        return kExitIoError;
-    }
-    return kExitOk;
+    BatchRun run(reader, out, options);
+    return run.run(err);
 }
 
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options)

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// The commands of loopcalc-cli, each in its own file, and what they share:
+// the program's name and the usage error. The dispatch picks one by its first
+// argument.
+#pragma once
+
+#include "shapes.h"
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace loopcalc::cli {
+
+/// The program's name, at the start of its messages and usage lines.
+constexpr std::string_view kProgramName = "loopcalc-cli";
+
+/// Writes "loopcalc-cli: problem", the usage line and a pointer to --help to
+/// err and returns the usage exit code.
+int usageError(std::ostream& err, std::string_view problem, std::string_view usage);
+
+/// Commands that are not a shape. A new command is one more row of
+/// commands().
+struct Command {
+    std::string_view name;
+    std::string_view synopsis;
+    std::string_view summary;  ///< lines separated by '\n', no final full stop
+    int (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+};
+
+/// "turns" and "batch", in the order the help lists them.
+[[nodiscard]] std::span<const Command> commands();
+
+/// A calculation: "circular --radius 10 ...".
+int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+/// "turns SHAPE --target L ...": the turns for a target inductance.
+int runTurnsCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+
+/// "batch [FILE]": one calculation per CSV row.
+int runBatchCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace loopcalc::cli

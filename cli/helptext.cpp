@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+#include "helptext.h"
+
+#include "commands.h"
+
+#include <ostream>
+
+namespace loopcalc::cli {
+
+namespace {
+
+/// Options every calculation takes besides its shape's own.
+constexpr std::string_view kCommonOptionsHelp =
+    "  --frequency F  also print the capacitance that tunes the result to F, on a\n"
+    "                 second line: \"C = 91.8 pF at 13.56 MHz\" (pF below 1 nF,\n"
+    "                 then nF, three significant digits). F is \"13.56MHz\",\n"
+    "                 \"125kHz\", \"2.4GHz\", \"50Hz\" or plain hertz\n"
+    "  --warnings     print on standard error, as \"warning: ...\", where the\n"
+    "                 formula no longer holds (the result and exit status stay)\n";
+
+constexpr std::string_view kUnitsHelp =
+    "Lengths:\n"
+    "  a plain number is millimetres; a unit may follow, with or without a blank:\n"
+    "  mm, cm, m, um (or \u00b5m), in, mil (\"10mm\", \"1cm\", \"0.5in\", \"20mil\").\n"
+    "  Inductances (--target): H, mH, uH (or \u00b5H), nH, pH; a plain number is henries.\n"
+    "  Frequencies (--frequency): Hz, kHz, MHz, GHz; a plain number is hertz.\n"
+    "  Units are case-sensitive; an unknown unit is a usage error.\n";
+
+constexpr std::string_view kWarningsHelp =
+    "Warnings (--warnings), given only when the inputs passed their checks:\n"
+    "  spiral: depth below 0.2 x mean radius, where the flat spiral formula is\n"
+    "    no longer accurate to about 5 %\n"
+    "  circular, rectangular, flat-rectangular: a wire radius or trace size\n"
+    "    above a tenth of the smallest of radius, width and height (the formula\n"
+    "    takes the conductor as thin), and a result of 0 or less (the coil is\n"
+    "    too small for its wire: the formula does not apply)\n";
+
+constexpr std::string_view kOptionsAndExitHelp =
+    "Options:\n"
+    "  -h, --help   show this help and exit (after a command: that command's help)\n"
+    "  --version    show the version and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0   the result was printed (batch: every row was processed)\n"
+    "  2   an input was refused, or turns found no accepted number of turns;\n"
+    "      the message is on standard error\n"
+    "  3   the result is out of range; the message is on standard error\n"
+    "  64  usage error\n"
+    "  65  batch input is not CSV with a 'shape' column\n"
+    "  66  batch file cannot be opened\n"
+    "  74  reading or writing failed\n";
+
+std::string_view shapeSummary(std::string_view shape)
+{
+    if (shape == "circular") {
+        return "circular wire coil";
+    }
+    if (shape == "rectangular") {
+        return "rectangular wire coil";
+    }
+    if (shape == "spiral") {
+        return "flat spiral air coil";
+    }
+    if (shape == "flat-rectangular") {
+        return "flat rectangular air coil (printed trace)";
+    }
+    return shape;
+}
+
+std::string_view metavar(const ShapeField& field)
+{
+    return field.option == "turns" ? "N" : "MM";
+}
+
+/// "radius 10, turns 11.5, ...": the values an option left out takes.
+void printDefaults(std::ostream& out, const Shape& shape)
+{
+    out << "defaults:";
+    for (const ShapeField& field : shape.fields) {
+        out << " --" << field.option << ' ' << field.initialText;
+    }
+}
+
+/// A shape's entry in the list of commands.
+void printShapeEntry(std::ostream& out, const Shape& shape)
+{
+    out << "  " << synopsis(shape) << "\n      " << shapeSummary(shape.name) << "\n      ";
+    printDefaults(out, shape);
+    out << '\n';
+}
+
+/// A command's entry in the list of commands: its synopsis, then its summary
+/// indented line by line.
+void printCommandEntry(std::ostream& out, const Command& command)
+{
+    out << "  " << command.synopsis << '\n';
+    std::string_view summary = command.summary;
+    while (!summary.empty()) {
+        const std::size_t end = summary.find('\n');
+        out << "      " << summary.substr(0, end) << '\n';
+        summary = end == std::string_view::npos ? std::string_view() : summary.substr(end + 1);
+    }
+}
+
+}  // namespace
+
+std::string synopsis(const Shape& shape)
+{
+    std::string text(shape.name);
+    for (const ShapeField& field : shape.fields) {
+        text += " [--";
+        text += field.option;
+        text += ' ';
+        text += metavar(field);
+        text += ']';
+    }
+    return text;
+}
+
+void printHelp(std::ostream& out)
+{
+    out << "Usage: " << kProgramName << " <command> [options]\n"
+        << "       " << kProgramName << " --help | --version\n"
+        << "\n"
+        << "Calculates the inductance of small coils. Lengths are in millimetres unless\n"
+        << "a unit follows, turns a plain number (fractions allowed); \".\" is the\n"
+        << "decimal point whatever the locale. An option may be given as \"--radius 10\"\n"
+        << "or \"--radius=10\"; an option left out takes the value shown.\n"
+        << "\n"
+        << "Commands:\n";
+    for (const Shape& shape : Shapes()) {
+        printShapeEntry(out, shape);
+    }
+    for (const Command& command : commands()) {
+        printCommandEntry(out, command);
+    }
+    out << "\n"
+        << "Options of the four shapes and of turns:\n"
+        << kCommonOptionsHelp << "  --target L     turns only: the inductance to reach\n"
+        << "\n"
+        << kUnitsHelp << "\n"
+        << kWarningsHelp << "\n"
+        << kOptionsAndExitHelp;
+}
+
+void printShapeHelp(std::ostream& out, const Shape& shape)
+{
+    out << "Usage: " << kProgramName << ' ' << synopsis(shape) << '\n'
+        << "       [--frequency F] [--warnings]\n"
+        << "Calculates a " << shapeSummary(shape.name) << ". Lengths in millimetres unless a\n"
+        << "unit follows, \".\" as the decimal point; an option left out takes its default.\n";
+    printDefaults(out, shape);
+    out << "\n\n" << kCommonOptionsHelp << '\n' << kUnitsHelp;
+}
+
+void printTurnsHelp(std::ostream& out)
+{
+    out << "Usage: " << kProgramName << ' ' << kTurnsSynopsis << " [--frequency F] [--warnings]\n"
+        << kTurnsSummary << ".\n\nShapes and their options:\n";
+    for (const Shape& shape : Shapes()) {
+        out << "  " << shape.name;
+        for (const ShapeField& field : shape.fields) {
+            if (field.option != "turns") {
+                out << " [--" << field.option << " MM]";
+            }
+        }
+        out << '\n';
+    }
+    out << "\n" << kCommonOptionsHelp << "  --target L     the inductance to reach (required)\n\n" << kUnitsHelp;
+}
+
+void printBatchHelp(std::ostream& out)
+{
+    out << "Usage: " << kProgramName << ' ' << kBatchSynopsis << '\n' << kBatchSummary << '\n';
+}
+
+}  // namespace loopcalc::cli

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// The help texts of loopcalc-cli: the program's, and each command's.
+#pragma once
+
+#include "shapes.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace loopcalc::cli {
+
+constexpr std::string_view kTurnsSynopsis = "turns SHAPE --target L [the shape's options but --turns]";
+constexpr std::string_view kTurnsSummary = "prints the exact number of turns at which SHAPE's formula gives the\n"
+                                           "inductance L (\"1.5uH\", \"820nH\", \"0.02mH\", plain henries), then the\n"
+                                           "whole numbers below and above it with the result each gives, as\n"
+                                           "\"4 turns: 1.20 µH\"; exit status 2 when no accepted number of turns\n"
+                                           "reaches L. Takes --frequency and --warnings as a calculation does";
+
+constexpr std::string_view kBatchSynopsis = "batch [FILE]";
+constexpr std::string_view kBatchSummary =
+    "reads CSV rows from FILE (standard input when FILE is absent or \"-\") and\n"
+    "writes them to standard output with the columns outcome, text and henries;\n"
+    "a \"frequency\" column adds \"capacitance\" (farads) after henries, and\n"
+    "--warnings (\"batch --warnings [FILE]\") adds a last column \"warning\"";
+
+/// "circular [--radius MM] [--turns N] [--wire-radius MM]".
+[[nodiscard]] std::string synopsis(const Shape& shape);
+
+/// The program's help: every command, the options, units, warnings and exit codes.
+void printHelp(std::ostream& out);
+/// "circular --help".
+void printShapeHelp(std::ostream& out, const Shape& shape);
+/// "turns --help".
+void printTurnsHelp(std::ostream& out);
+/// "batch --help".
+void printBatchHelp(std::ostream& out);
+
+}  // namespace loopcalc::cli

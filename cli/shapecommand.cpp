@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// A calculation: "circular --radius 10 --turns 5".
+#include "coildesign.h"
+#include "commands.h"
+#include "exitcodes.h"
+#include "helptext.h"
+#include "shapeoptions.h"
+
+#include <ostream>
+
+namespace loopcalc::cli {
+
+int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+{
+    ShapeOptions options(shape, false);
+    if (const std::string problem = options.read(args); !problem.empty()) {
+        return usageError(err, problem, synopsis(shape));
+    }
+    if (options.wantsHelp()) {
+        printShapeHelp(out, shape);
+        return kExitOk;
+    }
+    ShapeInput input;
+    if (const std::string problem = options.apply(input); !problem.empty()) {
+        return usageError(err, problem, synopsis(shape));
+    }
+
+    const Outcome outcome = input.port.calculate();
+    if (outcome.kind == Outcome::Kind::Refused) {
+        err << outcome.text << '\n';
+        return kExitRefused;
+    }
+    if (outcome.kind == Outcome::Kind::OutOfRange) {
+        err << outcome.text << '\n';
+    } else {
+        out << outcome.text << '\n';
+        if (input.design.hertz > 0.0) {
+            printCapacitance(out, outcome.henries, input.design.hertz);
+        }
+    }
+    if (input.design.warnings) {
+        printWarnings(err, validityWarnings(input.port, outcome.henries));
+    }
+    return outcome.kind == Outcome::Kind::Result ? kExitOk : kExitOutOfRange;
+}
+
+}  // namespace loopcalc::cli

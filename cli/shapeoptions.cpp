@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: MIT
+#include "shapeoptions.h"
+
+#include "designaids.h"
+
+#include <cmath>
+#include <ostream>
+
+namespace loopcalc::cli {
+
+namespace {
+
+constexpr std::array<OptionDefinition, 2> kHelpOptions{{{"--help", false}, {"-h", false}}};
+
+/// The shape other than this one that has the option, if any.
+const Shape* shapeWithOption(std::string_view option, const Shape* except)
+{
+    if (!option.starts_with("--")) {
+        return nullptr;
+    }
+    option.remove_prefix(2);
+    for (const Shape& shape : Shapes()) {
+        if (&shape == except) {
+            continue;
+        }
+        for (const ShapeField& field : shape.fields) {
+            if (field.option == option) {
+                return &shape;
+            }
+        }
+    }
+    return nullptr;
+}
+
+/// Reads --frequency into hertz; returns the usage problem, or empty.
+std::string readFrequencyOption(std::string_view typed, double& hertz)
+{
+    const Quantity frequency = readQuantity(typed, frequencyUnits());
+    if (frequency.status == Quantity::Status::UnknownUnit) {
+        return "unknown unit '" + std::string(frequency.unit) + "' in --frequency '" + std::string(typed) + "' (use " +
+               unitList(frequencyUnits()) + ")";
+    }
+    if (!isAboveZero(frequency)) {
+        return "--frequency needs a frequency above 0 Hz, not '" + std::string(typed) + "'";
+    }
+    hertz = frequency.value;
+    return {};
+}
+
+}  // namespace
+
+LengthText fieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer)
+{
+    if (field.option == "turns") {
+        return {LengthText::Status::AsTyped, typed, {}};
+    }
+    return lengthText(typed, buffer);
+}
+
+bool isAboveZero(const Quantity& quantity)
+{
+    return quantity.status == Quantity::Status::Number && quantity.value > 0.0 && std::isfinite(quantity.value);
+}
+
+std::string parseProblem(const ParsedArguments& parsed, const Shape* shape)
+{
+    const std::string offending(parsed.offending);
+    switch (parsed.error) {
+    case ParsedArguments::Error::None: break;
+    case ParsedArguments::Error::UnknownOption:
+        if (shape != nullptr) {
+            if (const Shape* other = shapeWithOption(parsed.offending, shape)) {
+                return "option '" + offending + "' does not apply to " + std::string(shape->name) +
+                       " (it is an option of " + std::string(other->name) + ")";
+            }
+        }
+        return "unknown option '" + offending + "'";
+    case ParsedArguments::Error::MissingValue: return "option '" + offending + "' needs a value";
+    case ParsedArguments::Error::UnexpectedValue: return "option '" + offending + "' takes no value";
+    }
+    return {};
+}
+
+bool wantsHelp(const ParsedArguments& parsed)
+{
+    for (const ParsedOption& option : parsed.options) {
+        if (option.name == "--help" || option.name == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+ShapeOptions::ShapeOptions(const Shape& shape, bool forTurns)
+    : m_shape(shape)
+    , m_forTurns(forTurns)
+    , m_definitions(kHelpOptions.begin(), kHelpOptions.end())
+{
+    m_names.reserve(shape.fields.size());
+    for (const ShapeField& field : shape.fields) {
+        if (!(forTurns && field.option == "turns")) {
+            m_names.push_back("--" + std::string(field.option));
+        }
+    }
+    for (const std::string& name : m_names) {
+        m_definitions.push_back({name, true});
+    }
+    m_definitions.push_back({"--frequency", true});
+    m_definitions.push_back({"--warnings", false});
+    if (forTurns) {
+        m_definitions.push_back({"--target", true});
+    }
+}
+
+std::string ShapeOptions::read(std::span<const std::string_view> args)
+{
+    m_parsed = parseArguments(args, m_definitions);
+    if (m_forTurns && m_parsed.error == ParsedArguments::Error::UnknownOption && m_parsed.offending == "--turns") {
+        return "option '--turns' does not apply to turns: the number of turns is what it finds";
+    }
+    if (std::string problem = parseProblem(m_parsed, &m_shape); !problem.empty()) {
+        return problem;
+    }
+    if (!m_parsed.positionals.empty()) {
+        return "unexpected argument '" + std::string(m_parsed.positionals.front()) + "'";
+    }
+    return {};
+}
+
+bool ShapeOptions::wantsHelp() const
+{
+    return cli::wantsHelp(m_parsed);
+}
+
+std::string ShapeOptions::apply(ShapeInput& input) const
+{
+    input.port.setShape(m_shape);
+    for (const ParsedOption& option : m_parsed.options) {
+        if (option.name == "--frequency") {
+            if (std::string problem = readFrequencyOption(option.value, input.design.hertz); !problem.empty()) {
+                return problem;
+            }
+        } else if (option.name == "--warnings") {
+            input.design.warnings = true;
+        } else if (option.name == "--target") {
+            input.design.target = option.value;
+        } else if (option.name != "--help" && option.name != "-h") {
+            if (std::string problem = applyField(input, option); !problem.empty()) {
+                return problem;
+            }
+        }
+    }
+    return {};
+}
+
+std::string ShapeOptions::applyField(ShapeInput& input, const ParsedOption& option) const
+{
+    const std::string_view name = option.name.substr(2);
+    for (std::size_t f = 0; f < m_shape.fields.size(); ++f) {
+        if (m_shape.fields[f].option != name) {
+            continue;
+        }
+        const LengthText text = fieldText(m_shape.fields[f], option.value, input.buffers[f]);
+        if (text.status == LengthText::Status::UnknownUnit) {
+            return "unknown unit '" + std::string(text.unit) + "' in " + std::string(option.name) + " '" +
+                   std::string(option.value) + "' (use " + unitList(lengthUnits()) + ")";
+        }
+        input.port.setField(f, text.text);
+        break;
+    }
+    return {};
+}
+
+void printCapacitance(std::ostream& out, double henries, double hertz)
+{
+    if (henries > 0.0) {
+        out << "C = " << design::FormatCapacitance(design::TuningCapacitance(henries, hertz)) << " at "
+            << formatFrequency(hertz) << '\n';
+    } else {
+        out << "C: no capacitance resonates at " << formatFrequency(hertz) << " with an inductance of 0 or less\n";
+    }
+}
+
+void printWarnings(std::ostream& err, const std::vector<std::string>& warnings)
+{
+    for (const std::string& warning : warnings) {
+        err << "warning: " << warning << '\n';
+    }
+}
+
+}  // namespace loopcalc::cli

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// The options of a calculation and of "turns": a shape's boxes, --frequency,
+// --warnings and --target, read into a TerminalPort. The batch shares the
+// reading of a box's text and of a frequency.
+#pragma once
+
+#include "optionparser.h"
+#include "shapes.h"
+#include "terminalport.h"
+#include "units.h"
+
+#include <array>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace loopcalc::cli {
+
+/// The text a shape's box gets for what was typed for it: the turns as
+/// typed, a length by lengthText() (converted into buffer when it has a unit).
+[[nodiscard]] LengthText fieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer);
+
+/// Whether a value read by readQuantity() is a finite number above 0.
+[[nodiscard]] bool isAboveZero(const Quantity& quantity);
+
+/// The usage message for a parse error, or empty when there is none. Given
+/// the command's shape, an option of another shape is named as such. Plain
+/// arguments are the command's business.
+[[nodiscard]] std::string parseProblem(const ParsedArguments& parsed, const Shape* shape);
+
+/// Whether "--help" or "-h" was given.
+[[nodiscard]] bool wantsHelp(const ParsedArguments& parsed);
+
+/// The design-aid options given with a calculation.
+struct DesignOptions {
+    double hertz = 0.0;  ///< 0 without --frequency
+    bool warnings = false;
+    std::string_view target;  ///< turns only: --target as typed
+};
+
+/// What a calculation's options set: the port's boxes, the lengths converted
+/// from other units that the boxes view, and the design options. Filled in
+/// place, never copied, so that the port's views stay valid.
+struct ShapeInput {
+    ShapeInput() = default;
+    ShapeInput(const ShapeInput&) = delete;
+    ShapeInput& operator=(const ShapeInput&) = delete;
+
+    TerminalPort port;
+    std::array<NumberBuffer, TerminalPort::kMaxFields> buffers{};
+    DesignOptions design;
+};
+
+/// The options a shape command, or turns on a shape (without --turns, with
+/// --target), accepts, and the arguments read by them.
+class ShapeOptions {
+public:
+    ShapeOptions(const Shape& shape, bool forTurns);
+    ShapeOptions(const ShapeOptions&) = delete;
+    ShapeOptions& operator=(const ShapeOptions&) = delete;
+
+    /// Reads the arguments (views into args are kept); returns the usage
+    /// problem, or empty when there is none.
+    [[nodiscard]] std::string read(std::span<const std::string_view> args);
+    [[nodiscard]] bool wantsHelp() const;
+    /// Sets the shape's boxes from the options read and reads the design
+    /// options; returns the usage problem, or empty when there is none.
+    [[nodiscard]] std::string apply(ShapeInput& input) const;
+
+private:
+    [[nodiscard]] std::string applyField(ShapeInput& input, const ParsedOption& option) const;
+
+    const Shape& m_shape;
+    bool m_forTurns;
+    std::vector<std::string> m_names;  ///< the shape's option names, viewed by m_definitions
+    std::vector<OptionDefinition> m_definitions;
+    ParsedArguments m_parsed;
+};
+
+/// "C = 91.8 pF at 13.56 MHz", or why no capacitance resonates.
+void printCapacitance(std::ostream& out, double henries, double hertz);
+
+/// Each warning on its own line, after "warning: ".
+void printWarnings(std::ostream& err, const std::vector<std::string>& warnings);
+
+}  // namespace loopcalc::cli
