@@ -43,7 +43,8 @@ Rounded3 RoundTo3(double value)
     return {std::string{text[0], text[2], text[3]}, text[5] == '-' ? -exponent : exponent};
 }
 
-// A positive value with three significant digits, trailing zeros kept: "1.50", "56.2", "0.0123".
+}  // namespace
+
 std::string ThreeDigits(double value)
 {
     const Rounded3 r = RoundTo3(value);
@@ -56,8 +57,6 @@ std::string ThreeDigits(double value)
     const auto point = static_cast<size_t>(r.exponent) + 1;
     return r.digits.substr(0, point) + "." + r.digits.substr(point);
 }
-
-}  // namespace
 
 std::optional<double> CircularTurnsFor(double henries, double radius, double wireRadius)
 {

@@ -23,6 +23,10 @@ namespace loopcalc::design {
 /// frequency: C = 1 / ((2πF)² L).
 [[nodiscard]] double TuningCapacitance(double henries, double hertz);
 
+/// A positive value with three significant digits, trailing zeros kept:
+/// "1.50", "56.2", "0.0123", "1230".
+[[nodiscard]] std::string ThreeDigits(double value);
+
 /// A capacitance as "56.2 pF" or "1.23 nF": three significant digits, pF
 /// below 1 nF, nF from there on.
 [[nodiscard]] std::string FormatCapacitance(double farads);

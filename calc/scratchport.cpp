@@ -20,7 +20,7 @@ Outcome ScratchPort::calculate()
 {
     m_texts = m_original;
     m_focused.clear();
-    return m_shape->calculate(*this);
+    return restoredAfter(m_shape->calculate(*this));
 }
 
 Outcome ScratchPort::calculateWithTurns(double turns)
@@ -38,7 +38,13 @@ Outcome ScratchPort::calculateWithTurns(double turns)
             setText(field.box, number);
         }
     }
-    return m_shape->calculate(*this);
+    return restoredAfter(m_shape->calculate(*this));
+}
+
+Outcome ScratchPort::restoredAfter(Outcome outcome)
+{
+    m_texts = m_original;
+    return outcome;
 }
 
 std::size_t ScratchPort::indexOf(std::string_view box) const

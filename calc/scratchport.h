@@ -14,8 +14,8 @@ namespace loopcalc {
 
 /// The boxes of one shape, copied. The calculator's box rewrites change the
 /// copy, its first focus move names the box it refused, and its messages,
-/// beeps and log lines go nowhere. Reruns with other turns start from the
-/// copied texts again.
+/// beeps and log lines go nowhere. After each calculation the boxes read as
+/// copied again, rewrites undone.
 class ScratchPort final : public FormPort {
 public:
     /// texts: one per field of the shape, in the shape's field order.
@@ -44,6 +44,7 @@ public:
     void endLogRecord() override;
 
 private:
+    Outcome restoredAfter(Outcome outcome);
     [[nodiscard]] std::size_t indexOf(std::string_view box) const;
 
     const Shape* m_shape;

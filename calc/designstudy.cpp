@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: MIT
+#include "designstudy.h"
+
+#include "designaids.h"
+#include "numberreading.h"
+#include "scratchport.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace loopcalc::design {
+
+namespace {
+
+constexpr double kWarnAbovePercent = 10.0;
+constexpr int kClassicSamples = 121;
+constexpr int kMostReferenceSamples = 48;
+// The flat spiral's calculator takes at most 100 turns; the others have no
+// upper bound, but the reference stops somewhere.
+constexpr double kMostSpiralTurns = 100.0;
+constexpr double kMostSearchedTurns = 1e5;
+
+std::string TurnsBox(const Shape& shape)
+{
+    for (const ShapeField& field : shape.fields) {
+        if (field.option == "turns") {
+            return std::string(field.box);
+        }
+    }
+    return {};
+}
+
+double MostTurns(const Shape& shape)
+{
+    return shape.name == "spiral" ? kMostSpiralTurns : kMostSearchedTurns;
+}
+
+/// The reference alone at a number of turns, or why it has no value.
+struct ReferenceAt {
+    std::optional<double> henries;
+    std::string reason;
+};
+
+ReferenceAt Reference(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns)
+{
+    const std::vector<ModelLine> lines = PageModels(shape, page, inputs, turns);
+    if (lines.empty()) {
+        return {std::nullopt, "no reference is available for this coil"};
+    }
+    return {lines.front().henries, lines.front().reason};
+}
+
+/// The exact turns at which the reference gives the target. The reference
+/// between whole numbers of turns is a straight line, so the whole numbers
+/// around the target are found by doubling and halving, and the exact
+/// number lies on the line between them.
+ReferenceTurns SolveReference(const StudyRequest& request, const FormPort& page, double target,
+                              const Cancelled& cancelled)
+{
+    const Shape& shape = *request.shape;
+    ReferenceTurns found;
+    const auto at = [&](double turns) { return Reference(shape, page, request.models, turns); };
+    const ReferenceAt one = at(1.0);
+    if (!one.henries) {
+        found.message = "the reference has no value: " + one.reason;
+        return found;
+    }
+    if (*one.henries >= target) {
+        if (*one.henries == target) {
+            found.turns = 1.0;
+            found.below = found.above = 1.0;
+            found.belowHenries = found.aboveHenries = *one.henries;
+        } else {
+            found.message = "the reference reaches " + request.targetText + " with less than one turn";
+        }
+        return found;
+    }
+    double low = 1.0;
+    double lowHenries = *one.henries;
+    double high = 2.0;
+    std::optional<double> highHenries;
+    const double most = MostTurns(shape);
+    for (;;) {
+        if (cancelled && cancelled()) {
+            return found;
+        }
+        const ReferenceAt next = at(high);
+        if (!next.henries) {
+            found.message = "the reference has no value at " + ThreeDigits(high) + " turns: " + next.reason;
+            return found;
+        }
+        if (*next.henries >= target) {
+            highHenries = next.henries;
+            break;
+        }
+        if (high >= most) {
+            found.message =
+                "the reference stays below " + request.targetText + " up to " + ThreeDigits(most) + " turns";
+            return found;
+        }
+        low = high;
+        lowHenries = *next.henries;
+        high = std::min(high * 2.0, most);
+    }
+    while (high - low > 1.0) {
+        if (cancelled && cancelled()) {
+            return found;
+        }
+        const double middle = std::floor((low + high) / 2.0);
+        const std::optional<double> value = at(middle).henries;
+        if (!value) {
+            found.message = "the reference has no value at " + ThreeDigits(middle) + " turns";
+            return found;
+        }
+        if (*value >= target) {
+            high = middle;
+            highHenries = value;
+        } else {
+            low = middle;
+            lowHenries = *value;
+        }
+    }
+    const double exact = low + (target - lowHenries) / (*highHenries - lowHenries);
+    found.turns = exact;
+    found.below = exact >= high ? high : low;
+    found.belowHenries = exact >= high ? *highHenries : lowHenries;
+    found.above = high;
+    found.aboveHenries = *highHenries;
+    return found;
+}
+
+void AddCurves(const StudyRequest& request, ScratchPort& page, Study& study, const Cancelled& cancelled)
+{
+    const Shape& shape = *request.shape;
+    std::optional<double> targetTurns;
+    if (study.classicTurns && study.classicTurns->kind == TurnsSearch::Kind::Found) {
+        targetTurns = study.classicTurns->turns;
+    }
+    const TurnsRange range = PlotRange(shape, study.turns, targetTurns);
+    for (int i = 0; i < kClassicSamples; ++i) {
+        const double turns = range.first + (range.last - range.first) * i / (kClassicSamples - 1);
+        const Outcome outcome = page.calculateWithTurns(turns);
+        if (outcome.kind != Outcome::Kind::Refused) {
+            study.classicCurve.push_back({turns, outcome.henries});
+        }
+    }
+    if (!study.reference) {
+        return;
+    }
+    const double span = range.last - range.first;
+    const double step = std::max(1.0, std::ceil(span / kMostReferenceSamples));
+    for (double turns = range.first; turns <= range.last + 1e-9; turns += step) {
+        if (cancelled && cancelled()) {
+            return;
+        }
+        if (const auto henries = Reference(shape, page, request.models, turns).henries) {
+            study.referenceCurve.push_back({turns, *henries});
+        }
+    }
+    if (study.referenceCurve.empty() || study.referenceCurve.back().turns < range.last) {
+        if (const auto henries = Reference(shape, page, request.models, range.last).henries) {
+            study.referenceCurve.push_back({range.last, *henries});
+        }
+    }
+}
+
+}  // namespace
+
+Study RunStudy(const StudyRequest& request, const Cancelled& cancelled)
+{
+    Study study;
+    const Shape& shape = *request.shape;
+    ScratchPort page(shape, request.texts, request.decimalSeparator);
+    study.classic = page.calculate();
+    if (study.classic.kind == Outcome::Kind::Refused) {
+        study.refusedBox = page.focusedBox();
+    }
+    study.turns = ReadNumber(page.text(TurnsBox(shape)), request.decimalSeparator);
+
+    if (study.classic.kind != Outcome::Kind::Refused) {
+        study.models = PageModels(shape, page, request.models, study.turns);
+        if (!study.models.empty()) {
+            study.reference = study.models.front().henries;
+        }
+        study.warnings = ValidityWarnings(shape, page, study.classic.henries);
+        if (auto warning = ReferenceWarning(shape, study.classic.henries, study.reference)) {
+            study.warnings.push_back(std::move(*warning));
+        }
+    }
+    if (cancelled && cancelled()) {
+        study.cancelled = true;
+        return study;
+    }
+
+    if (request.hertz) {
+        if (study.classic.kind == Outcome::Kind::Result) {
+            study.classicCapacitance = TuningCapacitance(study.classic.henries, *request.hertz);
+        }
+        if (study.reference && *study.reference > 0.0) {
+            study.referenceCapacitance = TuningCapacitance(*study.reference, *request.hertz);
+        }
+    }
+
+    if (request.target) {
+        study.classicTurns = FindTurns(shape, page, *request.target, request.targetText,
+                                       [&page](double turns) { return page.calculateWithTurns(turns); });
+        if (study.classicTurns->kind != TurnsSearch::Kind::Refused) {
+            study.referenceTurns = SolveReference(request, page, *request.target, cancelled);
+        }
+    }
+
+    if (study.classic.kind != Outcome::Kind::Refused) {
+        AddCurves(request, page, study, cancelled);
+    }
+    study.cancelled = cancelled && cancelled();
+    return study;
+}
+
+std::optional<double> PercentFromReference(double henries, std::optional<double> reference)
+{
+    if (!reference || !(*reference > 0.0)) {
+        return std::nullopt;
+    }
+    return (henries - *reference) / *reference * 100.0;
+}
+
+std::optional<std::string> ReferenceWarning(const Shape& shape, double classic, std::optional<double> reference)
+{
+    const std::optional<double> percent = PercentFromReference(classic, reference);
+    if (!percent || std::abs(*percent) <= kWarnAbovePercent) {
+        return std::nullopt;
+    }
+    return "the classic formula reads " + FormatPercent(std::abs(*percent)).substr(1) +
+           (*percent > 0.0 ? " above" : " below") + " the " + ReferenceMethod(shape) + " reference (" +
+           FormatHenries(*reference) + ")";
+}
+
+std::string FormatHenries(double henries)
+{
+    constexpr std::array<std::pair<double, const char*>, 4> kUnits{
+        {{1e9, " nH"}, {1e6, " \xC2\xB5H"}, {1e3, " mH"}, {1.0, " H"}}};
+    if (!std::isfinite(henries) || henries <= 0.0) {
+        return henries == 0.0 ? "0 H" : "no value";
+    }
+    for (const auto& [scale, unit] : kUnits) {
+        const std::string digits = ThreeDigits(henries * scale);
+        // Shown below 1000 in this unit, or the largest unit there is.
+        if (digits.find('.') != std::string::npos || digits.size() <= 3 || scale == 1.0) {
+            return digits + unit;
+        }
+    }
+    return {};
+}
+
+std::string FormatPercent(double percent)
+{
+    std::array<char, 32> buffer{};
+    const char* format = std::abs(percent) >= 9.95 ? "%+.0f %%" : "%+.1f %%";
+    std::snprintf(buffer.data(), buffer.size(), format, percent);
+    std::string text(buffer.data());
+    if (text == "-0.0 %") {
+        text = "+0.0 %";
+    }
+    return text;
+}
+
+TurnsRange PlotRange(const Shape& shape, double turns, std::optional<double> targetTurns)
+{
+    double highest = std::isfinite(turns) ? std::max(turns, 1.0) : 1.0;
+    if (targetTurns && std::isfinite(*targetTurns)) {
+        highest = std::max(highest, *targetTurns);
+    }
+    double last = std::ceil(std::max({highest * 1.5, highest + 3.0, 4.0}));
+    last = std::min(last, std::max(MostTurns(shape), std::ceil(highest)));
+    return {1.0, last};
+}
+
+}  // namespace loopcalc::design
