@@ -253,6 +253,13 @@ void MainWindow::buildMenus()
         connect(action, &QAction::triggered, this, item.slot);
     }
 
+    QMenu* designMenu = bar->addMenu(QStringLiteral("&Design"));
+    designMenu->setObjectName(QStringLiteral("mnuDesignMenu"));
+    QAction* designItem = designMenu->addAction(QStringLiteral("Design &Assistant..."));
+    designItem->setObjectName(QStringLiteral("mnuDesign"));
+    designItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    connect(designItem, &QAction::triggered, this, &MainWindow::frmMain_mnuDesign_Click);
+
     // A command on the menu bar itself, without a submenu.
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
@@ -447,6 +454,12 @@ void MainWindow::frmMain_mnuAbout_Click()
     watchSecondaryWindow(m_secondary.aboutBox());
 }
 
+void MainWindow::frmMain_mnuDesign_Click()
+{
+    m_secondary.showDesign(this);
+    watchSecondaryWindow(m_secondary.designWindow());
+}
+
 void MainWindow::watchSecondaryWindow(QWidget* window)
 {
     if (window != nullptr) {
@@ -468,7 +481,8 @@ void MainWindow::endWhenNoWindowIsLeft()
 {
     const bool secondaryOpen = m_secondary.flatSpiralWindow() != nullptr ||
                                m_secondary.rectangularWindow() != nullptr ||
-                               m_secondary.circularWireWindow() != nullptr || m_secondary.aboutBox() != nullptr;
+                               m_secondary.circularWireWindow() != nullptr || m_secondary.aboutBox() != nullptr ||
+                               m_secondary.designWindow() != nullptr;
     if (!isVisible() && !secondaryOpen) {
         closeAllFiles();
         QCoreApplication::quit();

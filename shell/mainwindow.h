@@ -70,6 +70,7 @@ public slots:
     void frmMain_mnuCwc_Click();
     void frmMain_mnuRwC_Click();
     void frmMain_mnuAbout_Click();
+    void frmMain_mnuDesign_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -44,6 +44,7 @@ SecondaryWindows::~SecondaryWindows()
     delete m_rectangular.data();
     delete m_circular.data();
     delete m_about.data();
+    delete m_design.data();
 }
 
 void SecondaryWindows::showFlatSpiral()
@@ -74,6 +75,16 @@ void SecondaryWindows::showAbout()
     BringToFront(m_about);
 }
 
+void SecondaryWindows::showDesign(QWidget* source)
+{
+    if (IsGone(m_design)) {
+        m_design = new DesignWindow(source, m_designPlace);
+        QObject::connect(m_design, &DesignWindow::closing, m_design,
+                         [this](const QRect& geometry) { m_designPlace = geometry; });
+    }
+    BringToFront(m_design);
+}
+
 FormulaWindow* SecondaryWindows::flatSpiralWindow() const
 {
     return IfOpen(m_spiral);
@@ -92,6 +103,11 @@ FormulaWindow* SecondaryWindows::circularWireWindow() const
 AboutBox* SecondaryWindows::aboutBox() const
 {
     return IfOpen(m_about);
+}
+
+DesignWindow* SecondaryWindows::designWindow() const
+{
+    return IfOpen(m_design);
 }
 
 }  // namespace loopcalc::shell

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+// The design assistant beside the main window: the coil of the current page
+// against the reference and the closed forms, its warnings, the turns for a
+// target, the tuning capacitor and a plot of inductance against turns.
+#pragma once
+
+#include "designstudy.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include <atomic>
+#include <memory>
+
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace loopcalc::shell {
+
+class TabRows;
+class TurnsPlot;
+
+/// "frmDesign": a window without an owner that follows the current page of
+/// the main window's tab control and reads that page's input boxes whenever
+/// they change. It never writes a box of the main window, never moves its
+/// focus, never beeps and never logs. Everything is worked out off the
+/// window's thread once typing pauses; closing the window deletes it.
+class DesignWindow : public QWidget {
+    Q_OBJECT
+public:
+    /// source: the main window to follow. place: where the window stood when
+    /// it was last closed in this session; empty places it beside the source.
+    explicit DesignWindow(QWidget* source, const QRect& place = QRect());
+    ~DesignWindow() override;
+
+    /// True while a change waits to be worked out or is being worked out.
+    [[nodiscard]] bool isBusy() const;
+    /// The plain text cmdCopy puts on the clipboard: everything the window shows.
+    [[nodiscard]] QString summary() const;
+
+signals:
+    /// The window is closing; geometry is where it stood.
+    void closing(const QRect& geometry);
+    /// A newer calculation is shown.
+    void refreshed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void watchSource();
+    void followPage();
+    void scheduleRefresh();
+    void startStudy();
+    void showStudy(const ::loopcalc::design::StudyRequest& request, const ::loopcalc::design::Study& result);
+    void showModels(const ::loopcalc::design::Study& result);
+    void showTurns(const ::loopcalc::design::StudyRequest& request, const ::loopcalc::design::Study& result);
+    void showCapacitance(const ::loopcalc::design::Study& result);
+    void showPlot(const ::loopcalc::design::StudyRequest& request, const ::loopcalc::design::Study& result);
+    void copySummary();
+    void placeBesideSource();
+    [[nodiscard]] int currentPage() const;
+    [[nodiscard]] QString describePage(const ::loopcalc::design::StudyRequest& request) const;
+    [[nodiscard]] QString refusalInWords(const ::loopcalc::design::StudyRequest& request,
+                                         const ::loopcalc::design::Study& result) const;
+
+    /// What the window's own boxes hold, read as the models and the searches
+    /// take it; problems are said in words.
+    struct OwnInputs {
+        ::loopcalc::design::ModelInputs models;
+        QStringList modelProblems;
+        std::optional<double> target;
+        QString targetText;
+        QString targetProblem;
+        std::optional<double> hertz;
+        QString frequencyText;
+        QString frequencyProblem;
+    };
+    [[nodiscard]] OwnInputs readOwnInputs() const;
+    OwnInputs m_inputs;
+
+    QPointer<QWidget> m_source;
+    QPointer<TabRows> m_tabs;
+    QRect m_place;
+    bool m_placed = false;
+
+    QLabel* m_coil = nullptr;
+    QLabel* m_refusal = nullptr;
+    QFormLayout* m_modelForm = nullptr;
+    QLineEdit* m_gap = nullptr;
+    QLineEdit* m_thickness = nullptr;
+    QComboBox* m_winding = nullptr;
+    QLineEdit* m_spiralWire = nullptr;
+    QLineEdit* m_spiralTrace = nullptr;
+    QLabel* m_modelProblems = nullptr;
+    QTableWidget* m_models = nullptr;
+    QLabel* m_warnings = nullptr;
+    QLineEdit* m_target = nullptr;
+    QPlainTextEdit* m_turnsFound = nullptr;
+    QComboBox* m_frequency = nullptr;
+    QPlainTextEdit* m_capacitance = nullptr;
+    TurnsPlot* m_plot = nullptr;
+    QPushButton* m_copy = nullptr;
+
+    QTimer* m_debounce = nullptr;
+    /// Raised for every new calculation; a calculation whose number is no
+    /// longer the latest stops early and is not shown.
+    std::shared_ptr<std::atomic<int>> m_generation = std::make_shared<std::atomic<int>>(0);
+    int m_shownGeneration = 0;
+};
+
+}  // namespace loopcalc::shell

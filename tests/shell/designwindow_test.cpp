@@ -1,0 +1,557 @@
+// SPDX-License-Identifier: MIT
+// The design assistant through the user's path: opened from the menu by its
+// shortcut or by clicks, following the pages and boxes of the main window as
+// they are clicked and typed, with its numbers checked against the formulas
+// and the main window left exactly as it was.
+#include "designaids.h"
+#include "designwindow.h"
+#include "display.h"
+#include "formulas.h"
+#include "mainwindow.h"
+#include "realinput.h"
+#include "tabrows.h"
+#include "turnsplot.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+using loopcalc::shell::DesignWindow;
+using loopcalc::shell::MainWindow;
+using loopcalc::shell::TabRows;
+using loopcalc::shell::TurnsPlot;
+using loopcalc::testing::ClickAt;
+using loopcalc::testing::ClickOn;
+using loopcalc::testing::TypeKey;
+using loopcalc::testing::TypeText;
+
+namespace {
+
+using Texts = QMap<QString, QString>;
+
+/// The texts of every box of the main window, result boxes included.
+Texts BoxTexts(const QWidget* window)
+{
+    Texts texts;
+    for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
+        texts.insert(box->objectName(), box->text());
+    }
+    return texts;
+}
+
+QList<DesignWindow*> OpenDesignWindows()
+{
+    QList<DesignWindow*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* design = qobject_cast<DesignWindow*>(widget);
+            design != nullptr && design->isVisible() && design->testAttribute(Qt::WA_DeleteOnClose)) {
+            found.append(design);
+        }
+    }
+    return found;
+}
+
+/// One page filled in as a user types it, and what the formulas say.
+struct PageCase {
+    int page = 0;
+    QList<QPair<QString, QString>> boxes;  ///< box, text typed into it
+    QString target;                        ///< typed into txtTarget
+    double targetHenries = 0.0;
+    QString frequency;  ///< typed into cboFrequency; empty keeps 13.56 MHz
+    double hertz = 13.56e6;
+    /// The classic henries and their text, from the formula alone.
+    std::function<double()> henries;
+    std::function<QString(double)> shown;
+    /// The exact classic turns for the target, from the closed form.
+    std::function<double()> turns;
+    QString warning;  ///< a warning lblWarnings must hold; empty: none applies
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(PageCase)
+
+class DesignWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnceByItsShortcutAndClosesForGood();
+    void opensByClicksOnTheMenu();
+    void keepsItsPlaceForTheSession();
+    void followsTheTypedPageAndLeavesTheMainWindowAlone_data();
+    void followsTheTypedPageAndLeavesTheMainWindowAlone();
+    void saysInWordsWhichInputThePageWouldRefuse();
+    void typingWorksNothingOutUntilItPauses();
+    void plotShowsTheValuesUnderThePointer();
+    void copyPutsEverythingShownOnTheClipboard();
+    void everyControlIsReachedByTabAndNamed();
+    void readsTargetsWithTheirUnits_data();
+    void readsTargetsWithTheirUnits();
+
+private:
+    DesignWindow* openByShortcut();
+    void selectPage(int page);
+    void retype(const QString& box, const QString& text);
+    void typeInto(QWidget* control, const QString& text);
+    static void waitUntilShown(DesignWindow* design);
+    template <typename T>
+    T* child(const QString& name) const
+    {
+        T* found = m_window->findChild<T*>(name);
+        if (found == nullptr) {
+            qFatal("no %s", qPrintable(name));
+        }
+        return found;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void DesignWindowTest::init()
+{
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_window = std::make_unique<MainWindow>(nullptr, m_folder->path());
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void DesignWindowTest::cleanup()
+{
+    m_window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(OpenDesignWindows().isEmpty());
+}
+
+DesignWindow* DesignWindowTest::openByShortcut()
+{
+    m_window->activateWindow();
+    TypeKey(m_window.get(), Qt::Key_D, Qt::ControlModifier);
+    if (OpenDesignWindows().size() != 1) {
+        return nullptr;
+    }
+    DesignWindow* design = OpenDesignWindows().front();
+    waitUntilShown(design);
+    return design;
+}
+
+void DesignWindowTest::waitUntilShown(DesignWindow* design)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!design->isBusy(), 10000);
+}
+
+void DesignWindowTest::selectPage(int page)
+{
+    m_window->activateWindow();
+    auto* tabs = m_window->tabControl();
+    ClickAt(tabs, tabs->rowRect(page).center());
+    QCOMPARE(tabs->currentIndex(), page);
+}
+
+void DesignWindowTest::retype(const QString& name, const QString& text)
+{
+    auto* box = child<QLineEdit>(name);
+    m_window->activateWindow();
+    ClickOn(box);
+    QCOMPARE(QApplication::focusWidget(), box);
+    TypeKey(box, Qt::Key_End);
+    for (qsizetype i = box->text().size(); i > 0; --i) {
+        TypeKey(box, Qt::Key_Backspace);
+    }
+    TypeText(box, text);
+    QCOMPARE(box->text(), text);
+}
+
+void DesignWindowTest::typeInto(QWidget* control, const QString& text)
+{
+    control->window()->activateWindow();
+    ClickOn(control);
+    TypeKey(control, Qt::Key_A, Qt::ControlModifier);
+    TypeKey(control, Qt::Key_Backspace);
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void DesignWindowTest::opensOnceByItsShortcutAndClosesForGood()
+{
+    // The shortcut works with the focus in an input box too, and leaves the
+    // box as it was.
+    auto* width = child<QLineEdit>("txtWidth1");
+    ClickOn(width);
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    QCOMPARE(width->text(), QStringLiteral("21"));
+    QCOMPARE(design->objectName(), QStringLiteral("frmDesign"));
+    QVERIFY(design->parentWidget() == nullptr);
+    QVERIFY(!design->isModal());
+    QCOMPARE(m_window->findChild<QAction*>("mnuDesign")->text(), QStringLiteral("Design &Assistant..."));
+
+    // Chosen again: the same one window, in front.
+    openByShortcut();
+    QCOMPARE(OpenDesignWindows().size(), 1);
+    QCOMPARE(OpenDesignWindows().front(), design);
+    QCOMPARE(QApplication::activeWindow(), design);
+
+    // The whole window lies on the screen.
+    const QRect available = design->screen()->availableGeometry();
+    QVERIFY2(available.contains(design->frameGeometry()), "the design window leaves the screen");
+
+    // Its close box destroys it; the main window stays usable.
+    QPointer<DesignWindow> closed = design;
+    design->close();
+    QTRY_VERIFY(closed.isNull());
+    QVERIFY(m_window->isVisible());
+    QVERIFY(openByShortcut() != nullptr);
+}
+
+void DesignWindowTest::opensByClicksOnTheMenu()
+{
+    QMenuBar* bar = m_window->menuBar();
+    QMenu* menu = nullptr;
+    QStringList titles;
+    for (QAction* action : bar->actions()) {
+        titles << action->text();
+        if (action->text() == QStringLiteral("&Design")) {
+            menu = action->menu();
+        }
+    }
+    // After "Formulae", before "&About".
+    QCOMPARE(titles, (QStringList{"&File", "Formulae", "&Design", "&About"}));
+    QVERIFY(menu != nullptr);
+    ClickAt(bar, bar->actionGeometry(menu->menuAction()).center());
+    QTRY_VERIFY(menu->isVisible());
+    QAction* item = m_window->findChild<QAction*>("mnuDesign");
+    QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    QTRY_COMPARE(OpenDesignWindows().size(), 1);
+}
+
+void DesignWindowTest::keepsItsPlaceForTheSession()
+{
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    const QRect moved = design->geometry().adjusted(10, 20, 40, 50);
+    design->setGeometry(moved);
+    QTRY_COMPARE(design->geometry(), moved);
+    QPointer<DesignWindow> closed = design;
+    design->close();
+    QTRY_VERIFY(closed.isNull());
+    DesignWindow* again = openByShortcut();
+    QVERIFY(again != nullptr);
+    QTRY_COMPARE(again->geometry(), moved);
+}
+
+void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone_data()
+{
+    using namespace loopcalc;
+    QTest::addColumn<PageCase>("c");
+    const auto display = [](double henries) { return QString::fromStdString(FormatInductance(henries).text); };
+
+    PageCase nfc;
+    nfc.page = 3;
+    nfc.boxes = {{"txtWidth1", "40"}, {"txtHeight1", "25"}, {"txtTurns1", "4"}, {"txtTrace1", "0.5"}};
+    nfc.target = "1.5uH";
+    nfc.targetHenries = 1.5e-6;
+    nfc.henries = [] { return RectLoopInductance(4.0, 4.0, 2.5, 0.05); };
+    nfc.shown = display;
+    nfc.turns = [] { return std::sqrt(1.5e-6 / RectLoopInductance(1.0, 4.0, 2.5, 0.05)); };
+    QTest::newRow("flat rectangular NFC antenna") << nfc;
+
+    PageCase thickTrace = nfc;
+    thickTrace.boxes = {{"txtWidth1", "12"}, {"txtHeight1", "10"}, {"txtTurns1", "3"}, {"txtTrace1", "2.5"}};
+    thickTrace.henries = [] { return RectLoopInductance(3.0, 1.2, 1.0, 0.25); };
+    thickTrace.turns = [] { return std::sqrt(1.5e-6 / RectLoopInductance(1.0, 1.2, 1.0, 0.25)); };
+    thickTrace.frequency = "6.78MHz";
+    thickTrace.hertz = 6.78e6;
+    thickTrace.warning = QString::fromStdString(design::ConductorWarnings(0.25, 1.0, 1.0, "the trace size").front());
+    QTest::newRow("flat rectangular thick trace") << thickTrace;
+
+    PageCase circular;
+    circular.page = 0;
+    circular.boxes = {{"txtRadius2", "15"}, {"txtTurns2", "60"}, {"txtWire2", "0.1"}};
+    circular.target = "820nH";
+    circular.targetHenries = 820e-9;
+    circular.frequency = "125 kHz";
+    circular.hertz = 125e3;
+    circular.henries = [] { return CircularCoilInductance(60.0, 1.5, 0.01); };
+    circular.shown = display;
+    circular.turns = [] { return std::pow(820e-9 / CircularCoilInductance(1.0, 1.5, 0.01), 1.0 / 1.9); };
+    QTest::newRow("circular 125 kHz coil") << circular;
+
+    PageCase rectangular;
+    rectangular.page = 1;
+    rectangular.boxes = {{"txtWidth4", "30"}, {"txtHeight4", "20"}, {"txtTurns4", "25"}, {"txtWireRad4", "0.2"}};
+    rectangular.target = "1.2 mH";
+    rectangular.targetHenries = 1.2e-3;
+    rectangular.frequency = "134.2kHz";
+    rectangular.hertz = 134.2e3;
+    rectangular.henries = [] { return RectLoopInductance(25.0, 3.0, 2.0, 0.02); };
+    rectangular.shown = display;
+    rectangular.turns = [] { return std::sqrt(1.2e-3 / RectLoopInductance(1.0, 3.0, 2.0, 0.02)); };
+    QTest::newRow("rectangular wire coil") << rectangular;
+
+    PageCase spiral;
+    spiral.page = 2;
+    spiral.boxes = {{"txtOuterRadius3", "20"}, {"txtInnerRadius3", "8"}, {"txtTurns3", "10"}};
+    spiral.target = QStringLiteral("3 µH");
+    spiral.targetHenries = 3e-6;
+    spiral.henries = [] { return SpiralCoilInductance(10.0, 1.4, 1.2) / 1e6; };
+    spiral.shown = [](double henries) { return QString::fromStdString(FormatSpiralInductance(henries * 1e6).text); };
+    spiral.turns = [] { return std::sqrt(3.0 / SpiralCoilInductance(1.0, 1.4, 1.2)); };
+    QTest::newRow("flat spiral") << spiral;
+
+    PageCase shallow = spiral;
+    shallow.boxes = {{"txtOuterRadius3", "20"}, {"txtInnerRadius3", "19"}, {"txtTurns3", "5"}};
+    shallow.henries = [] { return SpiralCoilInductance(5.0, 1.95, 0.1) / 1e6; };
+    shallow.turns = [] { return std::sqrt(3.0 / SpiralCoilInductance(1.0, 1.95, 0.1)); };
+    shallow.warning = QString::fromStdString(*design::SpiralWarning(1.95, 0.1));
+    QTest::newRow("shallow flat spiral") << shallow;
+}
+
+void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
+{
+    QFETCH(PageCase, c);
+    // The log is on: the design window must add nothing to it.
+    m_window->findChild<QAction*>("mnuLog")->trigger();
+    QVERIFY(m_window->calcLog().isOn());
+    const QString logPath = m_folder->filePath("Log.txt");
+    const QByteArray logBefore = [&] {
+        QFile file(logPath);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    selectPage(c.page);
+    for (const auto& [box, text] : c.boxes) {
+        retype(box, text);
+    }
+    QWidget* focusBefore = m_window->focusWidget();
+    const Texts boxesBefore = BoxTexts(m_window.get());
+
+    typeInto(design->findChild<QLineEdit*>("txtTarget"), c.target);
+    if (!c.frequency.isEmpty()) {
+        typeInto(design->findChild<QComboBox*>("cboFrequency"), c.frequency);
+    }
+    waitUntilShown(design);
+
+    // The classic row, exactly as Calculate would show it.
+    auto* table = design->findChild<QTableWidget*>("tblModels");
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("classic"));
+    const double henries = c.henries();
+    QCOMPARE(table->item(0, 1)->text(), c.shown(henries));
+
+    // The exact classic turns for the target, with two decimals.
+    const QString turns = design->findChild<QPlainTextEdit*>("txtTurnsFound")->toPlainText();
+    const auto match = QRegularExpression(QStringLiteral("^classic: ([0-9.]+) turns")).match(turns);
+    QVERIFY2(match.hasMatch(), qPrintable(turns));
+    QCOMPARE(match.captured(1), QString::number(c.turns(), 'f', 2));
+    // The whole numbers below and above, each as Calculate shows it.
+    const double below = std::floor(c.turns());
+    QVERIFY2(turns.contains(QStringLiteral("%1 turns:").arg(below)), qPrintable(turns));
+    QVERIFY2(turns.contains(QStringLiteral("%1 turns:").arg(below + 1.0)), qPrintable(turns));
+
+    // The capacitor that tunes the classic result.
+    const QString capacitance = design->findChild<QPlainTextEdit*>("txtCapacitance")->toPlainText();
+    const QString expected = QString::fromStdString(
+        loopcalc::design::FormatCapacitance(loopcalc::design::TuningCapacitance(henries, c.hertz)));
+    QVERIFY2(capacitance.startsWith(QStringLiteral("classic: ") + expected), qPrintable(capacitance));
+
+    const QString warnings = design->findChild<QLabel*>("lblWarnings")->text();
+    if (c.warning.isEmpty()) {
+        QVERIFY2(warnings.startsWith(QStringLiteral("None applies")), qPrintable(warnings));
+    } else {
+        QVERIFY2(warnings.contains(c.warning), qPrintable(warnings));
+    }
+
+    // The plot spans the page's turns and the target's.
+    auto* plot = design->findChild<TurnsPlot*>("plotTurns");
+    QVERIFY(!plot->classic().isEmpty());
+    QVERIFY(plot->classic().front().x() <= 1.0);
+    const double turnsOnPage = c.boxes[c.page == 2 ? 2 : (c.page == 0 ? 1 : 2)].second.toDouble();
+    QVERIFY(plot->classic().back().x() >= std::max(turnsOnPage, c.turns()));
+
+    // The main window: every box, the focus and the log as they were.
+    QCOMPARE(BoxTexts(m_window.get()), boxesBefore);
+    QCOMPARE(m_window->focusWidget(), focusBefore);
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), logBefore);
+}
+
+void DesignWindowTest::saysInWordsWhichInputThePageWouldRefuse()
+{
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    selectPage(1);
+    retype("txtTurns4", "0.5");
+    waitUntilShown(design);
+    const QString refusal = design->findChild<QLabel*>("lblRefusal")->text();
+    QVERIFY2(refusal.contains(QStringLiteral("No. of Turns holds 0.5")), qPrintable(refusal));
+    QVERIFY2(refusal.contains(QStringLiteral("Turns must be > 0")), qPrintable(refusal));
+    QVERIFY2(refusal.contains(QStringLiteral("1 turn or more")), qPrintable(refusal));
+    auto* table = design->findChild<QTableWidget*>("tblModels");
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("refused"));
+
+    retype("txtTurns4", "11");
+    retype("txtHeight4", "");
+    waitUntilShown(design);
+    const QString empty = design->findChild<QLabel*>("lblRefusal")->text();
+    QVERIFY2(empty.contains(QStringLiteral("Height (mm) is empty")), qPrintable(empty));
+    QVERIFY2(empty.contains(QStringLiteral("Height must be > 0")), qPrintable(empty));
+    // Nothing was written into the refused box: the page's own check would.
+    QCOMPARE(child<QLineEdit>("txtHeight4")->text(), QString());
+
+    retype("txtHeight4", "10");
+    waitUntilShown(design);
+    QVERIFY(!design->findChild<QLabel*>("lblRefusal")->isVisible());
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral(" 5.85 µH"));
+}
+
+void DesignWindowTest::typingWorksNothingOutUntilItPauses()
+{
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    QSignalSpy refreshed(design, &DesignWindow::refreshed);
+    auto* table = design->findChild<QTableWidget*>("tblModels");
+    const QString before = table->item(0, 1)->text();
+    retype("txtWidth1", "39.1");
+    // Typed in one go: nothing was worked out on the way.
+    QCOMPARE(refreshed.count(), 0);
+    QVERIFY(design->isBusy());
+    QCOMPARE(table->item(0, 1)->text(), before);
+    QTRY_COMPARE(refreshed.count(), 1);
+    QCOMPARE(
+        table->item(0, 1)->text(),
+        QString::fromStdString(loopcalc::FormatInductance(loopcalc::RectLoopInductance(11, 3.91, 1.0, 0.0127)).text));
+}
+
+void DesignWindowTest::plotShowsTheValuesUnderThePointer()
+{
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    auto* plot = design->findChild<TurnsPlot*>("plotTurns");
+    const QRectF area = plot->plotArea();
+    const QPoint at(static_cast<int>(plot->xOf(7.0)), static_cast<int>(area.center().y()));
+    QTest::mouseMove(design->windowHandle(), plot->mapTo(design, at));
+    QTRY_VERIFY(plot->readoutTurns().has_value());
+    const double turns = *plot->readoutTurns();
+    QVERIFY2(std::abs(turns - plot->turnsAt(at.x())) < 1e-9 && std::abs(turns - 7.0) < 0.5,
+             qPrintable(QString::number(turns)));
+    const QString expected =
+        QString::fromStdString(loopcalc::design::FormatHenries(loopcalc::RectLoopInductance(turns, 2.1, 1.0, 0.0127)));
+    QVERIFY2(plot->readoutText().contains(QStringLiteral("classic ") + expected), qPrintable(plot->readoutText()));
+    QCOMPARE(plot->unitName(), QStringLiteral("µH"));
+}
+
+void DesignWindowTest::copyPutsEverythingShownOnTheClipboard()
+{
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    typeInto(design->findChild<QLineEdit*>("txtTarget"), QStringLiteral("1.5uH"));
+    waitUntilShown(design);
+    QApplication::clipboard()->clear();
+    ClickOn(design->findChild<QPushButton*>("cmdCopy"));
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY(copied.contains(design->findChild<QLabel*>("lblCoil")->text()));
+    QVERIFY(copied.contains(design->findChild<QLabel*>("lblWarnings")->text()));
+    for (const char* box : {"txtTurnsFound", "txtCapacitance"}) {
+        for (const QString& line : design->findChild<QPlainTextEdit*>(box)->toPlainText().split('\n')) {
+            QVERIFY2(copied.contains(line), qPrintable(line));
+        }
+    }
+    auto* table = design->findChild<QTableWidget*>("tblModels");
+    for (int r = 0; r < table->rowCount(); ++r) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            QVERIFY2(copied.contains(table->item(r, c)->text().trimmed()), qPrintable(table->item(r, c)->text()));
+        }
+    }
+    QVERIFY(copied.contains(QStringLiteral("13.56 MHz")));
+    QVERIFY(copied.contains(QStringLiteral("Target: 1.5uH")));
+}
+
+void DesignWindowTest::everyControlIsReachedByTabAndNamed()
+{
+    const QStringList controls{"txtGap",        "txtThickness", "tblModels",      "lblWarnings", "txtTarget",
+                               "txtTurnsFound", "cboFrequency", "txtCapacitance", "plotTurns",   "cmdCopy"};
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    QSet<QString> reached;
+    for (int i = 0; i < 40; ++i) {
+        TypeKey(design, Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr && focus->window() == design);
+        // A combo box's line edit stands for its box.
+        QWidget* control = qobject_cast<QComboBox*>(focus->parentWidget()) != nullptr ? focus->parentWidget() : focus;
+        reached.insert(control->objectName());
+    }
+    for (const QString& name : controls) {
+        QVERIFY2(reached.contains(name), qPrintable(name));
+        auto* control = design->findChild<QWidget*>(name);
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
+    }
+    // On a wire page the winding takes the place of the gap and thickness.
+    selectPage(0);
+    waitUntilShown(design);
+    QVERIFY(design->findChild<QComboBox*>("cboWinding")->isVisibleTo(design));
+    QVERIFY(!design->findChild<QLineEdit*>("txtGap")->isVisibleTo(design));
+    selectPage(2);
+    waitUntilShown(design);
+    QVERIFY(design->findChild<QLineEdit*>("txtSpiralWire")->isVisibleTo(design));
+    QVERIFY(design->findChild<QLineEdit*>("txtSpiralTrace")->isVisibleTo(design));
+    QVERIFY(!design->findChild<QComboBox*>("cboWinding")->isVisibleTo(design));
+}
+
+void DesignWindowTest::readsTargetsWithTheirUnits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("henries");  // 0: refused with a reason
+    QTest::newRow("uH") << "1.5uH" << 1.5e-6;
+    QTest::newRow("micro sign") << QStringLiteral("1.5 µH") << 1.5e-6;
+    QTest::newRow("nH") << "820nH" << 820e-9;
+    QTest::newRow("no unit") << "1.5" << 0.0;
+    QTest::newRow("unknown unit") << "1.5 uF" << 0.0;
+    QTest::newRow("zero") << "0 uH" << 0.0;
+}
+
+void DesignWindowTest::readsTargetsWithTheirUnits()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, henries);
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    typeInto(design->findChild<QLineEdit*>("txtTarget"), typed);
+    waitUntilShown(design);
+    const QString found = design->findChild<QPlainTextEdit*>("txtTurnsFound")->toPlainText();
+    if (henries == 0.0) {
+        QVERIFY2(found.contains(typed), qPrintable(found));
+        QVERIFY2(!found.startsWith(QStringLiteral("classic")), qPrintable(found));
+        return;
+    }
+    const double exact = std::sqrt(henries / loopcalc::RectLoopInductance(1.0, 2.1, 1.0, 0.0127));
+    QVERIFY2(found.startsWith(QStringLiteral("classic: %1 turns").arg(exact, 0, 'f', 2)), qPrintable(found));
+}
+
+QTEST_MAIN(DesignWindowTest)
+#include "designwindow_test.moc"
