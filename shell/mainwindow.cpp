@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "calculators.h"
 #include "entryfilter.h"
 #include "mainwindowdesign.h"
@@ -204,6 +205,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
     }
 
     InstallEntryFilters(this);
+    ExposeToAssistiveTechnology(this);
 
     m_tabs->setCurrentIndex(design::TabControl().startPage);
     m_tabs->setFocus(Qt::OtherFocusReason);

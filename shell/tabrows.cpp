@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "tabrows.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +23,8 @@ QWidget* TabRows::addPage(const QString& caption)
 {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("%1_page%2").arg(objectName()).arg(count()));
+    // A reader names the page as its row.
+    page->setAccessibleName(caption);
     m_pages.append(page);
     m_captions.append(caption);
     page->setVisible(m_current < 0);
@@ -58,6 +61,18 @@ void TabRows::setCurrentIndex(int index)
         m_pages.at(previous)->hide();
     }
     update();
+    if (QAccessible::isActive()) {
+        // Tell assistive technology; the rows' page tabs come first among
+        // their accessible children.
+        QAccessibleEvent selection(this, QAccessible::Selection);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+        if (hasFocus()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(index);
+            QAccessible::updateAccessibility(&focus);
+        }
+    }
     emit currentIndexChanged(index);
 }
 

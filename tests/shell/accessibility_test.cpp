@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: MIT
+// The main window as assistive technology finds it: the tab rows as a page
+// tab list, the boxes named by their labels, the pictures by what they show.
+#include "mainwindow.h"
+#include "realinput.h"
+#include "tabrows.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+using loopcalc::shell::MainWindow;
+using loopcalc::shell::TabRows;
+using loopcalc::testing::ClickAt;
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void tabRowsAreAPageTabList();
+    void currentPageTabIsSelected_data();
+    void currentPageTabIsSelected();
+    void pagesStayReachable();
+    void boxesAreNamedByTheirLabels_data();
+    void boxesAreNamedByTheirLabels();
+    void picturesSayWhatTheyShow_data();
+    void picturesSayWhatTheyShow();
+
+private:
+    [[nodiscard]] QAccessibleInterface* tabList() const
+    {
+        return QAccessible::queryAccessibleInterface(m_window->tabControl());
+    }
+    [[nodiscard]] QStringList selectedTabs() const;
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void AccessibilityTest::init()
+{
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void AccessibilityTest::cleanup()
+{
+    m_window.reset();
+}
+
+QStringList AccessibilityTest::selectedTabs() const
+{
+    QStringList names;
+    QAccessibleInterface* list = tabList();
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        if (tab->role() == QAccessible::PageTab && tab->state().selected) {
+            names << tab->text(QAccessible::Name);
+        }
+    }
+    return names;
+}
+
+void AccessibilityTest::tabRowsAreAPageTabList()
+{
+    QAccessibleInterface* list = tabList();
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Calculate Aircoil  Inductance"));
+
+    const QStringList captions{"Circular Wire Coil", "Rectangular Wire Coil", "Flat Spiral Air Coil",
+                               "Flat Rectangular Air Coil "};
+    TabRows* tabs = m_window->tabControl();
+    QStringList names;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        QVERIFY(tab != nullptr && tab->isValid());
+        if (tab->role() != QAccessible::PageTab) {
+            continue;
+        }
+        names << tab->text(QAccessible::Name);
+        // The tab knows its place in the list, and where it stands on screen.
+        QCOMPARE(tab->parent()->object(), tabs);
+        QCOMPARE(list->indexOfChild(tab), i);
+        const int row = static_cast<int>(names.size()) - 1;
+        QCOMPARE(tab->rect(), QRect(tabs->mapToGlobal(tabs->rowRect(row).topLeft()), tabs->rowRect(row).size()));
+        QVERIFY(tab->state().selectable);
+        QVERIFY(!tab->state().invisible);
+    }
+    QCOMPARE(names, captions);
+    // The same tab is found again, not a new one each time.
+    QCOMPARE(list->child(0), list->child(0));
+}
+
+void AccessibilityTest::currentPageTabIsSelected_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("circular") << 0 << "Circular Wire Coil";
+    QTest::newRow("rectangular") << 1 << "Rectangular Wire Coil";
+    QTest::newRow("spiral") << 2 << "Flat Spiral Air Coil";
+    QTest::newRow("flat rectangular") << 3 << "Flat Rectangular Air Coil ";
+}
+
+void AccessibilityTest::currentPageTabIsSelected()
+{
+    QFETCH(int, page);
+    QFETCH(QString, caption);
+    // At start the last page is the selected one.
+    QCOMPARE(selectedTabs(), QStringList{"Flat Rectangular Air Coil "});
+    TabRows* tabs = m_window->tabControl();
+    ClickAt(tabs, tabs->rowRect(page).center());
+    QCOMPARE(selectedTabs(), QStringList{caption});
+
+    // With the focus on the tab rows, the selected tab is the focused child.
+    tabs->setFocus();
+    QAccessibleInterface* focused = tabList()->focusChild();
+    QVERIFY(focused != nullptr);
+    QCOMPARE(focused->text(QAccessible::Name), caption);
+    QVERIFY(focused->state().focused);
+
+    // A reader's "press" on another tab selects its page.
+    const int other = (page + 1) % 4;
+    QAccessibleActionInterface* press = tabList()->child(other)->actionInterface();
+    QVERIFY(press != nullptr);
+    QVERIFY(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    press->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(tabs->currentIndex(), other);
+}
+
+void AccessibilityTest::pagesStayReachable()
+{
+    // Below the tabs, the pages and their controls are still in the tree.
+    QAccessibleInterface* list = tabList();
+    TabRows* tabs = m_window->tabControl();
+    QList<QObject*> reached;
+    for (int i = 0; i < list->childCount(); ++i) {
+        QAccessibleInterface* child = list->child(i);
+        reached << child->object();
+        if (child->object() != nullptr) {
+            QCOMPARE(list->indexOfChild(child), i);
+            QCOMPARE(child->parent()->object(), tabs);
+        }
+    }
+    for (int page = 0; page < tabs->count(); ++page) {
+        QVERIFY(reached.contains(tabs->page(page)));
+    }
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(tabs->page(3));
+    QVERIFY(!shown->state().invisible);
+    QVERIFY(QAccessible::queryAccessibleInterface(tabs->page(0))->state().invisible);
+}
+
+void AccessibilityTest::boxesAreNamedByTheirLabels_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("label");
+    const struct {
+        const char* box;
+        const char* name;
+        const char* label;
+    } rows[] = {
+        {"txtRadius2", "Radius (mm)", "lblRadius2"},        {"txtTurns2", "No.of Turns", "lblTurns2"},
+        {"txtWire2", "Wire Radius (mm)", "lblWire2"},       {"txtInductance2", "Inductance", "lblResult2"},
+        {"txtWidth4", "Width (mm)", "lblWidth4"},           {"txtHeight4", "Height (mm)", "lblheight4"},
+        {"txtTurns4", "No. of Turns", "lblTurns4"},         {"txtWireRad4", "Wire Radius (mm)", "lblWire4"},
+        {"txtInductance4", "Inductance", "lblInductance4"}, {"txtOuterRadius3", "Outer Radius (mm)", "Label1"},
+        {"txtInnerRadius3", "Inner Radius (mm)", "Label2"}, {"txtTurns3", "No. of Turns", "Label3"},
+        {"txtInductance3", "Inductance", "lblInductance3"}, {"txtWidth1", "Width (mm)", "lblWidth1"},
+        {"txtHeight1", "Height (mm)", "lblHeight1"},        {"txtTurns1", "No. of Turns", "lblTurns1"},
+        {"txtTrace1", "Trace Size (mm)", "lblTrace1"},      {"txtInductance1", "Inductance", "lblInduct1"},
+    };
+    for (const auto& row : rows) {
+        QTest::newRow(row.box) << row.box << row.name << row.label;
+    }
+}
+
+void AccessibilityTest::boxesAreNamedByTheirLabels()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, name);
+    QFETCH(QString, label);
+    auto* edit = m_window->findChild<QLineEdit*>(box);
+    auto* caption = m_window->findChild<QLabel*>(label);
+    QVERIFY(edit != nullptr && caption != nullptr);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(edit);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(iface->role(), QAccessible::EditableText);
+    QCOMPARE(iface->state().readOnly, edit->isReadOnly());
+    // The box is labelled by its label, which still shows its own caption.
+    bool labelled = false;
+    for (const auto& [other, relation] : iface->relations(QAccessible::Label)) {
+        labelled = labelled || other->object() == caption;
+    }
+    QVERIFY(labelled);
+    QVERIFY(caption->text().startsWith(name));
+    // Its tooltip stays the description; nothing visible changed.
+    QCOMPARE(iface->text(QAccessible::Description), edit->toolTip());
+}
+
+void AccessibilityTest::picturesSayWhatTheyShow_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("imgCircWireCoil") << "imgCircWireCoil" << QStringList{"circular coil", "wire", "radius marked R"};
+    QTest::newRow("imgRectWireCoil") << "imgRectWireCoil"
+                                     << QStringList{"rectangular coil", "wire", "width marked W", "height H"};
+    QTest::newRow("imgSpiralCoil") << "imgSpiralCoil"
+                                   << QStringList{"flat spiral coil", "inner radius marked Ri", "outer radius Ro"};
+    QTest::newRow("imgFlatRectCoil") << "imgFlatRectCoil"
+                                     << QStringList{"flat rectangular spiral coil", "width marked W", "height H"};
+    QTest::newRow("imgHeader") << "imgHeader" << QStringList{"Logo", "Loop Inductance"};
+}
+
+void AccessibilityTest::picturesSayWhatTheyShow()
+{
+    QFETCH(QString, picture);
+    QFETCH(QStringList, words);
+    auto* widget = m_window->findChild<QWidget*>(picture);
+    QVERIFY(widget != nullptr);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+    QCOMPARE(iface->role(), QAccessible::Graphic);
+    const QString name = iface->text(QAccessible::Name);
+    for (const QString& word : words) {
+        QVERIFY2(name.contains(word, Qt::CaseInsensitive), qPrintable(name));
+    }
+    // Said, not shown: no tooltip appears over the picture.
+    QVERIFY(widget->toolTip().isEmpty());
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
