@@ -2,8 +2,13 @@
 #include "display.h"
 
 #include "generaltext.h"
+#include "significantdigits.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
 
 namespace loopcalc {
 
@@ -11,20 +16,39 @@ namespace {
 
 const std::string kOutOfRange = "Result out of range: ";
 
-// The exponent form of a rounded value with all fifteen mantissa digits,
-// missing ones taken as zeros: " 5.80000000000000E-06". The unit table reads
-// characters at fixed places of it, counted from 1 at the sign position.
-std::string PaddedMantissa(const Decimal15& d)
-{
-    std::string digits = d.digits;
-    digits.resize(15, '0');
-    return std::string(d.negative ? "-" : " ") + digits[0] + "." + digits.substr(1);
-}
+/// The exponent form of a value rounded to 15 significant digits, with all
+/// fifteen mantissa digits: " 5.80000000000000E-06" up to the "E". The unit
+/// table reads characters at fixed places of it, counted from 1 at the sign.
+class PaddedMantissa {
+public:
+    PaddedMantissa(bool negative, std::uint64_t digits)
+    {
+        m_text[0] = negative ? '-' : ' ';
+        for (std::size_t i = 16; i >= 3; --i) {
+            m_text[i] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        m_text[2] = '.';
+        m_text[1] = static_cast<char>('0' + digits);
+    }
 
-// Characters from..to of text, counted from 1.
-std::string Chars(const std::string& text, size_t from, size_t to)
+    /// Characters from..to, counted from 1.
+    [[nodiscard]] std::string_view chars(std::size_t from, std::size_t to) const
+    {
+        return {m_text.data() + from - 1, to - from + 1};
+    }
+
+private:
+    std::array<char, 17> m_text{};
+};
+
+std::string Joined(std::initializer_list<std::string_view> parts)
 {
-    return text.substr(from - 1, to - from + 1);
+    std::string text;
+    for (const std::string_view part : parts) {
+        text += part;
+    }
+    return text;
 }
 
 }  // namespace
@@ -34,16 +58,16 @@ Display FormatInductance(double henries)
     if (!std::isfinite(henries) || henries == 0.0) {
         return {false, kOutOfRange + GeneralText(henries) + " H"};
     }
-    const Decimal15 d = RoundTo15(henries);
-    const std::string t = PaddedMantissa(d);
+    const SignificantDigits d = RoundToSignificant(std::fabs(henries), 15);
+    const PaddedMantissa t(henries < 0.0, d.digits);
     switch (d.exponent) {
-    case -3: return {true, Chars(t, 1, 5) + " mH"};
-    case -4: return {true, Chars(t, 1, 2) + Chars(t, 4, 5) + "." + Chars(t, 6, 7) + " µH"};
-    case -5: return {true, Chars(t, 1, 2) + Chars(t, 4, 4) + "." + Chars(t, 5, 6) + " µH"};
-    case -6: return {true, Chars(t, 1, 5) + " µH"};
-    case -7: return {true, Chars(t, 1, 2) + Chars(t, 4, 5) + " nH"};
-    case -8: return {true, Chars(t, 1, 2) + Chars(t, 4, 4) + " nH"};
-    case -9: return {true, Chars(t, 1, 5) + " nH"};
+    case -3: return {true, Joined({t.chars(1, 5), " mH"})};
+    case -4: return {true, Joined({t.chars(1, 2), t.chars(4, 5), ".", t.chars(6, 7), " µH"})};
+    case -5: return {true, Joined({t.chars(1, 2), t.chars(4, 4), ".", t.chars(5, 6), " µH"})};
+    case -6: return {true, Joined({t.chars(1, 5), " µH"})};
+    case -7: return {true, Joined({t.chars(1, 2), t.chars(4, 5), " nH"})};
+    case -8: return {true, Joined({t.chars(1, 2), t.chars(4, 4), " nH"})};
+    case -9: return {true, Joined({t.chars(1, 5), " nH"})};
     default: return {false, kOutOfRange + GeneralText(henries) + " H"};
     }
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "generaltext.h"
 
-#include <charconv>
+#include "significantdigits.h"
+
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace loopcalc {
@@ -56,18 +58,19 @@ Decimal15 RoundTo15(double value)
         d.digits.assign(1, '0');
         return d;
     }
-    // Scientific form with 14 decimals rounds correctly to 15 significant
-    // digits, "d.ddddddddddddddde±xx", with "." whatever the C locale says.
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
-                                      kSignificantDigits - 1);
-    const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));
-    const size_t e = text.find('e');
-    d.digits.reserve(kSignificantDigits);
-    d.digits += text[0];
-    d.digits += text.substr(2, e - 2);
-    std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), d.exponent);
-    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    const SignificantDigits rounded = RoundToSignificant(std::fabs(value), kSignificantDigits);
+    std::uint64_t digits = rounded.digits;
+    int count = kSignificantDigits;
+    while (digits % 10 == 0) {
+        digits /= 10;
+        --count;
+    }
+    d.digits.resize(static_cast<size_t>(count));
+    for (int i = count - 1; i >= 0; --i) {
+        d.digits[static_cast<size_t>(i)] = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+    }
+    d.exponent = rounded.exponent;
     return d;
 }
 

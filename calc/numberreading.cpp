@@ -36,29 +36,26 @@ std::string_view Trimmed(std::string_view text)
 std::optional<double> ParseNumber(std::string_view text, std::string_view decimalSeparator)
 {
     text = Trimmed(text);
-    // Rebuild the number in the C form that from_chars reads: "." as the point.
-    std::string plain;
-    plain.reserve(text.size());
+    // Check the form first; from_chars reads the text in place when its
+    // point is ".", and a copy with "." for any other separator.
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') {
-            plain += '-';
-        }
         ++i;
     }
-    bool point = false;
+    size_t point = std::string_view::npos;
+    size_t pointSize = 0;
     int digits = 0;
     while (i < text.size()) {
         if (IsDigit(text[i])) {
-            plain += text[i++];
+            ++i;
             ++digits;
         } else if (text[i] == '.' || (!decimalSeparator.empty() && text.substr(i).starts_with(decimalSeparator))) {
-            if (point) {
+            if (point != std::string_view::npos) {
                 return std::nullopt;
             }
-            point = true;
-            plain += '.';
-            i += text[i] == '.' ? 1 : decimalSeparator.size();
+            point = i;
+            pointSize = text[i] == '.' ? 1 : decimalSeparator.size();
+            i += pointSize;
         } else {
             break;
         }
@@ -67,14 +64,13 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
         return std::nullopt;
     }
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            plain += text[i++];
+            ++i;
         }
         int exponentDigits = 0;
         while (i < text.size() && IsDigit(text[i])) {
-            plain += text[i++];
+            ++i;
             ++exponentDigits;
         }
         if (exponentDigits == 0) {
@@ -84,9 +80,19 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
     if (i != text.size()) {
         return std::nullopt;
     }
+    // from_chars takes a "-" but no "+".
+    std::string_view number = text.substr(text[0] == '+' ? 1 : 0);
+    std::string plain;
+    if (point != std::string_view::npos && text[point] != '.') {
+        plain.reserve(text.size());
+        plain.append(number.substr(0, point - (text.size() - number.size())));
+        plain += '.';
+        plain.append(text.substr(point + pointSize));
+        number = plain;
+    }
     double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) {
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
     return value;

@@ -42,21 +42,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"1e3", ".", 1000.0}, ReadCase{"1.5E-2", ".", 0.015}, ReadCase{"2e+1", ".", 20.0},
                       // "." is always a point; the locale's own separator is one too.
                       ReadCase{"8.5", ",", 8.5}, ReadCase{"8,5", ",", 8.5}, ReadCase{",5", ",", 0.5},
-                      ReadCase{"1e308", ".", 1e308}));
+                      ReadCase{"1e308", ".", 1e308}, ReadCase{"-,5", ",", -0.5}, ReadCase{"+8,5e1", ",", 85.0},
+                      ReadCase{"8\xD9\xAB"
+                               "5",
+                               "\xD9\xAB", 8.5},
+                      ReadCase{"-0", ".", -0.0}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Refused, ParseNumberTest,
-    ::testing::Values(ReadCase{"", ".", std::nullopt}, ReadCase{"   ", ".", std::nullopt},
-                      ReadCase{".", ".", std::nullopt}, ReadCase{"1.2.3", ".", std::nullopt},
-                      ReadCase{"abc", ".", std::nullopt}, ReadCase{"1,000", ".", std::nullopt},
-                      ReadCase{"8.5,1", ",", std::nullopt}, ReadCase{"inf", ".", std::nullopt},
-                      ReadCase{"nan", ".", std::nullopt}, ReadCase{"1e999", ".", std::nullopt},
-                      ReadCase{"-1e999", ".", std::nullopt}, ReadCase{"1e-999", ".", std::nullopt},
-                      ReadCase{"1e", ".", std::nullopt}, ReadCase{"1e+", ".", std::nullopt},
-                      ReadCase{"e5", ".", std::nullopt}, ReadCase{"0x10", ".", std::nullopt},
-                      ReadCase{"1 2", ".", std::nullopt}, ReadCase{"--1", ".", std::nullopt},
-                      ReadCase{"+", ".", std::nullopt}, ReadCase{"5mm", ".", std::nullopt},
-                      ReadCase{"1'000", ".", std::nullopt}, ReadCase{"\xC2\xA0" "5", ".", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(Refused, ParseNumberTest,
+                         ::testing::Values(ReadCase{"", ".", std::nullopt}, ReadCase{"   ", ".", std::nullopt},
+                                           ReadCase{".", ".", std::nullopt}, ReadCase{"1.2.3", ".", std::nullopt},
+                                           ReadCase{"abc", ".", std::nullopt}, ReadCase{"1,000", ".", std::nullopt},
+                                           ReadCase{"8.5,1", ",", std::nullopt}, ReadCase{"inf", ".", std::nullopt},
+                                           ReadCase{"nan", ".", std::nullopt}, ReadCase{"1e999", ".", std::nullopt},
+                                           ReadCase{"-1e999", ".", std::nullopt}, ReadCase{"1e-999", ".", std::nullopt},
+                                           ReadCase{"1e", ".", std::nullopt}, ReadCase{"1e+", ".", std::nullopt},
+                                           ReadCase{"e5", ".", std::nullopt}, ReadCase{"0x10", ".", std::nullopt},
+                                           ReadCase{"1 2", ".", std::nullopt}, ReadCase{"--1", ".", std::nullopt},
+                                           ReadCase{"+", ".", std::nullopt}, ReadCase{"5mm", ".", std::nullopt},
+                                           ReadCase{"1'000", ".", std::nullopt},
+                                           ReadCase{"\xC2\xA0"
+                                                    "5",
+                                                    ".", std::nullopt}));
 
 }  // namespace
 }  // namespace loopcalc
