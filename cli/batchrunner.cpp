@@ -8,6 +8,7 @@
 #include "exitcodes.h"
 #include "shapeoptions.h"
 #include "shapes.h"
+#include "significantdigits.h"
 #include "terminalport.h"
 #include "units.h"
 
@@ -158,8 +159,7 @@ std::string_view readFrequency(std::string& text, std::string_view cell, double&
 std::string_view henriesText(char (&buffer)[32], double henries)
 {
     // Locale-independent and as printf's "%.17g" would write it.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, henries, std::chars_format::general, 17);
-    return {buffer, static_cast<std::size_t>(result.ptr - buffer)};
+    return WriteG17(buffer, henries);
 }
 
 /// One run over the records of a reader: the header, then one output record
@@ -242,8 +242,14 @@ private:
     void processRow()
     {
         const std::size_t count = m_reader.fieldCount();
-        for (std::size_t i = 0; i < m_header.size(); ++i) {
-            m_writer.field(i < count ? m_reader.field(i) : std::string_view());
+        // The usual record goes out as it came in, in one copy.
+        const std::string_view text = m_reader.inPlaceText();
+        if (count == m_header.size() && !text.empty() && text.find('"') == std::string_view::npos) {
+            m_writer.fields(text);
+        } else {
+            for (std::size_t i = 0; i < m_header.size(); ++i) {
+                m_writer.field(i < count ? m_reader.field(i) : std::string_view());
+            }
         }
         double hertz = 0.0;
         if (const std::string_view error = readRow(hertz); !error.empty()) {
@@ -316,14 +322,15 @@ private:
 
     void writeOutcome(const Outcome& outcome, double hertz)
     {
-        m_writer.field(kindName(outcome.kind));
+        m_writer.fields(kindName(outcome.kind));
         m_writer.field(outcome.text);
-        m_writer.field(outcome.kind == Outcome::Kind::Refused ? std::string_view()
-                                                              : henriesText(m_number, outcome.henries));
+        // Numbers never need quotes.
+        m_writer.fields(outcome.kind == Outcome::Kind::Refused ? std::string_view()
+                                                               : henriesText(m_number, outcome.henries));
         if (m_withFrequency) {
             const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
-            m_writer.field(resonates ? henriesText(m_number, design::TuningCapacitance(outcome.henries, hertz))
-                                     : std::string_view());
+            m_writer.fields(resonates ? henriesText(m_number, design::TuningCapacitance(outcome.henries, hertz))
+                                      : std::string_view());
         }
         if (m_options.warnings) {
             m_writer.field(warningsText(outcome));

@@ -2,13 +2,32 @@
 #include "csvreader.h"
 
 #include <algorithm>
+#include <array>
 #include <istream>
 
 namespace loopcalc::cli {
 
 namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+/// The characters that end an unquoted field.
+constexpr std::array<bool, 256> kEndsField = [] {
+    std::array<bool, 256> ends{};
+    for (const unsigned char c : {',', '\n', '\r'}) {
+        ends[c] = true;
+    }
+    return ends;
+}();
+/// The first ",", LF or CR from c on, or end.
+const char* findFieldEnd(const char* c, const char* end)
+{
+    while (c != end && !kEndsField[static_cast<unsigned char>(*c)]) {
+        ++c;
+    }
+    return c;
 }
+
+}  // namespace
 
 CsvReader::CsvReader(std::istream& in, std::size_t blockSize)
     : m_in(&in)
@@ -101,6 +120,10 @@ bool CsvReader::next()
         ++m_pos;
     }
 
+    if (readInPlace()) {
+        return true;
+    }
+    m_gap = 0;
     for (;;) {
         if (available() && *m_pos == '"') {
             ++m_pos;
@@ -109,9 +132,51 @@ bool CsvReader::next()
         const bool recordEnds = readUnquoted();
         endField();
         if (recordEnds) {
+            m_record = m_data.data();
             return true;
         }
     }
+}
+
+bool CsvReader::readInPlace()
+{
+    const char* const begin = m_pos;
+    const char* const end = m_end;
+    if (*begin == '"') {
+        return false;
+    }
+    for (const char* c = begin;; ++c) {
+        c = findFieldEnd(c, end);
+        if (c == end) {
+            break;
+        }
+        const auto size = static_cast<std::size_t>(c - begin);
+        if (m_ends.size() == kMaxFields || size > kMaxRecordBytes) {
+            break;
+        }
+        m_ends.push_back(size);
+        if (*c == ',') {
+            if (c + 1 != end && c[1] == '"') {
+                break;
+            }
+            continue;
+        }
+        // A CR at the end of the block may be the first half of a CRLF.
+        if (*c == '\r') {
+            if (c + 1 == end) {
+                break;
+            }
+            if (c[1] == '\n') {
+                ++c;
+            }
+        }
+        m_record = begin;
+        m_gap = 1;
+        m_pos = c + 1;
+        return true;
+    }
+    m_ends.clear();
+    return false;
 }
 
 void CsvReader::readQuoted()

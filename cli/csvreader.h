@@ -59,8 +59,14 @@ public:
     /// Field i of the current record, valid until the next call to next().
     [[nodiscard]] std::string_view field(std::size_t i) const
     {
-        const std::size_t begin = i == 0 ? 0 : m_ends[i - 1];
-        return {m_data.data() + begin, m_ends[i] - begin};
+        const std::size_t begin = i == 0 ? 0 : m_ends[i - 1] + m_gap;
+        return {m_record + begin, m_ends[i] - begin};
+    }
+    /// The current record's text as the input has it, separators included,
+    /// when it was read in one piece without quotes; empty otherwise.
+    [[nodiscard]] std::string_view inPlaceText() const
+    {
+        return m_gap != 0 ? std::string_view(m_record, m_ends.back()) : std::string_view();
     }
     [[nodiscard]] Problem problem() const { return m_problem; }
     /// True when reading stopped because the stream reported an error.
@@ -76,6 +82,9 @@ private:
     void readQuoted();
     /// Reads the unquoted part of a field; true when the record ends after it.
     bool readUnquoted();
+    /// Reads a record of unquoted fields that lies wholly in the block, in
+    /// place; false, with nothing read, for any other record.
+    bool readInPlace();
 
     std::istream* m_in = nullptr;
     std::vector<char> m_block;
@@ -85,7 +94,11 @@ private:
     bool m_readFailed = false;
 
     std::string m_data;               // the current record's field bytes, one after the other
-    std::vector<std::size_t> m_ends;  // where each field ends in m_data
+    std::vector<std::size_t> m_ends;  // where each field ends, counted from m_record
+    // The current record's first byte: in m_data, or in the block for a
+    // record read in place, where each field is followed by one separator.
+    const char* m_record = nullptr;
+    std::size_t m_gap = 0;
     Problem m_problem = Problem::None;
 };
 

@@ -2,6 +2,7 @@
 #include "csvwriter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <ostream>
 
@@ -20,15 +21,27 @@ CsvWriter::~CsvWriter()
     flush();
 }
 
+namespace {
+
+/// The characters that make a field need quotes.
+constexpr std::array<bool, 256> kQuoted = [] {
+    std::array<bool, 256> quoted{};
+    for (const unsigned char c : {',', '"', '\r', '\n'}) {
+        quoted[c] = true;
+    }
+    return quoted;
+}();
+
+bool IsQuoted(char c)
+{
+    return kQuoted[static_cast<unsigned char>(c)];
+}
+
+}  // namespace
+
 bool CsvWriter::needsQuotes(std::string_view text)
 {
-    // A plain loop: find_first_of would search the set once per character.
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\r' || c == '\n') {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(), IsQuoted);
 }
 
 void CsvWriter::reserve(std::size_t extra)
@@ -53,7 +66,11 @@ void CsvWriter::field(std::string_view text)
         *out++ = ',';
     }
     m_atRecordStart = false;
-    if (!needsQuotes(text)) {
+    bool quoted = false;
+    for (const char c : text) {
+        quoted = quoted || IsQuoted(c);
+    }
+    if (!quoted) {
         if (!text.empty()) {
             std::memcpy(out, text.data(), text.size());
         }
@@ -69,6 +86,18 @@ void CsvWriter::field(std::string_view text)
         *out++ = '"';
     }
     m_size = static_cast<std::size_t>(out - m_buffer.get());
+}
+
+void CsvWriter::fields(std::string_view text)
+{
+    reserve(text.size() + 1);
+    char* out = m_buffer.get() + m_size;
+    if (!m_atRecordStart) {
+        *out++ = ',';
+    }
+    m_atRecordStart = false;
+    std::memcpy(out, text.data(), text.size());
+    m_size = static_cast<std::size_t>(out - m_buffer.get()) + text.size();
 }
 
 void CsvWriter::endRecord()

@@ -23,6 +23,9 @@ public:
     CsvWriter& operator=(const CsvWriter&) = delete;
 
     void field(std::string_view text);
+    /// Appends fields that are already CSV text needing no quotes, with
+    /// their separators, as they are.
+    void fields(std::string_view text);
     void endRecord();
     /// Hands the buffered output to the stream and flushes it; false when
     /// the stream has failed.

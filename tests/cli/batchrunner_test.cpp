@@ -158,6 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"extra columns carried through, quoted again when needed",
                 "id,shape,note,outcome\n7,spiral,\"a,b\",\"say \"\"x\"\"\"\n",
                 "7,spiral,\"a,b\",\"say \"\"x\"\"\"," + expectedTail("spiral", {}) + "\n"},
+        RowCase{"a quote inside an unquoted field is quoted on the way out", "shape,note\nspiral,5\"x\n",
+                "spiral,\"5\"\"x\"," + expectedTail("spiral", {}) + "\n"},
         RowCase{"out of range carries henries", "shape,turns,radius,wire-radius\ncircular,100,200,0.1\n",
                 "circular,100,200,0.1," +
                     expectedTail("circular", {{"turns", "100"}, {"radius", "200"}, {"wire-radius", "0.1"}}) + "\n"},
