@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "aboutbox.h"
 
+#include "accessibility.h"
 #include "picturebox.h"
 #include "twips.h"
 
@@ -74,6 +75,7 @@ AboutBox::AboutBox()
     auto* logo = new PictureBox(QStringLiteral(":/about-logo.svg"), PictureBox::Fit::Stretch, this);
     logo->setObjectName(QStringLiteral("Image1"));
     logo->setGeometry(TwipsRect(204, 744, 1452, 1656));
+    ExposeToAssistiveTechnology(this);
 
     QLabel* version = AddLabel(this, "lblVersion", QStringLiteral("Ver 1.0.0"), {1896, 744, 1128, 348});
     version->setAlignment(Qt::AlignLeft | Qt::AlignTop);

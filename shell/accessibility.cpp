@@ -27,21 +27,46 @@ QString Text(std::string_view utf8)
 }
 
 struct PictureName {
+    std::string_view window;
     std::string_view picture;
     std::string_view name;
 };
 
-// What each picture shows, said in words.
+// What each picture shows, said in words; pictures are found by their
+// window's and their own objectName.
 constexpr std::array kPictureNames{
-    PictureName{"imgCircWireCoil",
+    PictureName{"frmMain", "imgCircWireCoil",
                 "Drawing of a circular coil of several turns of wire in perspective, its radius marked R"},
-    PictureName{"imgRectWireCoil", "Drawing of a rectangular coil of several turns of wire in perspective, its width "
-                                   "marked W and its height H"},
-    PictureName{"imgSpiralCoil", "Drawing of a flat spiral coil, its inner radius marked Ri and its outer radius Ro"},
-    PictureName{"imgFlatRectCoil", "Drawing of a flat rectangular spiral coil, its width marked W and its height H, "
-                                   "measured from centre trace to centre trace"},
-    PictureName{"imgHeader", "Logo: a loop with the field lines through it, Loop Inductance, calculator for small "
-                             "coils"},
+    PictureName{"frmMain", "imgRectWireCoil",
+                "Drawing of a rectangular coil of several turns of wire in perspective, its width marked W and its "
+                "height H"},
+    PictureName{"frmMain", "imgSpiralCoil",
+                "Drawing of a flat spiral coil, its inner radius marked Ri and its outer radius Ro"},
+    PictureName{"frmMain", "imgFlatRectCoil",
+                "Drawing of a flat rectangular spiral coil, its width marked W and its height H, measured from "
+                "centre trace to centre trace"},
+    PictureName{"frmMain", "imgHeader",
+                "Logo: a loop with the field lines through it, Loop Inductance, calculator for small coils"},
+    PictureName{"frmUla1", "Image1",
+                "Formula: L = N to the power 1.9, times R, times mu 0, times mu r, times the natural logarithm of "
+                "8 R over a, minus 2. N is the number of turns, a the wire radius, R the radius of the coil in cm, "
+                "mu 0 the permeability of space (1.256 times 10 to the minus 6 H/m), mu r the relative "
+                "permeability of the medium (usually about 1). A drawing of the coil, its radius marked R."},
+    PictureName{"frmUla", "Image3",
+                "Formula: L = N squared, times mu 0 mu r over pi, times the sum of: minus 2 times (w + h), plus 2 "
+                "times the square root of h squared plus w squared, minus h times the natural logarithm of h plus "
+                "that root over w, minus w times the natural logarithm of w plus that root over h, plus h times "
+                "the natural logarithm of 2 h over a, plus w times the natural logarithm of 2 w over a. N is the "
+                "number of turns, w the width and h the height of the rectangle in cm, a the wire radius, mu 0 the "
+                "permeability of space (1.256 times 10 to the minus 6 H/m), mu r the relative permeability of the "
+                "medium (usually about 1). Drawings of a rectangular wire-wound coil and of a flat rectangular "
+                "air coil, their width marked w and height h."},
+    PictureName{"frmUla2", "Image1",
+                "Formula: L = 0.397 times a squared times N squared, over 8 a plus 11 b; L in microhenries, a and b "
+                "in cm. N is the number of turns, a the mean radius, (Ro + Ri) / 2, b the depth of the coil, "
+                "Ro minus Ri, Ro the outer and Ri the inner radius of the spiral in cm. A drawing of the spiral, "
+                "its radii marked Ri and Ro."},
+    PictureName{"frmAbout", "Image1", "Picture of a coil of wire with the magnetic field lines through it"},
 };
 
 /// One row of the tab rows: a page tab, selected while its page is shown.
@@ -256,6 +281,9 @@ void ExposeToAssistiveTechnology(QWidget* window)
     }
     NameBoxesByTheirLabels(window);
     for (const PictureName& entry : kPictureNames) {
+        if (window->objectName() != Text(entry.window)) {
+            continue;
+        }
         if (auto* picture = window->findChild<PictureBox*>(Text(entry.picture))) {
             picture->setAccessibleName(Text(entry.name));
         }

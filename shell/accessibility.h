@@ -7,7 +7,8 @@ class QWidget;
 
 namespace loopcalc::shell {
 
-/// Tells assistive technology about the window's controls:
+/// Tells assistive technology about a window's controls (the main window,
+/// a formula window or the About box):
 /// - the tab rows are a page tab list with one page tab per row, named by
 ///   its caption, the current one selected;
 /// - each input box is named by its label's caption (its colon left off),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "formulawindow.h"
 
+#include "accessibility.h"
 #include "picturebox.h"
 #include "twips.h"
 
@@ -88,6 +89,7 @@ FormulaWindow::FormulaWindow(FormulaKind kind)
     m_picture = new PictureBox(QString::fromLatin1(design.picture), PictureBox::Fit::OwnSize, this);
     m_picture->setObjectName(QString::fromLatin1(design.pictureBoxName));
     m_picture->move(TwipsToPixels(design.pictureLeft), TwipsToPixels(design.pictureTop));
+    ExposeToAssistiveTechnology(this);
 
     placeOnScreen();
 }

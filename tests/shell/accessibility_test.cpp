@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The main window as assistive technology finds it: the tab rows as a page
 // tab list, the boxes named by their labels, the pictures by what they show.
+#include "aboutbox.h"
+#include "formulawindow.h"
 #include "mainwindow.h"
 #include "realinput.h"
 #include "tabrows.h"
@@ -31,6 +33,8 @@ private slots:
     void boxesAreNamedByTheirLabels();
     void picturesSayWhatTheyShow_data();
     void picturesSayWhatTheyShow();
+    void secondaryPicturesSayWhatTheyShow_data();
+    void secondaryPicturesSayWhatTheyShow();
 
 private:
     [[nodiscard]] QAccessibleInterface* tabList() const
@@ -233,6 +237,42 @@ void AccessibilityTest::picturesSayWhatTheyShow()
     }
     // Said, not shown: no tooltip appears over the picture.
     QVERIFY(widget->toolTip().isEmpty());
+}
+
+void AccessibilityTest::secondaryPicturesSayWhatTheyShow_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("words");
+    using loopcalc::shell::FormulaKind;
+    QTest::newRow("circular formula") << int(FormulaKind::CircularWire)
+                                      << QStringList{"Formula", "power 1.9", "logarithm of 8 R over a", "wire radius"};
+    QTest::newRow("rectangular formula") << int(FormulaKind::Rectangular)
+                                         << QStringList{"Formula", "N squared",
+                                                        "square root of h squared plus w squared", "flat rectangular"};
+    QTest::newRow("spiral formula") << int(FormulaKind::FlatSpiral)
+                                    << QStringList{"Formula", "0.397", "8 a plus 11 b", "mean radius"};
+    QTest::newRow("about box") << -1 << QStringList{"coil", "field lines"};
+}
+
+void AccessibilityTest::secondaryPicturesSayWhatTheyShow()
+{
+    QFETCH(int, kind);
+    QFETCH(QStringList, words);
+    std::unique_ptr<QWidget> window;
+    if (kind < 0) {
+        window = std::make_unique<loopcalc::shell::AboutBox>();
+    } else {
+        window = std::make_unique<loopcalc::shell::FormulaWindow>(static_cast<loopcalc::shell::FormulaKind>(kind));
+    }
+    const QList<QWidget*> pictures = window->findChildren<QWidget*>(QStringLiteral("Image1")) +
+                                     window->findChildren<QWidget*>(QStringLiteral("Image3"));
+    QCOMPARE(pictures.size(), 1);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(pictures.first());
+    QCOMPARE(iface->role(), QAccessible::Graphic);
+    const QString name = iface->text(QAccessible::Name);
+    for (const QString& word : words) {
+        QVERIFY2(name.contains(word, Qt::CaseInsensitive), qPrintable(name));
+    }
 }
 
 QTEST_MAIN(AccessibilityTest)
