@@ -104,7 +104,7 @@ TurnsSearch FindTurns(const Shape& shape, const FormPort& page, double henries, 
     units::NumberBuffer buffer;
     if (const Outcome exact = calculateWith(*turns); exact.kind == Outcome::Kind::Refused) {
         search.kind = TurnsSearch::Kind::Unreachable;
-        search.message = std::string(targetText) + " needs " + std::string(units::shortestText(*turns, buffer)) +
+        search.message = std::string(targetText) + " needs " + std::string(units::ShortestText(*turns, buffer)) +
                          " turns, which the calculator does not accept: " + exact.text;
         return search;
     }

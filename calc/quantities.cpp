@@ -41,21 +41,21 @@ constexpr std::array<Unit, 4> kFrequencyUnits{{
     {"GHz", 1e9, 1.0},
 }};
 
-bool isBlank(char c)
+bool IsBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 // Letters and the bytes of multi-byte UTF-8 characters make up a unit.
-bool isUnitByte(char c)
+bool IsUnitByte(char c)
 {
     const auto u = static_cast<unsigned char>(c);
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
 }
 
-std::string_view trimmedEnd(std::string_view text)
+std::string_view TrimmedEnd(std::string_view text)
 {
-    while (!text.empty() && isBlank(text.back())) {
+    while (!text.empty() && IsBlank(text.back())) {
         text.remove_suffix(1);
     }
     return text;
@@ -63,26 +63,26 @@ std::string_view trimmedEnd(std::string_view text)
 
 }  // namespace
 
-std::span<const Unit> lengthUnits()
+std::span<const Unit> LengthUnits()
 {
     return kLengthUnits;
 }
 
-std::span<const Unit> inductanceUnits()
+std::span<const Unit> InductanceUnits()
 {
     return kInductanceUnits;
 }
 
-std::span<const Unit> frequencyUnits()
+std::span<const Unit> FrequencyUnits()
 {
     return kFrequencyUnits;
 }
 
-Quantity readQuantity(std::string_view text, std::span<const Unit> units, std::string_view decimalSeparator)
+Quantity ReadQuantity(std::string_view text, std::span<const Unit> units, std::string_view decimalSeparator)
 {
-    text = trimmedEnd(text);
+    text = TrimmedEnd(text);
     std::size_t unitStart = text.size();
-    while (unitStart > 0 && isUnitByte(text[unitStart - 1])) {
+    while (unitStart > 0 && IsUnitByte(text[unitStart - 1])) {
         --unitStart;
     }
     Quantity quantity;
@@ -108,32 +108,32 @@ Quantity readQuantity(std::string_view text, std::span<const Unit> units, std::s
     return quantity;
 }
 
-LengthText lengthText(std::string_view typed, NumberBuffer& buffer)
+LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer)
 {
     // Most texts end in a digit: they go through untouched without being
     // read twice.
-    const std::string_view end = trimmedEnd(typed);
-    if (end.empty() || !isUnitByte(end.back())) {
+    const std::string_view end = TrimmedEnd(typed);
+    if (end.empty() || !IsUnitByte(end.back())) {
         return {LengthText::Status::AsTyped, typed, {}};
     }
-    const Quantity quantity = readQuantity(end, kLengthUnits);
+    const Quantity quantity = ReadQuantity(end, kLengthUnits);
     switch (quantity.status) {
     case Quantity::Status::NotANumber: break;
     case Quantity::Status::UnknownUnit: return {LengthText::Status::UnknownUnit, typed, quantity.unit};
     case Quantity::Status::Number:
-        return {LengthText::Status::Converted, shortestText(quantity.value, buffer), quantity.unit};
+        return {LengthText::Status::Converted, ShortestText(quantity.value, buffer), quantity.unit};
     }
     // "abc" or "1.2.3mm": not a number, which the box's own check refuses.
     return {LengthText::Status::AsTyped, typed, {}};
 }
 
-std::string_view shortestText(double value, NumberBuffer& buffer)
+std::string_view ShortestText(double value, NumberBuffer& buffer)
 {
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 
-std::string formatFrequency(double hertz)
+std::string FormatFrequency(double hertz)
 {
     const Unit* chosen = &kFrequencyUnits.front();
     for (const Unit& unit : kFrequencyUnits) {
@@ -142,13 +142,13 @@ std::string formatFrequency(double hertz)
         }
     }
     NumberBuffer buffer;
-    std::string text(shortestText(hertz / chosen->multiply, buffer));
+    std::string text(ShortestText(hertz / chosen->multiply, buffer));
     text += ' ';
     text += chosen->name;
     return text;
 }
 
-std::string unitList(std::span<const Unit> units)
+std::string UnitList(std::span<const Unit> units)
 {
     std::vector<std::string_view> names;
     for (const Unit& unit : units) {

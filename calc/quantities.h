@@ -18,15 +18,15 @@ struct Unit {
     std::string_view name;
     double multiply = 1.0;
     double divide = 1.0;
-    bool alias = false;  ///< another spelling of a listed unit, left out of unitList()
+    bool alias = false;  ///< another spelling of a listed unit, left out of UnitList()
 };
 
 /// Lengths in millimetres: mm, cm, m, um (µm), in, mil.
-[[nodiscard]] std::span<const Unit> lengthUnits();
+[[nodiscard]] std::span<const Unit> LengthUnits();
 /// Inductances in henries: H, mH, uH (µH), nH, pH.
-[[nodiscard]] std::span<const Unit> inductanceUnits();
+[[nodiscard]] std::span<const Unit> InductanceUnits();
 /// Frequencies in hertz: Hz, kHz, MHz, GHz.
-[[nodiscard]] std::span<const Unit> frequencyUnits();
+[[nodiscard]] std::span<const Unit> FrequencyUnits();
 
 /// A typed value split into its number and its unit.
 struct Quantity {
@@ -46,7 +46,7 @@ struct Quantity {
 /// unit is the trailing run of letters (and non-ASCII bytes, for µ), so
 /// "1e5mm" is 1e5 millimetres. A window passes the user's decimal separator,
 /// which is then read as well as ".".
-[[nodiscard]] Quantity readQuantity(std::string_view text, std::span<const Unit> units,
+[[nodiscard]] Quantity ReadQuantity(std::string_view text, std::span<const Unit> units,
                                     std::string_view decimalSeparator = ".");
 
 /// The text a length box gets for a typed length.
@@ -69,16 +69,16 @@ using NumberBuffer = std::array<char, 32>;
 /// that is not a number is refused by the box's check as before). With a
 /// unit the number is converted to millimetres and written into buffer as
 /// the shortest text that reads back as the same double.
-[[nodiscard]] LengthText lengthText(std::string_view typed, NumberBuffer& buffer);
+[[nodiscard]] LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer);
 
 /// The shortest text that reads back as the same double ("13.56", "1e-07").
-[[nodiscard]] std::string_view shortestText(double value, NumberBuffer& buffer);
+[[nodiscard]] std::string_view ShortestText(double value, NumberBuffer& buffer);
 
 /// "13.56 MHz", "125 kHz", "50 Hz": the largest unit in which the value is at
 /// least 1, with the shortest digits.
-[[nodiscard]] std::string formatFrequency(double hertz);
+[[nodiscard]] std::string FormatFrequency(double hertz);
 
 /// "mm, cm, m, um, µm, in or mil": the unit names for a message, aliases left out.
-[[nodiscard]] std::string unitList(std::span<const Unit> units);
+[[nodiscard]] std::string UnitList(std::span<const Unit> units);
 
 }  // namespace loopcalc::units

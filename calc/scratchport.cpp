@@ -28,7 +28,7 @@ Outcome ScratchPort::calculateWithTurns(double turns)
     m_texts = m_original;
     m_focused.clear();
     units::NumberBuffer buffer;
-    std::string number(units::shortestText(turns, buffer));
+    std::string number(units::ShortestText(turns, buffer));
     // The calculator reads the turns with the page's separator.
     if (const auto point = number.find('.'); point != std::string::npos) {
         number.replace(point, 1, m_separator);

@@ -68,7 +68,7 @@ private:
     std::vector<std::array<std::size_t, TerminalPort::kMaxFields>> m_fieldColumns;
 };
 
-std::string_view kindName(Outcome::Kind kind)
+std::string_view KindName(Outcome::Kind kind)
 {
     switch (kind) {
     case Outcome::Kind::Result: return "result";
@@ -78,7 +78,7 @@ std::string_view kindName(Outcome::Kind kind)
     return "error";
 }
 
-std::string_view problemText(CsvReader::Problem problem)
+std::string_view ProblemText(CsvReader::Problem problem)
 {
     switch (problem) {
     case CsvReader::Problem::UnterminatedQuote: return "unterminated quoted field";
@@ -89,7 +89,7 @@ std::string_view problemText(CsvReader::Problem problem)
     return {};
 }
 
-void appendNumber(std::string& text, std::size_t value)
+void AppendNumber(std::string& text, std::size_t value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -97,16 +97,16 @@ void appendNumber(std::string& text, std::size_t value)
 }
 
 /// "row has 5 fields, header has 4", built in a reused buffer.
-std::string_view countMismatch(std::string& text, std::size_t fields, std::size_t columns)
+std::string_view CountMismatch(std::string& text, std::size_t fields, std::size_t columns)
 {
     text = "row has ";
-    appendNumber(text, fields);
+    AppendNumber(text, fields);
     text += fields == 1 ? " field, header has " : " fields, header has ";
-    appendNumber(text, columns);
+    AppendNumber(text, columns);
     return text;
 }
 
-std::string_view unknownShape(std::string& text, std::string_view name)
+std::string_view UnknownShape(std::string& text, std::string_view name)
 {
     if (name.empty()) {
         return "no shape given";
@@ -118,7 +118,7 @@ std::string_view unknownShape(std::string& text, std::string_view name)
 }
 
 /// "not a frequency above 0 Hz in frequency '0'", built in a reused buffer.
-std::string_view badCell(std::string& text, std::string_view problem, std::string_view column, std::string_view cell)
+std::string_view BadCell(std::string& text, std::string_view problem, std::string_view column, std::string_view cell)
 {
     text = problem;
     text += " in ";
@@ -130,33 +130,33 @@ std::string_view badCell(std::string& text, std::string_view problem, std::strin
 }
 
 /// "unknown unit 'xy' in width '10xy'", built in a reused buffer.
-std::string_view unknownUnit(std::string& text, std::string_view unit, std::string_view column, std::string_view cell)
+std::string_view UnknownUnit(std::string& text, std::string_view unit, std::string_view column, std::string_view cell)
 {
     std::string problem = "unknown unit '";
     problem += unit;
     problem += '\'';
-    return badCell(text, problem, column, cell);
+    return BadCell(text, problem, column, cell);
 }
 
 /// The frequency cell's hertz, 0 for an empty cell, or the problem with it.
-std::string_view readFrequency(std::string& text, std::string_view cell, double& hertz)
+std::string_view ReadFrequency(std::string& text, std::string_view cell, double& hertz)
 {
     hertz = 0.0;
     if (cell.empty()) {
         return {};
     }
-    const Quantity quantity = readQuantity(cell, frequencyUnits());
+    const Quantity quantity = ReadQuantity(cell, FrequencyUnits());
     if (quantity.status == Quantity::Status::UnknownUnit) {
-        return unknownUnit(text, quantity.unit, "frequency", cell);
+        return UnknownUnit(text, quantity.unit, "frequency", cell);
     }
-    if (!isAboveZero(quantity)) {
-        return badCell(text, "not a frequency above 0 Hz", "frequency", cell);
+    if (!IsAboveZero(quantity)) {
+        return BadCell(text, "not a frequency above 0 Hz", "frequency", cell);
     }
     hertz = quantity.value;
     return {};
 }
 
-std::string_view henriesText(char (&buffer)[32], double henries)
+std::string_view HenriesText(char (&buffer)[32], double henries)
 {
     // Locale-independent and as printf's "%.17g" would write it.
     return WriteG17(buffer, henries);
@@ -206,7 +206,7 @@ private:
             return kExitDataError;
         }
         if (m_reader.problem() != CsvReader::Problem::None) {
-            err << kMessagePrefix << "the header row is not valid CSV: " << problemText(m_reader.problem()) << '\n';
+            err << kMessagePrefix << "the header row is not valid CSV: " << ProblemText(m_reader.problem()) << '\n';
             return kExitDataError;
         }
         m_header.reserve(m_reader.fieldCount());
@@ -265,10 +265,10 @@ private:
     std::string_view readRow(double& hertz)
     {
         if (m_reader.problem() != CsvReader::Problem::None) {
-            return problemText(m_reader.problem());
+            return ProblemText(m_reader.problem());
         }
         if (m_reader.fieldCount() != m_header.size()) {
-            return countMismatch(m_message, m_reader.fieldCount(), m_header.size());
+            return CountMismatch(m_message, m_reader.fieldCount(), m_header.size());
         }
         const auto shapes = Shapes();
         const std::string_view name = m_reader.field(m_columns.shapeColumn());
@@ -277,12 +277,12 @@ private:
             ++shapeIndex;
         }
         if (shapeIndex == shapes.size()) {
-            return unknownShape(m_message, name);
+            return UnknownShape(m_message, name);
         }
         if (const std::string_view error = readFields(shapeIndex); !error.empty()) {
             return error;
         }
-        return m_withFrequency ? readFrequency(m_message, m_reader.field(m_columns.frequencyColumn()), hertz)
+        return m_withFrequency ? ReadFrequency(m_message, m_reader.field(m_columns.frequencyColumn()), hertz)
                                : std::string_view();
     }
 
@@ -298,9 +298,9 @@ private:
                 continue;
             }
             const std::string_view cell = m_reader.field(column);
-            const LengthText text = fieldText(shape.fields[f], cell, m_lengths[f]);
+            const LengthText text = FieldText(shape.fields[f], cell, m_lengths[f]);
             if (text.status == LengthText::Status::UnknownUnit) {
-                return unknownUnit(m_message, text.unit, shape.fields[f].option, cell);
+                return UnknownUnit(m_message, text.unit, shape.fields[f].option, cell);
             }
             m_port.setField(f, text.text);
         }
@@ -322,14 +322,14 @@ private:
 
     void writeOutcome(const Outcome& outcome, double hertz)
     {
-        m_writer.fields(kindName(outcome.kind));
+        m_writer.fields(KindName(outcome.kind));
         m_writer.field(outcome.text);
         // Numbers never need quotes.
         m_writer.fields(outcome.kind == Outcome::Kind::Refused ? std::string_view()
-                                                               : henriesText(m_number, outcome.henries));
+                                                               : HenriesText(m_number, outcome.henries));
         if (m_withFrequency) {
             const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
-            m_writer.fields(resonates ? henriesText(m_number, design::TuningCapacitance(outcome.henries, hertz))
+            m_writer.fields(resonates ? HenriesText(m_number, design::TuningCapacitance(outcome.henries, hertz))
                                       : std::string_view());
         }
         if (m_options.warnings) {
@@ -344,7 +344,7 @@ private:
         if (outcome.kind == Outcome::Kind::Refused) {
             return m_warnings;
         }
-        for (const std::string& warning : validityWarnings(m_port, outcome.henries)) {
+        for (const std::string& warning : ValidityWarnings(m_port, outcome.henries)) {
             if (!m_warnings.empty()) {
                 m_warnings += "; ";
             }
@@ -368,16 +368,16 @@ private:
 
 }  // namespace
 
-int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options)
+int RunBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options)
 {
     BatchRun run(reader, out, options);
     return run.run(err);
 }
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options)
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options)
 {
     CsvReader reader(in);
-    return runBatch(reader, out, err, options);
+    return RunBatch(reader, out, err, options);
 }
 
 }  // namespace loopcalc::cli

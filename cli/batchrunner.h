@@ -45,9 +45,9 @@ struct BatchOptions {
 /// row, no "shape" column or a quoting fault in the header, and 74 when
 /// reading or writing failed midway. Problems with the input as a whole are
 /// reported on err.
-int runBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options = {});
+int RunBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options = {});
 
-/// runBatch on a stream.
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options = {});
+/// RunBatch on a stream.
+int RunBatch(std::istream& in, std::ostream& out, std::ostream& err, const BatchOptions& options = {});
 
 }  // namespace loopcalc::cli

@@ -5,7 +5,7 @@
 
 namespace loopcalc::cli {
 
-std::optional<double> exactTurns(const TerminalPort& port, double henries)
+std::optional<double> ExactTurns(const TerminalPort& port, double henries)
 {
     if (port.shape() == nullptr) {
         return std::nullopt;
@@ -13,7 +13,7 @@ std::optional<double> exactTurns(const TerminalPort& port, double henries)
     return design::ExactTurns(*port.shape(), port, henries);
 }
 
-std::vector<std::string> validityWarnings(const TerminalPort& port, std::optional<double> henries)
+std::vector<std::string> ValidityWarnings(const TerminalPort& port, std::optional<double> henries)
 {
     if (port.shape() == nullptr) {
         return {};
@@ -21,12 +21,12 @@ std::vector<std::string> validityWarnings(const TerminalPort& port, std::optiona
     return design::ValidityWarnings(*port.shape(), port, henries);
 }
 
-TurnsSearch findTurns(TerminalPort& port, double henries, std::string_view targetText)
+TurnsSearch FindTurns(TerminalPort& port, double henries, std::string_view targetText)
 {
     // The result of each calculation with a number of turns.
     const auto calculateWith = [&port](double turns) {
         NumberBuffer buffer;
-        port.setField("turns", shortestText(turns, buffer));
+        port.setField("turns", ShortestText(turns, buffer));
         Outcome outcome = port.calculate();
         // The box must not keep a view into the buffer.
         port.setField("turns", std::string_view());

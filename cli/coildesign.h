@@ -17,17 +17,17 @@ namespace loopcalc::cli {
 /// shape gives the target, its dimensions read from the port's boxes as the
 /// shape's calculator reads them; nothing when no positive number of turns
 /// does. The turns box is not read.
-[[nodiscard]] std::optional<double> exactTurns(const TerminalPort& port, double henries);
+[[nodiscard]] std::optional<double> ExactTurns(const TerminalPort& port, double henries);
 
 /// Warnings for a calculation that got past the input checks (see
 /// design::ValidityWarnings).
-[[nodiscard]] std::vector<std::string> validityWarnings(const TerminalPort& port, std::optional<double> henries);
+[[nodiscard]] std::vector<std::string> ValidityWarnings(const TerminalPort& port, std::optional<double> henries);
 
 using TurnsSearch = design::TurnsSearch;
 
 /// Finds the turns for a target inductance on the port's shape and
 /// dimensions (see design::FindTurns). The turns box is left empty.
 /// targetText names the target in messages.
-[[nodiscard]] TurnsSearch findTurns(TerminalPort& port, double henries, std::string_view targetText);
+[[nodiscard]] TurnsSearch FindTurns(TerminalPort& port, double henries, std::string_view targetText);
 
 }  // namespace loopcalc::cli

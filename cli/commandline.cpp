@@ -18,56 +18,56 @@ namespace {
 constexpr std::string_view kUsage = "<command> [options]";
 
 constexpr std::array<Command, 2> kCommands{{
-    {"turns", kTurnsSynopsis, kTurnsSummary, &runTurnsCommand},
-    {"batch", kBatchSynopsis, kBatchSummary, &runBatchCommand},
+    {"turns", kTurnsSynopsis, kTurnsSummary, &RunTurnsCommand},
+    {"batch", kBatchSynopsis, kBatchSummary, &RunBatchCommand},
 }};
 
 /// "--help", "-h" or "--version" alone.
-int runProgramOption(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+int RunProgramOption(std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     if (args.size() > 1) {
-        return usageError(err, "unexpected argument '" + std::string(args[1]) + "'", kUsage);
+        return UsageError(err, "unexpected argument '" + std::string(args[1]) + "'", kUsage);
     }
     if (args.front() == "--version") {
-        out << kProgramName << ' ' << version() << '\n';
+        out << kProgramName << ' ' << Version() << '\n';
     } else {
-        printHelp(out);
+        PrintHelp(out);
     }
     return kExitOk;
 }
 
-int dispatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err)
+int Dispatch(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
-        return usageError(err, "missing command", kUsage);
+        return UsageError(err, "missing command", kUsage);
     }
     const std::string_view first = args.front();
     if (first == "--help" || first == "-h" || first == "--version") {
-        return runProgramOption(args, out, err);
+        return RunProgramOption(args, out, err);
     }
     if (first.size() > 1 && first.starts_with('-')) {
-        return usageError(err, "unknown option '" + std::string(first) + "'", kUsage);
+        return UsageError(err, "unknown option '" + std::string(first) + "'", kUsage);
     }
     const auto rest = args.subspan(1);
     if (const Shape* shape = FindShape(first)) {
-        return runShapeCommand(*shape, rest, out, err);
+        return RunShapeCommand(*shape, rest, out, err);
     }
     for (const Command& command : kCommands) {
         if (command.name == first) {
             return command.run(rest, in, out, err);
         }
     }
-    return usageError(err, "unknown command '" + std::string(first) + "'", kUsage);
+    return UsageError(err, "unknown command '" + std::string(first) + "'", kUsage);
 }
 
 }  // namespace
 
-std::span<const Command> commands()
+std::span<const Command> Commands()
 {
     return kCommands;
 }
 
-int usageError(std::ostream& err, std::string_view problem, std::string_view usage)
+int UsageError(std::ostream& err, std::string_view problem, std::string_view usage)
 {
     err << kProgramName << ": " << problem << '\n'
         << "Usage: " << kProgramName << ' ' << usage << '\n'
@@ -75,14 +75,14 @@ int usageError(std::ostream& err, std::string_view problem, std::string_view usa
     return kExitUsage;
 }
 
-std::string_view version()
+std::string_view Version()
 {
     return LOOPCALC_VERSION;
 }
 
-int runCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const int code = dispatch(args, in, out, err);
+    const int code = Dispatch(args, in, out, err);
     out.flush();
     if (!out) {
         err << kProgramName << ": writing the output failed\n";

@@ -17,10 +17,10 @@ constexpr std::string_view kProgramName = "loopcalc-cli";
 
 /// Writes "loopcalc-cli: problem", the usage line and a pointer to --help to
 /// err and returns the usage exit code.
-int usageError(std::ostream& err, std::string_view problem, std::string_view usage);
+int UsageError(std::ostream& err, std::string_view problem, std::string_view usage);
 
 /// Commands that are not a shape. A new command is one more row of
-/// commands().
+/// Commands().
 struct Command {
     std::string_view name;
     std::string_view synopsis;
@@ -29,15 +29,15 @@ struct Command {
 };
 
 /// "turns" and "batch", in the order the help lists them.
-[[nodiscard]] std::span<const Command> commands();
+[[nodiscard]] std::span<const Command> Commands();
 
 /// A calculation: "circular --radius 10 ...".
-int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+int RunShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
 
 /// "turns SHAPE --target L ...": the turns for a target inductance.
-int runTurnsCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunTurnsCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 /// "batch [FILE]": one calculation per CSV row.
-int runBatchCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunBatchCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace loopcalc::cli

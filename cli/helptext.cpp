@@ -50,7 +50,7 @@ constexpr std::string_view kOptionsAndExitHelp =
     "  66  batch file cannot be opened\n"
     "  74  reading or writing failed\n";
 
-std::string_view shapeSummary(std::string_view shape)
+std::string_view ShapeSummary(std::string_view shape)
 {
     if (shape == "circular") {
         return "circular wire coil";
@@ -67,13 +67,13 @@ std::string_view shapeSummary(std::string_view shape)
     return shape;
 }
 
-std::string_view metavar(const ShapeField& field)
+std::string_view Metavar(const ShapeField& field)
 {
     return field.option == "turns" ? "N" : "MM";
 }
 
 /// "radius 10, turns 11.5, ...": the values an option left out takes.
-void printDefaults(std::ostream& out, const Shape& shape)
+void PrintDefaults(std::ostream& out, const Shape& shape)
 {
     out << "defaults:";
     for (const ShapeField& field : shape.fields) {
@@ -82,16 +82,16 @@ void printDefaults(std::ostream& out, const Shape& shape)
 }
 
 /// A shape's entry in the list of commands.
-void printShapeEntry(std::ostream& out, const Shape& shape)
+void PrintShapeEntry(std::ostream& out, const Shape& shape)
 {
-    out << "  " << synopsis(shape) << "\n      " << shapeSummary(shape.name) << "\n      ";
-    printDefaults(out, shape);
+    out << "  " << Synopsis(shape) << "\n      " << ShapeSummary(shape.name) << "\n      ";
+    PrintDefaults(out, shape);
     out << '\n';
 }
 
 /// A command's entry in the list of commands: its synopsis, then its summary
 /// indented line by line.
-void printCommandEntry(std::ostream& out, const Command& command)
+void PrintCommandEntry(std::ostream& out, const Command& command)
 {
     out << "  " << command.synopsis << '\n';
     std::string_view summary = command.summary;
@@ -104,20 +104,20 @@ void printCommandEntry(std::ostream& out, const Command& command)
 
 }  // namespace
 
-std::string synopsis(const Shape& shape)
+std::string Synopsis(const Shape& shape)
 {
     std::string text(shape.name);
     for (const ShapeField& field : shape.fields) {
         text += " [--";
         text += field.option;
         text += ' ';
-        text += metavar(field);
+        text += Metavar(field);
         text += ']';
     }
     return text;
 }
 
-void printHelp(std::ostream& out)
+void PrintHelp(std::ostream& out)
 {
     out << "Usage: " << kProgramName << " <command> [options]\n"
         << "       " << kProgramName << " --help | --version\n"
@@ -129,10 +129,10 @@ void printHelp(std::ostream& out)
         << "\n"
         << "Commands:\n";
     for (const Shape& shape : Shapes()) {
-        printShapeEntry(out, shape);
+        PrintShapeEntry(out, shape);
     }
-    for (const Command& command : commands()) {
-        printCommandEntry(out, command);
+    for (const Command& command : Commands()) {
+        PrintCommandEntry(out, command);
     }
     out << "\n"
         << "Options of the four shapes and of turns:\n"
@@ -143,17 +143,17 @@ void printHelp(std::ostream& out)
         << kOptionsAndExitHelp;
 }
 
-void printShapeHelp(std::ostream& out, const Shape& shape)
+void PrintShapeHelp(std::ostream& out, const Shape& shape)
 {
-    out << "Usage: " << kProgramName << ' ' << synopsis(shape) << '\n'
+    out << "Usage: " << kProgramName << ' ' << Synopsis(shape) << '\n'
         << "       [--frequency F] [--warnings]\n"
-        << "Calculates a " << shapeSummary(shape.name) << ". Lengths in millimetres unless a\n"
+        << "Calculates a " << ShapeSummary(shape.name) << ". Lengths in millimetres unless a\n"
         << "unit follows, \".\" as the decimal point; an option left out takes its default.\n";
-    printDefaults(out, shape);
+    PrintDefaults(out, shape);
     out << "\n\n" << kCommonOptionsHelp << '\n' << kUnitsHelp;
 }
 
-void printTurnsHelp(std::ostream& out)
+void PrintTurnsHelp(std::ostream& out)
 {
     out << "Usage: " << kProgramName << ' ' << kTurnsSynopsis << " [--frequency F] [--warnings]\n"
         << kTurnsSummary << ".\n\nShapes and their options:\n";
@@ -169,7 +169,7 @@ void printTurnsHelp(std::ostream& out)
     out << "\n" << kCommonOptionsHelp << "  --target L     the inductance to reach (required)\n\n" << kUnitsHelp;
 }
 
-void printBatchHelp(std::ostream& out)
+void PrintBatchHelp(std::ostream& out)
 {
     out << "Usage: " << kProgramName << ' ' << kBatchSynopsis << '\n' << kBatchSummary << '\n';
 }

@@ -25,15 +25,15 @@ constexpr std::string_view kBatchSummary =
     "--warnings (\"batch --warnings [FILE]\") adds a last column \"warning\"";
 
 /// "circular [--radius MM] [--turns N] [--wire-radius MM]".
-[[nodiscard]] std::string synopsis(const Shape& shape);
+[[nodiscard]] std::string Synopsis(const Shape& shape);
 
 /// The program's help: every command, the options, units, warnings and exit codes.
-void printHelp(std::ostream& out);
+void PrintHelp(std::ostream& out);
 /// "circular --help".
-void printShapeHelp(std::ostream& out, const Shape& shape);
+void PrintShapeHelp(std::ostream& out, const Shape& shape);
 /// "turns --help".
-void printTurnsHelp(std::ostream& out);
+void PrintTurnsHelp(std::ostream& out);
 /// "batch --help".
-void printBatchHelp(std::ostream& out);
+void PrintBatchHelp(std::ostream& out);
 
 }  // namespace loopcalc::cli

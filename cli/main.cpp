@@ -23,5 +23,5 @@ int main(int argc, char** argv)
     // The C++ streams need not stay in step with C stdio: nothing here uses it.
     std::ios::sync_with_stdio(false);
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    return loopcalc::cli::runCommandLine(args, std::cin, std::cout, std::cerr);
+    return loopcalc::cli::RunCommandLine(args, std::cin, std::cout, std::cerr);
 }

@@ -5,7 +5,7 @@ namespace loopcalc::cli {
 
 namespace {
 
-const OptionDefinition* findDefinition(std::span<const OptionDefinition> definitions, std::string_view name)
+const OptionDefinition* FindDefinition(std::span<const OptionDefinition> definitions, std::string_view name)
 {
     for (const OptionDefinition& definition : definitions) {
         if (definition.name == name) {
@@ -17,7 +17,7 @@ const OptionDefinition* findDefinition(std::span<const OptionDefinition> definit
 
 }  // namespace
 
-ParsedArguments parseArguments(std::span<const std::string_view> args, std::span<const OptionDefinition> definitions)
+ParsedArguments ParseArguments(std::span<const std::string_view> args, std::span<const OptionDefinition> definitions)
 {
     ParsedArguments parsed;
     auto fail = [&parsed](ParsedArguments::Error error, std::string_view offending) {
@@ -49,7 +49,7 @@ ParsedArguments parseArguments(std::span<const std::string_view> args, std::span
                 hasAttached = true;
             }
         }
-        const OptionDefinition* definition = findDefinition(definitions, name);
+        const OptionDefinition* definition = FindDefinition(definitions, name);
         if (definition == nullptr) {
             return fail(ParsedArguments::Error::UnknownOption, name);
         }

@@ -37,7 +37,7 @@ struct ParsedArguments {
 /// starts with "-" (so "--radius -5" passes -5 on to the check). "--" ends
 /// the options; "-" alone is a plain argument. Parsing stops at the first
 /// error. The views point into args and definitions.
-[[nodiscard]] ParsedArguments parseArguments(std::span<const std::string_view> args,
+[[nodiscard]] ParsedArguments ParseArguments(std::span<const std::string_view> args,
                                              std::span<const OptionDefinition> definitions);
 
 }  // namespace loopcalc::cli

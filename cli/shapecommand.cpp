@@ -10,19 +10,19 @@
 
 namespace loopcalc::cli {
 
-int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
+int RunShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
     ShapeOptions options(shape, false);
     if (const std::string problem = options.read(args); !problem.empty()) {
-        return usageError(err, problem, synopsis(shape));
+        return UsageError(err, problem, Synopsis(shape));
     }
     if (options.wantsHelp()) {
-        printShapeHelp(out, shape);
+        PrintShapeHelp(out, shape);
         return kExitOk;
     }
     ShapeInput input;
     if (const std::string problem = options.apply(input); !problem.empty()) {
-        return usageError(err, problem, synopsis(shape));
+        return UsageError(err, problem, Synopsis(shape));
     }
 
     const Outcome outcome = input.port.calculate();
@@ -35,11 +35,11 @@ int runShapeCommand(const Shape& shape, std::span<const std::string_view> args, 
     } else {
         out << outcome.text << '\n';
         if (input.design.hertz > 0.0) {
-            printCapacitance(out, outcome.henries, input.design.hertz);
+            PrintCapacitance(out, outcome.henries, input.design.hertz);
         }
     }
     if (input.design.warnings) {
-        printWarnings(err, validityWarnings(input.port, outcome.henries));
+        PrintWarnings(err, ValidityWarnings(input.port, outcome.henries));
     }
     return outcome.kind == Outcome::Kind::Result ? kExitOk : kExitOutOfRange;
 }

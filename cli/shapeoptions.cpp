@@ -13,7 +13,7 @@ namespace {
 constexpr std::array<OptionDefinition, 2> kHelpOptions{{{"--help", false}, {"-h", false}}};
 
 /// The shape other than this one that has the option, if any.
-const Shape* shapeWithOption(std::string_view option, const Shape* except)
+const Shape* ShapeWithOption(std::string_view option, const Shape* except)
 {
     if (!option.starts_with("--")) {
         return nullptr;
@@ -33,14 +33,14 @@ const Shape* shapeWithOption(std::string_view option, const Shape* except)
 }
 
 /// Reads --frequency into hertz; returns the usage problem, or empty.
-std::string readFrequencyOption(std::string_view typed, double& hertz)
+std::string ReadFrequencyOption(std::string_view typed, double& hertz)
 {
-    const Quantity frequency = readQuantity(typed, frequencyUnits());
+    const Quantity frequency = ReadQuantity(typed, FrequencyUnits());
     if (frequency.status == Quantity::Status::UnknownUnit) {
         return "unknown unit '" + std::string(frequency.unit) + "' in --frequency '" + std::string(typed) + "' (use " +
-               unitList(frequencyUnits()) + ")";
+               UnitList(FrequencyUnits()) + ")";
     }
-    if (!isAboveZero(frequency)) {
+    if (!IsAboveZero(frequency)) {
         return "--frequency needs a frequency above 0 Hz, not '" + std::string(typed) + "'";
     }
     hertz = frequency.value;
@@ -49,27 +49,27 @@ std::string readFrequencyOption(std::string_view typed, double& hertz)
 
 }  // namespace
 
-LengthText fieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer)
+LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer)
 {
     if (field.option == "turns") {
         return {LengthText::Status::AsTyped, typed, {}};
     }
-    return lengthText(typed, buffer);
+    return LengthForBox(typed, buffer);
 }
 
-bool isAboveZero(const Quantity& quantity)
+bool IsAboveZero(const Quantity& quantity)
 {
     return quantity.status == Quantity::Status::Number && quantity.value > 0.0 && std::isfinite(quantity.value);
 }
 
-std::string parseProblem(const ParsedArguments& parsed, const Shape* shape)
+std::string ParseProblem(const ParsedArguments& parsed, const Shape* shape)
 {
     const std::string offending(parsed.offending);
     switch (parsed.error) {
     case ParsedArguments::Error::None: break;
     case ParsedArguments::Error::UnknownOption:
         if (shape != nullptr) {
-            if (const Shape* other = shapeWithOption(parsed.offending, shape)) {
+            if (const Shape* other = ShapeWithOption(parsed.offending, shape)) {
                 return "option '" + offending + "' does not apply to " + std::string(shape->name) +
                        " (it is an option of " + std::string(other->name) + ")";
             }
@@ -81,7 +81,7 @@ std::string parseProblem(const ParsedArguments& parsed, const Shape* shape)
     return {};
 }
 
-bool wantsHelp(const ParsedArguments& parsed)
+bool WantsHelp(const ParsedArguments& parsed)
 {
     for (const ParsedOption& option : parsed.options) {
         if (option.name == "--help" || option.name == "-h") {
@@ -114,11 +114,11 @@ ShapeOptions::ShapeOptions(const Shape& shape, bool forTurns)
 
 std::string ShapeOptions::read(std::span<const std::string_view> args)
 {
-    m_parsed = parseArguments(args, m_definitions);
+    m_parsed = ParseArguments(args, m_definitions);
     if (m_forTurns && m_parsed.error == ParsedArguments::Error::UnknownOption && m_parsed.offending == "--turns") {
         return "option '--turns' does not apply to turns: the number of turns is what it finds";
     }
-    if (std::string problem = parseProblem(m_parsed, &m_shape); !problem.empty()) {
+    if (std::string problem = ParseProblem(m_parsed, &m_shape); !problem.empty()) {
         return problem;
     }
     if (!m_parsed.positionals.empty()) {
@@ -129,7 +129,7 @@ std::string ShapeOptions::read(std::span<const std::string_view> args)
 
 bool ShapeOptions::wantsHelp() const
 {
-    return cli::wantsHelp(m_parsed);
+    return cli::WantsHelp(m_parsed);
 }
 
 std::string ShapeOptions::apply(ShapeInput& input) const
@@ -137,7 +137,7 @@ std::string ShapeOptions::apply(ShapeInput& input) const
     input.port.setShape(m_shape);
     for (const ParsedOption& option : m_parsed.options) {
         if (option.name == "--frequency") {
-            if (std::string problem = readFrequencyOption(option.value, input.design.hertz); !problem.empty()) {
+            if (std::string problem = ReadFrequencyOption(option.value, input.design.hertz); !problem.empty()) {
                 return problem;
             }
         } else if (option.name == "--warnings") {
@@ -160,10 +160,10 @@ std::string ShapeOptions::applyField(ShapeInput& input, const ParsedOption& opti
         if (m_shape.fields[f].option != name) {
             continue;
         }
-        const LengthText text = fieldText(m_shape.fields[f], option.value, input.buffers[f]);
+        const LengthText text = FieldText(m_shape.fields[f], option.value, input.buffers[f]);
         if (text.status == LengthText::Status::UnknownUnit) {
             return "unknown unit '" + std::string(text.unit) + "' in " + std::string(option.name) + " '" +
-                   std::string(option.value) + "' (use " + unitList(lengthUnits()) + ")";
+                   std::string(option.value) + "' (use " + UnitList(LengthUnits()) + ")";
         }
         input.port.setField(f, text.text);
         break;
@@ -171,17 +171,17 @@ std::string ShapeOptions::applyField(ShapeInput& input, const ParsedOption& opti
     return {};
 }
 
-void printCapacitance(std::ostream& out, double henries, double hertz)
+void PrintCapacitance(std::ostream& out, double henries, double hertz)
 {
     if (henries > 0.0) {
         out << "C = " << design::FormatCapacitance(design::TuningCapacitance(henries, hertz)) << " at "
-            << formatFrequency(hertz) << '\n';
+            << FormatFrequency(hertz) << '\n';
     } else {
-        out << "C: no capacitance resonates at " << formatFrequency(hertz) << " with an inductance of 0 or less\n";
+        out << "C: no capacitance resonates at " << FormatFrequency(hertz) << " with an inductance of 0 or less\n";
     }
 }
 
-void printWarnings(std::ostream& err, const std::vector<std::string>& warnings)
+void PrintWarnings(std::ostream& err, const std::vector<std::string>& warnings)
 {
     for (const std::string& warning : warnings) {
         err << "warning: " << warning << '\n';

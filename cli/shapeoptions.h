@@ -20,19 +20,19 @@
 namespace loopcalc::cli {
 
 /// The text a shape's box gets for what was typed for it: the turns as
-/// typed, a length by lengthText() (converted into buffer when it has a unit).
-[[nodiscard]] LengthText fieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer);
+/// typed, a length by LengthForBox() (converted into buffer when it has a unit).
+[[nodiscard]] LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer);
 
-/// Whether a value read by readQuantity() is a finite number above 0.
-[[nodiscard]] bool isAboveZero(const Quantity& quantity);
+/// Whether a value read by ReadQuantity() is a finite number above 0.
+[[nodiscard]] bool IsAboveZero(const Quantity& quantity);
 
 /// The usage message for a parse error, or empty when there is none. Given
 /// the command's shape, an option of another shape is named as such. Plain
 /// arguments are the command's business.
-[[nodiscard]] std::string parseProblem(const ParsedArguments& parsed, const Shape* shape);
+[[nodiscard]] std::string ParseProblem(const ParsedArguments& parsed, const Shape* shape);
 
 /// Whether "--help" or "-h" was given.
-[[nodiscard]] bool wantsHelp(const ParsedArguments& parsed);
+[[nodiscard]] bool WantsHelp(const ParsedArguments& parsed);
 
 /// The design-aid options given with a calculation.
 struct DesignOptions {
@@ -81,9 +81,9 @@ private:
 };
 
 /// "C = 91.8 pF at 13.56 MHz", or why no capacitance resonates.
-void printCapacitance(std::ostream& out, double henries, double hertz);
+void PrintCapacitance(std::ostream& out, double henries, double hertz);
 
 /// Each warning on its own line, after "warning: ".
-void printWarnings(std::ostream& err, const std::vector<std::string>& warnings);
+void PrintWarnings(std::ostream& err, const std::vector<std::string>& warnings);
 
 }  // namespace loopcalc::cli

@@ -13,17 +13,17 @@ namespace loopcalc::cli {
 namespace {
 
 /// Reads --target into henries; returns the usage problem, or empty.
-std::string readTarget(std::string_view typed, double& henries)
+std::string ReadTarget(std::string_view typed, double& henries)
 {
     if (typed.empty()) {
         return "turns needs --target, the inductance to reach";
     }
-    const Quantity target = readQuantity(typed, inductanceUnits());
+    const Quantity target = ReadQuantity(typed, InductanceUnits());
     if (target.status == Quantity::Status::UnknownUnit) {
         return "unknown unit '" + std::string(target.unit) + "' in --target '" + std::string(typed) + "' (use " +
-               unitList(inductanceUnits()) + ")";
+               UnitList(InductanceUnits()) + ")";
     }
-    if (!isAboveZero(target)) {
+    if (!IsAboveZero(target)) {
         return "--target needs an inductance above 0 H, not '" + std::string(typed) + "'";
     }
     henries = target.value;
@@ -31,10 +31,10 @@ std::string readTarget(std::string_view typed, double& henries)
 }
 
 /// "4 turns: 1.20 µH", "1 turn: 32 nH", "5 turns: not accepted (...)".
-void printWhole(std::ostream& out, const TurnsSearch::Whole& whole)
+void PrintWhole(std::ostream& out, const TurnsSearch::Whole& whole)
 {
     NumberBuffer buffer;
-    out << shortestText(whole.turns, buffer) << (whole.turns == 1.0 ? " turn:" : " turns:");
+    out << ShortestText(whole.turns, buffer) << (whole.turns == 1.0 ? " turn:" : " turns:");
     // The result text follows as the result box shows it; the blank in
     // front is its own when it has one (" 1.20 µH", but "32 nH").
     const std::string& text = whole.outcome.text;
@@ -47,61 +47,61 @@ void printWhole(std::ostream& out, const TurnsSearch::Whole& whole)
 }
 
 /// Searches the turns for the target and prints them.
-int printTurns(ShapeInput& input, double henries, std::ostream& out, std::ostream& err)
+int PrintTurns(ShapeInput& input, double henries, std::ostream& out, std::ostream& err)
 {
-    const TurnsSearch search = findTurns(input.port, henries, input.design.target);
+    const TurnsSearch search = FindTurns(input.port, henries, input.design.target);
     if (search.kind != TurnsSearch::Kind::Found) {
         err << search.message << '\n';
         return kExitRefused;
     }
     NumberBuffer buffer;
-    out << shortestText(search.turns, buffer) << '\n';
+    out << ShortestText(search.turns, buffer) << '\n';
     for (const TurnsSearch::Whole& whole : search.whole) {
-        printWhole(out, whole);
+        PrintWhole(out, whole);
     }
     if (input.design.hertz > 0.0) {
-        printCapacitance(out, henries, input.design.hertz);
+        PrintCapacitance(out, henries, input.design.hertz);
     }
     if (input.design.warnings) {
-        printWarnings(err, validityWarnings(input.port, std::nullopt));
+        PrintWarnings(err, ValidityWarnings(input.port, std::nullopt));
     }
     return kExitOk;
 }
 
 }  // namespace
 
-int runTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out, std::ostream& err)
+int RunTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
-        return usageError(err, "turns needs a shape", kTurnsSynopsis);
+        return UsageError(err, "turns needs a shape", kTurnsSynopsis);
     }
     if (args.front() == "--help" || args.front() == "-h") {
-        printTurnsHelp(out);
+        PrintTurnsHelp(out);
         return kExitOk;
     }
     const Shape* shape = FindShape(args.front());
     if (shape == nullptr) {
-        return usageError(err, "unknown shape '" + std::string(args.front()) + "'", kTurnsSynopsis);
+        return UsageError(err, "unknown shape '" + std::string(args.front()) + "'", kTurnsSynopsis);
     }
     const std::string usage = "turns " + std::string(shape->name) + " --target L [options]";
     ShapeOptions options(*shape, true);
     if (const std::string problem = options.read(args.subspan(1)); !problem.empty()) {
-        return usageError(err, problem, usage);
+        return UsageError(err, problem, usage);
     }
     if (options.wantsHelp()) {
-        printTurnsHelp(out);
+        PrintTurnsHelp(out);
         return kExitOk;
     }
     ShapeInput input;
     double henries = 0.0;
     std::string problem = options.apply(input);
     if (problem.empty()) {
-        problem = readTarget(input.design.target, henries);
+        problem = ReadTarget(input.design.target, henries);
     }
     if (!problem.empty()) {
-        return usageError(err, problem, usage);
+        return UsageError(err, problem, usage);
     }
-    return printTurns(input, henries, out, err);
+    return PrintTurns(input, henries, out, err);
 }
 
 }  // namespace loopcalc::cli

@@ -7,17 +7,17 @@
 
 namespace loopcalc::cli {
 
-using units::formatFrequency;
-using units::frequencyUnits;
-using units::inductanceUnits;
-using units::lengthText;
+using units::FormatFrequency;
+using units::FrequencyUnits;
+using units::InductanceUnits;
+using units::LengthForBox;
 using units::LengthText;
-using units::lengthUnits;
+using units::LengthUnits;
 using units::NumberBuffer;
 using units::Quantity;
-using units::readQuantity;
-using units::shortestText;
+using units::ReadQuantity;
+using units::ShortestText;
 using units::Unit;
-using units::unitList;
+using units::UnitList;
 
 }  // namespace loopcalc::cli

@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::istringstream in(text);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = loopcalc::cli::runBatch(in, out, err);
+    const int status = loopcalc::cli::RunBatch(in, out, err);
     FUZZ_REQUIRE(status == 0 || status == 65);
     if (status == 65) {
         FUZZ_REQUIRE(out.str().empty());

@@ -97,7 +97,7 @@ TEST(QuantityTest, ReadsTheUsersSeparatorBesidesThePoint)
 {
     using units::Quantity;
     const auto read = [](std::string_view text, std::string_view separator) {
-        return units::readQuantity(text, units::inductanceUnits(), separator);
+        return units::ReadQuantity(text, units::InductanceUnits(), separator);
     };
     EXPECT_DOUBLE_EQ(read("1,5 µH", ",").value, 1.5e-6);
     EXPECT_DOUBLE_EQ(read("1.5uH", ",").value, 1.5e-6);

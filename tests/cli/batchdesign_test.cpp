@@ -25,7 +25,7 @@ BatchRun batch(const std::string& input, bool warnings = false)
     std::ostringstream out;
     std::ostringstream err;
     BatchRun b;
-    b.code = loopcalc::cli::runBatch(in, out, err, {warnings});
+    b.code = loopcalc::cli::RunBatch(in, out, err, {warnings});
     b.out = out.str();
     b.err = err.str();
     return b;

@@ -32,7 +32,7 @@ BatchRun batch(const std::string& input)
     std::ostringstream out;
     std::ostringstream err;
     BatchRun b;
-    b.code = loopcalc::cli::runBatch(in, out, err);
+    b.code = loopcalc::cli::RunBatch(in, out, err);
     b.out = out.str();
     b.err = err.str();
     return b;
@@ -202,7 +202,7 @@ TEST(Batch, OutputDoesNotFollowTheLocale)
     std::ostringstream out;
     out.imbue(comma);
     std::ostringstream err;
-    const int code = loopcalc::cli::runBatch(in, out, err);
+    const int code = loopcalc::cli::RunBatch(in, out, err);
     std::locale::global(previous);
     EXPECT_EQ(code, 0);
     EXPECT_EQ(out.str(),
@@ -280,7 +280,7 @@ TEST(Batch, ReadFailureExits74)
     std::istream in(&buffer);
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(loopcalc::cli::runBatch(in, out, err), 74);
+    EXPECT_EQ(loopcalc::cli::RunBatch(in, out, err), 74);
     EXPECT_EQ(err.str(), "loopcalc-cli: batch: reading the input failed\n");
 }
 
@@ -290,7 +290,7 @@ TEST(Batch, WriteFailureExits74)
     std::ostringstream out;
     out.setstate(std::ios::badbit);
     std::ostringstream err;
-    EXPECT_EQ(loopcalc::cli::runBatch(in, out, err), 74);
+    EXPECT_EQ(loopcalc::cli::RunBatch(in, out, err), 74);
     EXPECT_EQ(err.str(), "loopcalc-cli: batch: writing the output failed\n");
 }
 

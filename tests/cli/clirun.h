@@ -30,7 +30,7 @@ inline CliRun RunCli(const std::vector<std::string_view>& args, const std::strin
     std::ostringstream out;
     std::ostringstream err;
     CliRun r;
-    r.code = loopcalc::cli::runCommandLine(args, in, out, err);
+    r.code = loopcalc::cli::RunCommandLine(args, in, out, err);
     r.out = out.str();
     r.err = err.str();
     return r;

@@ -41,7 +41,7 @@ struct Page {
 std::string text(double value)
 {
     NumberBuffer buffer;
-    return std::string(loopcalc::cli::shortestText(value, buffer));
+    return std::string(loopcalc::cli::ShortestText(value, buffer));
 }
 
 /// Random outlines of each shape (in millimetres, as typed), within the
@@ -81,7 +81,7 @@ TEST(ExactTurns, UndoesEachCalculatorOnRandomOutlines)
             page.port.setField("turns", turnsText);
             const Outcome outcome = page.port.calculate();
             ASSERT_NE(outcome.kind, Outcome::Kind::Refused) << outcome.text;
-            const auto found = loopcalc::cli::exactTurns(page.port, outcome.henries);
+            const auto found = loopcalc::cli::ExactTurns(page.port, outcome.henries);
             ASSERT_TRUE(found) << shape.name;
             EXPECT_NEAR(*found, turns, turns * 1e-13) << shape.name << " " << page.texts[0];
         }
@@ -124,7 +124,7 @@ TEST(FindTurns, RoundTripShowsTheTarget)
         for (int i = 0; i < 300; ++i) {
             Page page(shape.name, randomOutline(shape.name, random));
             const double target = std::pow(10.0, exponent(random));
-            const TurnsSearch search = loopcalc::cli::findTurns(page.port, target, "target");
+            const TurnsSearch search = loopcalc::cli::FindTurns(page.port, target, "target");
             if (search.kind != TurnsSearch::Kind::Found) {
                 continue;  // a target out of the shape's reach; refusals are tested below
             }
@@ -156,7 +156,7 @@ TEST(FindTurns, RoundTripShowsTheTarget)
 TEST(FindTurns, WholeNumbersAroundTheExactOneAsTheCalculatorShowsThem)
 {
     Page page("flat-rectangular", {{"width", "40"}, {"height", "25"}, {"trace", "0.5"}});
-    const TurnsSearch search = loopcalc::cli::findTurns(page.port, 1.5e-6, "1.5uH");
+    const TurnsSearch search = loopcalc::cli::FindTurns(page.port, 1.5e-6, "1.5uH");
     ASSERT_EQ(search.kind, TurnsSearch::Kind::Found);
     ASSERT_EQ(search.whole.size(), 2U);
     EXPECT_EQ(search.whole[0].turns, std::floor(search.turns));
@@ -178,7 +178,7 @@ TEST(FindTurns, WholeTurnsGiveOneLine)
     page.port.setField("turns", "12");
     const double henries = page.port.calculate().henries;
     Page search("circular", {{"radius", "10"}, {"wire-radius", "0.127"}});
-    const TurnsSearch found = loopcalc::cli::findTurns(search.port, henries, "L");
+    const TurnsSearch found = loopcalc::cli::FindTurns(search.port, henries, "L");
     ASSERT_EQ(found.kind, TurnsSearch::Kind::Found);
     // pow(x, 1/1.9) need not land on 12 exactly; when it does, one line.
     if (found.turns == 12.0) {
@@ -204,7 +204,7 @@ TEST_P(FindTurnsRefusal, SaysWhy)
 {
     const RefusalCase& c = GetParam();
     Page page(c.shape, c.fields);
-    const TurnsSearch search = loopcalc::cli::findTurns(page.port, c.henries, "the target");
+    const TurnsSearch search = loopcalc::cli::FindTurns(page.port, c.henries, "the target");
     EXPECT_EQ(search.kind, c.kind);
     EXPECT_EQ(search.message, c.message);
     EXPECT_TRUE(search.whole.empty());
@@ -242,13 +242,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FindTurns, UnreachableNamesTheTurnsAndTheCheck)
 {
     Page few("circular", {{"radius", "10"}, {"wire-radius", "0.127"}});
-    const TurnsSearch fewer = loopcalc::cli::findTurns(few.port, 1e-8, "10nH");
+    const TurnsSearch fewer = loopcalc::cli::FindTurns(few.port, 1e-8, "10nH");
     EXPECT_TRUE(fewer.message.starts_with("10nH needs 0.")) << fewer.message;
     EXPECT_TRUE(fewer.message.ends_with(" turns, which the calculator does not accept: Turns must be > 0"))
         << fewer.message;
 
     Page many("spiral", {{"outer-radius", "8.5"}, {"inner-radius", "8.5"}});
-    const TurnsSearch more = loopcalc::cli::findTurns(many.port, 500e-6, "500uH");
+    const TurnsSearch more = loopcalc::cli::FindTurns(many.port, 500e-6, "500uH");
     EXPECT_TRUE(more.message.starts_with("500uH needs 108.87")) << more.message;
     EXPECT_TRUE(more.message.ends_with("does not accept: Turns must be > 0 and < 101")) << more.message;
 }
@@ -258,7 +258,7 @@ TEST(FindTurns, UnreachableNamesTheTurnsAndTheCheck)
 TEST(FindTurns, SpiralBelowOneTurnReportsZeroAsNotAccepted)
 {
     Page page("spiral", {{"outer-radius", "8.5"}, {"inner-radius", "7.25"}});
-    const TurnsSearch search = loopcalc::cli::findTurns(page.port, 20e-9, "20nH");
+    const TurnsSearch search = loopcalc::cli::FindTurns(page.port, 20e-9, "20nH");
     ASSERT_EQ(search.kind, TurnsSearch::Kind::Found);
     EXPECT_LT(search.turns, 1.0);
     ASSERT_EQ(search.whole.size(), 2U);
@@ -283,7 +283,7 @@ TEST_P(ValidityWarnings, AtAndAroundTheThresholds)
     Page page(c.shape, c.fields);
     const Outcome outcome = page.port.calculate();
     ASSERT_NE(outcome.kind, Outcome::Kind::Refused) << outcome.text;
-    EXPECT_EQ(loopcalc::cli::validityWarnings(page.port, outcome.henries), c.warnings);
+    EXPECT_EQ(loopcalc::cli::ValidityWarnings(page.port, outcome.henries), c.warnings);
 }
 
 const std::string kShallow = "the winding is shallow (depth below 0.2 x mean radius): the flat spiral formula is no "
@@ -336,7 +336,7 @@ TEST(ValidityWarnings, OutOfRangeResultsAreWarnedToo)
     Page page("circular", {{"radius", "2000"}, {"turns", "100"}, {"wire-radius", "250"}});
     const Outcome outcome = page.port.calculate();
     ASSERT_EQ(outcome.kind, Outcome::Kind::OutOfRange);
-    EXPECT_EQ(loopcalc::cli::validityWarnings(page.port, outcome.henries), std::vector<std::string>{kThickWire});
+    EXPECT_EQ(loopcalc::cli::ValidityWarnings(page.port, outcome.henries), std::vector<std::string>{kThickWire});
 }
 
 }  // namespace

@@ -205,7 +205,7 @@ TEST(Output, FailedStandardOutputExits74)
     std::ostringstream err;
     out.setstate(std::ios::badbit);
     const std::vector<std::string_view> args{"circular"};
-    EXPECT_EQ(loopcalc::cli::runCommandLine(args, in, out, err), 74);
+    EXPECT_EQ(loopcalc::cli::RunCommandLine(args, in, out, err), 74);
     EXPECT_NE(err.str().find("writing the output failed"), std::string::npos);
 }
 

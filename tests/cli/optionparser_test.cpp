@@ -12,7 +12,7 @@
 namespace {
 
 using loopcalc::cli::OptionDefinition;
-using loopcalc::cli::parseArguments;
+using loopcalc::cli::ParseArguments;
 using Error = loopcalc::cli::ParsedArguments::Error;
 
 constexpr std::array<OptionDefinition, 4> kDefinitions{{
@@ -44,7 +44,7 @@ class ParseArgumentsTest : public ::testing::TestWithParam<ParseCase> {};
 TEST_P(ParseArgumentsTest, SplitsOptionsValuesAndArguments)
 {
     const ParseCase& c = GetParam();
-    const auto parsed = parseArguments(c.args, kDefinitions);
+    const auto parsed = ParseArguments(c.args, kDefinitions);
     EXPECT_EQ(parsed.error, c.error);
     EXPECT_EQ(parsed.offending, c.offending);
     if (c.error == Error::None) {

@@ -29,7 +29,7 @@ TEST_P(LengthTextTest, GivesTheBoxItsText)
 {
     const LengthCase& c = GetParam();
     NumberBuffer buffer;
-    const LengthText length = loopcalc::cli::lengthText(c.typed, buffer);
+    const LengthText length = loopcalc::cli::LengthForBox(c.typed, buffer);
     EXPECT_EQ(length.status, c.status);
     EXPECT_EQ(length.text, c.text);
     EXPECT_EQ(length.unit, c.unit);
@@ -77,9 +77,9 @@ TEST(LengthText, ConvertedTextReadsBackBitForBit)
     for (const char* typed :
          {"0.1in", "3.3cm", "7mil", "0.000123m", "333.3um", "1e300m", "2.2250738585072014e-308mm"}) {
         NumberBuffer buffer;
-        const LengthText length = loopcalc::cli::lengthText(typed, buffer);
+        const LengthText length = loopcalc::cli::LengthForBox(typed, buffer);
         ASSERT_EQ(length.status, LengthText::Status::Converted) << typed;
-        const Quantity quantity = loopcalc::cli::readQuantity(typed, loopcalc::cli::lengthUnits());
+        const Quantity quantity = loopcalc::cli::ReadQuantity(typed, loopcalc::cli::LengthUnits());
         const auto read = loopcalc::ParseNumber(length.text, ".");
         ASSERT_TRUE(read) << typed << " -> " << length.text;
         EXPECT_EQ(*read, quantity.value) << typed;
@@ -106,12 +106,12 @@ void expectQuantity(const QuantityCase& c, const Quantity& q)
 
 TEST_P(InductanceTest, ReadsInHenries)
 {
-    expectQuantity(GetParam(), loopcalc::cli::readQuantity(GetParam().typed, loopcalc::cli::inductanceUnits()));
+    expectQuantity(GetParam(), loopcalc::cli::ReadQuantity(GetParam().typed, loopcalc::cli::InductanceUnits()));
 }
 
 TEST_P(FrequencyTest, ReadsInHertz)
 {
-    expectQuantity(GetParam(), loopcalc::cli::readQuantity(GetParam().typed, loopcalc::cli::frequencyUnits()));
+    expectQuantity(GetParam(), loopcalc::cli::ReadQuantity(GetParam().typed, loopcalc::cli::FrequencyUnits()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, InductanceTest,
@@ -144,19 +144,19 @@ INSTANTIATE_TEST_SUITE_P(Table, FrequencyTest,
 
 TEST(FormatFrequency, LargestUnitWithShortestDigits)
 {
-    EXPECT_EQ(loopcalc::cli::formatFrequency(13.56e6), "13.56 MHz");
-    EXPECT_EQ(loopcalc::cli::formatFrequency(125e3), "125 kHz");
-    EXPECT_EQ(loopcalc::cli::formatFrequency(134.2e3), "134.2 kHz");
-    EXPECT_EQ(loopcalc::cli::formatFrequency(2.4e9), "2.4 GHz");
-    EXPECT_EQ(loopcalc::cli::formatFrequency(999.5), "999.5 Hz");
-    EXPECT_EQ(loopcalc::cli::formatFrequency(1e6), "1 MHz");
-    EXPECT_EQ(loopcalc::cli::formatFrequency(0.5), "0.5 Hz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(13.56e6), "13.56 MHz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(125e3), "125 kHz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(134.2e3), "134.2 kHz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(2.4e9), "2.4 GHz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(999.5), "999.5 Hz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(1e6), "1 MHz");
+    EXPECT_EQ(loopcalc::cli::FormatFrequency(0.5), "0.5 Hz");
 }
 
 TEST(UnitList, NamesEachUnitOnceWithoutAliases)
 {
-    EXPECT_EQ(loopcalc::cli::unitList(loopcalc::cli::lengthUnits()), "mm, cm, m, um, \xC2\xB5m, in or mil");
-    EXPECT_EQ(loopcalc::cli::unitList(loopcalc::cli::frequencyUnits()), "Hz, kHz, MHz or GHz");
+    EXPECT_EQ(loopcalc::cli::UnitList(loopcalc::cli::LengthUnits()), "mm, cm, m, um, \xC2\xB5m, in or mil");
+    EXPECT_EQ(loopcalc::cli::UnitList(loopcalc::cli::FrequencyUnits()), "Hz, kHz, MHz or GHz");
 }
 
 }  // namespace
