@@ -19,7 +19,7 @@ constexpr std::array<bool, 256> kEndsField = [] {
     return ends;
 }();
 /// The first ",", LF or CR from c on, or end.
-const char* findFieldEnd(const char* c, const char* end)
+const char* FindFieldEnd(const char* c, const char* end)
 {
     while (c != end && !kEndsField[static_cast<unsigned char>(*c)]) {
         ++c;
@@ -146,7 +146,7 @@ bool CsvReader::readInPlace()
         return false;
     }
     for (const char* c = begin;; ++c) {
-        c = findFieldEnd(c, end);
+        c = FindFieldEnd(c, end);
         if (c == end) {
             break;
         }

@@ -96,8 +96,8 @@ Reading ReadQuantity(const QString& typed, std::span<const units::Unit> units, b
 {
     const std::string separator = QLocale().decimalPoint().toStdString();
     const std::string text = typed.toStdString();
-    const units::Quantity quantity = units::readQuantity(text, units, separator);
-    const QString names = QString::fromStdString(units::unitList(units));
+    const units::Quantity quantity = units::ReadQuantity(text, units, separator);
+    const QString names = QString::fromStdString(units::UnitList(units));
     switch (quantity.status) {
     case units::Quantity::Status::NotANumber:
         return {std::nullopt, QObject::tr("“%1” is not %2: give a number and a unit (%3)").arg(typed, what, names)};
@@ -197,7 +197,7 @@ void DesignWindow::buildControls()
     modelBox->setObjectName(QStringLiteral("fraModelInputs"));
     m_modelForm = new QFormLayout(modelBox);
     const QString lengthTip = tr("Millimetres, or a length with its unit: %1")
-                                  .arg(QString::fromStdString(units::unitList(units::lengthUnits())));
+                                  .arg(QString::fromStdString(units::UnitList(units::LengthUnits())));
     const auto lengthBox = [&](const char* name, const QString& accessible) {
         auto* box = new QLineEdit;
         box->setObjectName(QString::fromLatin1(name));
@@ -270,7 +270,7 @@ void DesignWindow::buildControls()
     m_target->setAccessibleName(tr("Target inductance"));
     m_target->setPlaceholderText(tr("for example 1.5 µH"));
     m_target->setToolTip(
-        tr("An inductance with its unit: %1").arg(QString::fromStdString(units::unitList(units::inductanceUnits()))));
+        tr("An inductance with its unit: %1").arg(QString::fromStdString(units::UnitList(units::InductanceUnits()))));
     m_target->setClearButtonEnabled(true);
     connect(m_target, &QLineEdit::textChanged, this, &DesignWindow::scheduleRefresh);
     turnsLayout->addRow(BuddyLabel(tr("T&arget:"), m_target), m_target);
@@ -289,7 +289,7 @@ void DesignWindow::buildControls()
                            QStringLiteral("13.56 MHz")});
     m_frequency->setCurrentIndex(3);
     m_frequency->setToolTip(
-        tr("A frequency with its unit: %1").arg(QString::fromStdString(units::unitList(units::frequencyUnits()))));
+        tr("A frequency with its unit: %1").arg(QString::fromStdString(units::UnitList(units::FrequencyUnits()))));
     connect(m_frequency, &QComboBox::currentTextChanged, this, &DesignWindow::scheduleRefresh);
     tuningLayout->addRow(BuddyLabel(tr("&Frequency:"), m_frequency), m_frequency);
     m_capacitance = ReadOnlyText(QStringLiteral("txtCapacitance"), tr("Tuning capacitance"), 2);
@@ -367,7 +367,7 @@ DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
         if (box->text().trimmed().isEmpty()) {
             return std::nullopt;
         }
-        const Reading reading = ReadQuantity(box->text(), units::lengthUnits(), false, tr("a length"));
+        const Reading reading = ReadQuantity(box->text(), units::LengthUnits(), false, tr("a length"));
         if (!reading.value) {
             inputs.modelProblems << tr("%1: %2; the default is used").arg(name, reading.problem);
         }
@@ -389,7 +389,7 @@ DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
 
     inputs.targetText = m_target->text().trimmed();
     if (!inputs.targetText.isEmpty()) {
-        const Reading reading = ReadQuantity(inputs.targetText, units::inductanceUnits(), true, tr("an inductance"));
+        const Reading reading = ReadQuantity(inputs.targetText, units::InductanceUnits(), true, tr("an inductance"));
         inputs.target = reading.value;
         inputs.targetProblem = reading.problem;
     }
@@ -397,7 +397,7 @@ DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
     if (inputs.frequencyText.isEmpty()) {
         inputs.frequencyProblem = tr("Choose or type a frequency to size the tuning capacitor.");
     } else {
-        const Reading reading = ReadQuantity(inputs.frequencyText, units::frequencyUnits(), true, tr("a frequency"));
+        const Reading reading = ReadQuantity(inputs.frequencyText, units::FrequencyUnits(), true, tr("a frequency"));
         inputs.hertz = reading.value;
         inputs.frequencyProblem = reading.problem;
     }
