@@ -7,17 +7,25 @@ namespace loopcalc::shell {
 
 PictureBox::PictureBox(const QString& resource, Fit fit, QWidget* parent)
     : QWidget(parent)
-    , m_renderer(resource)
+    , m_resource(resource)
     , m_fit(fit)
 {
-    if (m_fit == Fit::OwnSize && m_renderer.isValid()) {
-        setFixedSize(m_renderer.defaultSize());
+    if (m_fit == Fit::OwnSize && isValid()) {
+        setFixedSize(pictureSize());
     }
+}
+
+QSvgRenderer& PictureBox::renderer() const
+{
+    if (!m_renderer) {
+        m_renderer = std::make_unique<QSvgRenderer>(m_resource);
+    }
+    return *m_renderer;
 }
 
 QSize PictureBox::sizeHint() const
 {
-    return m_renderer.isValid() ? m_renderer.defaultSize() : QSize(1, 1);
+    return isValid() ? pictureSize() : QSize(1, 1);
 }
 
 void PictureBox::setFramed(bool framed)
@@ -35,8 +43,8 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/)
         painter.fillRect(target, Qt::white);
         target.adjust(1, 1, -1, -1);
     }
-    if (m_renderer.isValid()) {
-        m_renderer.render(&painter, m_fit == Fit::Stretch ? QRectF(target) : QRectF(target.topLeft(), pictureSize()));
+    if (isValid()) {
+        renderer().render(&painter, m_fit == Fit::Stretch ? QRectF(target) : QRectF(target.topLeft(), pictureSize()));
     }
     if (m_framed) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));

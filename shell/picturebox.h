@@ -5,12 +5,16 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+#include <memory>
+
 namespace loopcalc::shell {
 
 /// Shows one picture, drawn from its vector source at the screen's own
 /// resolution so it stays sharp at any scale factor. Stretched pictures
 /// fill the whole box; the others are drawn at the picture's own size from
-/// the top-left corner, and the box takes that size.
+/// the top-left corner, and the box takes that size. A stretched picture is
+/// read from its source only when first needed, so that the pictures of
+/// hidden pages cost nothing at start-up.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -19,9 +23,9 @@ public:
     PictureBox(const QString& resource, Fit fit, QWidget* parent = nullptr);
 
     /// True when the picture could be loaded.
-    [[nodiscard]] bool isValid() const { return m_renderer.isValid(); }
+    [[nodiscard]] bool isValid() const { return renderer().isValid(); }
     /// The picture's own size in pixels.
-    [[nodiscard]] QSize pictureSize() const { return m_renderer.defaultSize(); }
+    [[nodiscard]] QSize pictureSize() const { return renderer().defaultSize(); }
     [[nodiscard]] QSize sizeHint() const override;
 
     /// Draws a flat single-line border round the picture.
@@ -31,7 +35,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer m_renderer;
+    QSvgRenderer& renderer() const;
+
+    QString m_resource;
+    mutable std::unique_ptr<QSvgRenderer> m_renderer;
     Fit m_fit;
     bool m_framed = false;
 };
