@@ -3,11 +3,13 @@
 
 #include <QPainter>
 
+#include <utility>
+
 namespace loopcalc::shell {
 
-PictureBox::PictureBox(const QString& resource, Fit fit, QWidget* parent)
+PictureBox::PictureBox(QString resource, Fit fit, QWidget* parent)
     : QWidget(parent)
-    , m_resource(resource)
+    , m_resource(std::move(resource))
     , m_fit(fit)
 {
     if (m_fit == Fit::OwnSize && isValid()) {

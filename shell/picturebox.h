@@ -20,7 +20,7 @@ class PictureBox : public QWidget {
 public:
     enum class Fit { Stretch, OwnSize };
 
-    PictureBox(const QString& resource, Fit fit, QWidget* parent = nullptr);
+    PictureBox(QString resource, Fit fit, QWidget* parent = nullptr);
 
     /// True when the picture could be loaded.
     [[nodiscard]] bool isValid() const { return renderer().isValid(); }
