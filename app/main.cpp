@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Starts the program: the main window is all there is.
+#include "afterfirstpaint.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -12,12 +13,14 @@ int main(int argc, char* argv[])
     // The installed desktop entry's name: a desktop matches the window to
     // its entry and icon by it.
     QApplication::setDesktopFileName(QStringLiteral("org.loopcalc.LoopCalc"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     // The main window decides: the program ends when it is closed and no
     // formula window or About box is left open.
     QApplication::setQuitOnLastWindowClosed(false);
 
     loopcalc::shell::MainWindow window;
+    // Drawing the icon at every size the desktop asks for waits until the
+    // window is on the screen; the window takes it up then.
+    loopcalc::shell::AfterFirstPaint(window, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg"))); });
     window.show();
     // The tab control holds the focus from the start, also where no window
     // manager hands the new window the keyboard.

@@ -9,8 +9,11 @@
 # probes are brought up to date. Each probe runs RUNS times (20),
 # alternately, on a virtual X server when no display is set; each run prints
 # the milliseconds from just before its start to the end of its first paint,
-# and /usr/bin/time gives its peak resident memory. Any failure stops it
-# with a message.
+# and /usr/bin/time gives its peak resident memory. Then each probe runs once
+# under callgrind, which counts the instructions from the process's first one
+# to the end of its first paint: a figure that does not depend on how busy
+# the machine is. valgrind is installed here when missing (it is needed by
+# this tool only). Any failure stops it with a message.
 set -eEuo pipefail
 trap 'echo "bench-startup: stopped: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -21,6 +24,14 @@ runs=${2:-20}
 [[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "bench-startup: RUNS must be a whole number above 0, not '$runs'" >&2; exit 64; }
 
 if [ -z "${LOOPCALC_BENCH_INNER:-}" ]; then
+    if ! command -v valgrind >/dev/null; then
+        echo "bench-startup: installing valgrind for the instruction count"
+        as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+        if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q valgrind; then
+            as_root apt-get update -q
+            as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q valgrind
+        fi
+    fi
     if [ -f "$dir/CMakeCache.txt" ]; then
         configure "$dir" -DLOOPCALC_BENCH=ON
     else
@@ -59,15 +70,35 @@ for ((i = 0; i < runs; i++)); do
     run_once bare "$dir/bin/startup-bare"
 done
 
+# Instructions to the first paint: the probes stop callgrind's count there.
+# A process the probe forks writes its own log, which is not read.
+count_once() {  # name binary
+    local pid
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null --log-file="$tmp/$1.vg.%p" "$2" >/dev/null 2>"$tmp/err" &
+    pid=$!
+    if ! wait "$pid"; then
+        cat "$tmp/$1.vg.$pid" >&2
+        echo "bench-startup: $2 failed under callgrind" >&2
+        exit 1
+    fi
+    if ! sed -n 's/^==[0-9]*== Collected : \([0-9]*\)$/\1/p' "$tmp/$1.vg.$pid" | grep . >"$tmp/$1.ir"; then
+        echo "bench-startup: callgrind gave no count for $2" >&2
+        exit 1
+    fi
+}
+count_once window "$dir/bin/startup-window"
+count_once bare "$dir/bin/startup-bare"
+
 median() { sort -g "$1" | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
 maximum() { sort -g "$1" | tail -n 1; }
 
 wm=$(median "$tmp/window.ms"); bm=$(median "$tmp/bare.ms")
 wk=$(median "$tmp/window.kb"); bk=$(median "$tmp/bare.kb")
 wx=$(maximum "$tmp/window.kb"); bx=$(maximum "$tmp/bare.kb")
-printf '%-12s %18s %22s %18s\n' "" "start to paint" "peak RSS (median)" "peak RSS (max)"
-printf '%-12s %15.1f ms %19d KiB %15d KiB\n' "main window" "$wm" "$wk" "$wx"
-printf '%-12s %15.1f ms %19d KiB %15d KiB\n' "bare window" "$bm" "$bk" "$bx"
-awk -v a="$wm" -v b="$bm" -v c="$wk" -v d="$bk" \
-    'BEGIN {printf "%-12s %15.2f x  %19.2f x\n", "ratio", a / b, c / d}'
-echo "($runs runs each, alternating; platform ${QT_QPA_PLATFORM:-xcb})"
+wi=$(cat "$tmp/window.ir"); bi=$(cat "$tmp/bare.ir")
+printf '%-12s %18s %22s %18s %24s\n' "" "start to paint" "peak RSS (median)" "peak RSS (max)" "instructions to paint"
+printf '%-12s %15.1f ms %19d KiB %15d KiB %24d\n' "main window" "$wm" "$wk" "$wx" "$wi"
+printf '%-12s %15.1f ms %19d KiB %15d KiB %24d\n' "bare window" "$bm" "$bk" "$bx" "$bi"
+awk -v a="$wm" -v b="$bm" -v c="$wk" -v d="$bk" -v e="$wi" -v f="$bi" \
+    'BEGIN {printf "%-12s %15.2f x  %19.2f x  %37.2f x\n", "ratio", a / b, c / d, e / f}'
+echo "($runs runs each, alternating; instructions from one run each under callgrind; platform ${QT_QPA_PLATFORM:-xcb})"

@@ -2,11 +2,14 @@
 // The pictures compiled into the program: each one loads, has the pixel size
 // its picture box is laid out for, draws without renderer complaints and
 // actually puts something on the page.
+#include "picturebox.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
@@ -122,6 +125,42 @@ private slots:
         case Ink::Red: QVERIFY2(print.red > print.blue + 40, qPrintable(name)); break;
         case Ink::Any: break;
         }
+    }
+
+    // A picture box reads its picture only when first needed; what it draws
+    // is still the picture, stretched over the box inside its frame.
+    void pictureBoxDrawsItsPicture()
+    {
+        loopcalc::shell::PictureBox box(QStringLiteral(":/coil-spiral.svg"), loopcalc::shell::PictureBox::Fit::Stretch);
+        box.setFramed(true);
+        box.resize(120, 110);
+        QVERIFY(box.isValid());
+        QCOMPARE(box.pictureSize(), QSize(236, 222));
+
+        // Drawn the way the box draws, into a picture of the same kind.
+        QPixmap reference(box.size());
+        reference.fill(Qt::white);
+        {
+            QPainter painter(&reference);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer renderer(QStringLiteral(":/coil-spiral.svg"));
+            renderer.render(&painter, QRectF(1, 1, 118, 108));
+        }
+        const QImage drawn = box.grab().toImage();
+        const QImage expected = reference.toImage().convertToFormat(drawn.format());
+        // The frame, drawn smoothed, reaches one pixel into the box.
+        QCOMPARE(drawn.copy(2, 2, 116, 106), expected.copy(2, 2, 116, 106));
+    }
+
+    void pictureBoxWithoutAPictureDrawsItsFrameOnly()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^(?!.*nothing\\.svg).*")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*")));
+        loopcalc::shell::PictureBox box(QStringLiteral(":/nothing.svg"), loopcalc::shell::PictureBox::Fit::Stretch);
+        box.resize(20, 20);
+        QVERIFY(!box.isValid());
+        QCOMPARE(box.sizeHint(), QSize(1, 1));
+        QVERIFY(!box.grab().isNull());
     }
 
     void iconReadableAtSixteenPixels()
