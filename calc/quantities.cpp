@@ -108,7 +108,7 @@ Quantity ReadQuantity(std::string_view text, std::span<const Unit> units, std::s
     return quantity;
 }
 
-LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer)
+LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer, std::string_view decimalSeparator)
 {
     // Most texts end in a digit: they go through untouched without being
     // read twice.
@@ -116,7 +116,7 @@ LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer)
     if (end.empty() || !IsUnitByte(end.back())) {
         return {LengthText::Status::AsTyped, typed, {}};
     }
-    const Quantity quantity = ReadQuantity(end, kLengthUnits);
+    const Quantity quantity = ReadQuantity(end, kLengthUnits, decimalSeparator);
     switch (quantity.status) {
     case Quantity::Status::NotANumber: break;
     case Quantity::Status::UnknownUnit: return {LengthText::Status::UnknownUnit, typed, quantity.unit};

@@ -68,8 +68,10 @@ using NumberBuffer = std::array<char, 32>;
 /// handed on untouched, so that the box reads it by its own rule (a text
 /// that is not a number is refused by the box's check as before). With a
 /// unit the number is converted to millimetres and written into buffer as
-/// the shortest text that reads back as the same double.
-[[nodiscard]] LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer);
+/// the shortest text that reads back as the same double. The number before
+/// a unit may use decimalSeparator as well as ".".
+[[nodiscard]] LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer,
+                                      std::string_view decimalSeparator = ".");
 
 /// The shortest text that reads back as the same double ("13.56", "1e-07").
 [[nodiscard]] std::string_view ShortestText(double value, NumberBuffer& buffer);

@@ -19,7 +19,8 @@ namespace loopcalc::cli {
 
 namespace {
 
-constexpr std::array<OptionDefinition, 3> kBatchOptions{{{"--help", false}, {"-h", false}, {"--warnings", false}}};
+constexpr std::array<OptionDefinition, 4> kBatchOptions{
+    {{"--help", false}, {"-h", false}, {"--warnings", false}, {"--output-bom", false}}};
 
 /// "loopcalc-cli: batch: cannot open 'x': reason".
 int CannotOpen(std::ostream& err, const std::string& path, std::string_view reason)
@@ -61,6 +62,7 @@ int RunBatchCommand(std::span<const std::string_view> args, std::istream& in, st
     BatchOptions options;
     for (const ParsedOption& option : parsed.options) {
         options.warnings = options.warnings || option.name == "--warnings";
+        options.outputBom = options.outputBom || option.name == "--output-bom";
     }
     if (parsed.positionals.empty() || parsed.positionals.front() == "-") {
         return RunBatch(in, out, err, options);

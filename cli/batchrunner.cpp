@@ -12,6 +12,7 @@
 #include "terminalport.h"
 #include "units.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <istream>
@@ -139,13 +140,14 @@ std::string_view UnknownUnit(std::string& text, std::string_view unit, std::stri
 }
 
 /// The frequency cell's hertz, 0 for an empty cell, or the problem with it.
-std::string_view ReadFrequency(std::string& text, std::string_view cell, double& hertz)
+std::string_view ReadFrequency(std::string& text, std::string_view cell, std::string_view decimalSeparator,
+                               double& hertz)
 {
     hertz = 0.0;
     if (cell.empty()) {
         return {};
     }
-    const Quantity quantity = ReadQuantity(cell, FrequencyUnits());
+    const Quantity quantity = ReadQuantity(cell, FrequencyUnits(), decimalSeparator);
     if (quantity.status == Quantity::Status::UnknownUnit) {
         return UnknownUnit(text, quantity.unit, "frequency", cell);
     }
@@ -156,21 +158,30 @@ std::string_view ReadFrequency(std::string& text, std::string_view cell, double&
     return {};
 }
 
-std::string_view HenriesText(char (&buffer)[32], double henries)
+/// The value as printf's "%.17g" writes it in the C locale, with
+/// decimalPoint in place of ".".
+std::string_view HenriesText(char (&buffer)[32], double henries, char decimalPoint)
 {
-    // Locale-independent and as printf's "%.17g" would write it.
-    return WriteG17(buffer, henries);
+    const std::string_view text = WriteG17(buffer, henries);
+    if (decimalPoint != '.') {
+        std::replace(buffer, buffer + text.size(), '.', decimalPoint);
+    }
+    return text;
 }
 
 /// One run over the records of a reader: the header, then one output record
 /// per input record. The buffers are reused from row to row.
 class BatchRun {
 public:
+    /// A ";" file comes from a spreadsheet whose decimal separator is ",":
+    /// its numbers are read with "," as well as ".", and written with ",".
     BatchRun(CsvReader& reader, std::ostream& out, const BatchOptions& options)
         : m_reader(reader)
-        , m_writer(out)
+        , m_writer(out, CsvWriter::kBlockSize, reader.delimiter())
         , m_options(options)
+        , m_decimalComma(reader.delimiter() == ';')
     {
+        m_port.setDecimalSeparator(decimalSeparator());
     }
 
     int run(std::ostream& err)
@@ -222,8 +233,13 @@ private:
         return kExitOk;
     }
 
+    [[nodiscard]] std::string_view decimalSeparator() const { return m_decimalComma ? "," : "."; }
+
     void writeHeader()
     {
+        if (m_options.outputBom) {
+            m_writer.byteOrderMark();
+        }
         for (const std::string& name : m_header) {
             m_writer.field(name);
         }
@@ -282,8 +298,9 @@ private:
         if (const std::string_view error = readFields(shapeIndex); !error.empty()) {
             return error;
         }
-        return m_withFrequency ? ReadFrequency(m_message, m_reader.field(m_columns.frequencyColumn()), hertz)
-                               : std::string_view();
+        return m_withFrequency
+                   ? ReadFrequency(m_message, m_reader.field(m_columns.frequencyColumn()), decimalSeparator(), hertz)
+                   : std::string_view();
     }
 
     /// Fills the shape's boxes from the row's cells; returns the problem with
@@ -298,7 +315,7 @@ private:
                 continue;
             }
             const std::string_view cell = m_reader.field(column);
-            const LengthText text = FieldText(shape.fields[f], cell, m_lengths[f]);
+            const LengthText text = FieldText(shape.fields[f], cell, m_lengths[f], decimalSeparator());
             if (text.status == LengthText::Status::UnknownUnit) {
                 return UnknownUnit(m_message, text.unit, shape.fields[f].option, cell);
             }
@@ -324,12 +341,13 @@ private:
     {
         m_writer.fields(KindName(outcome.kind));
         m_writer.field(outcome.text);
-        // Numbers never need quotes.
+        // Numbers never need quotes: their decimal comma comes only with ";".
+        const char point = m_decimalComma ? ',' : '.';
         m_writer.fields(outcome.kind == Outcome::Kind::Refused ? std::string_view()
-                                                               : HenriesText(m_number, outcome.henries));
+                                                               : HenriesText(m_number, outcome.henries, point));
         if (m_withFrequency) {
             const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
-            m_writer.fields(resonates ? HenriesText(m_number, design::TuningCapacitance(outcome.henries, hertz))
+            m_writer.fields(resonates ? HenriesText(m_number, design::TuningCapacitance(outcome.henries, hertz), point)
                                       : std::string_view());
         }
         if (m_options.warnings) {
@@ -356,6 +374,7 @@ private:
     CsvReader& m_reader;
     CsvWriter m_writer;
     const BatchOptions& m_options;
+    bool m_decimalComma;
     std::vector<std::string> m_header;
     ColumnMap m_columns;
     bool m_withFrequency = false;
@@ -370,6 +389,7 @@ private:
 
 int RunBatch(CsvReader& reader, std::ostream& out, std::ostream& err, const BatchOptions& options)
 {
+    reader.detectDelimiter("shape");
     BatchRun run(reader, out, options);
     return run.run(err);
 }

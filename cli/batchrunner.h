@@ -13,6 +13,9 @@ struct BatchOptions {
     /// Adds a last column "warning": the validity warnings of each row, "; "
     /// between them, empty when there are none.
     bool warnings = false;
+    /// Starts the output with a UTF-8 byte order mark, which some spreadsheet
+    /// programs need to read UTF-8 (the µ of µH) as UTF-8.
+    bool outputBom = false;
 };
 
 /// Runs one calculation per record of reader and writes the results as CSV
@@ -40,6 +43,18 @@ struct BatchOptions {
 /// in farads (%.17g) for results with a positive inductance and a frequency,
 /// empty otherwise. An unknown unit or a bad frequency makes the row an
 /// error row that names the cell.
+///
+/// The delimiter is read from the header row: the first of ",", ";" and a
+/// tab that gives a "shape" column (CsvReader::detectDelimiter); the output
+/// uses the same one. A ";" file is what a spreadsheet writes where "," is
+/// the decimal separator: there the number cells (lengths, turns,
+/// frequencies) are read with "," as well as ".", as the window reads them in
+/// such a locale, and henries and capacitance are written with ",", so that
+/// the spreadsheet reads them back as numbers. Group separators are never
+/// accepted. In "," and tab files "." is the only decimal separator.
+/// With options.outputBom the output starts with a UTF-8 byte order mark.
+///
+/// reader must not have been read from yet.
 ///
 /// Returns 0 when every row was processed, 65 when the input has no header
 /// row, no "shape" column or a quoting fault in the header, and 74 when

@@ -2,6 +2,7 @@
 // A streaming CSV reader (RFC 4180 with the usual leniencies).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <iosfwd>
 #include <string>
@@ -16,9 +17,10 @@ namespace loopcalc::cli {
 /// record costs no allocation once the buffers have grown to its size.
 ///
 /// The rules:
-/// - Fields are separated by ",". A field that starts with a double quote is
-///   quoted: it may hold commas, line breaks and doubled quotes ("" reads as
-///   one "), and it ends at the next lone quote.
+/// - Fields are separated by "," unless detectDelimiter() chose ";" or a tab
+///   from the header line. A field that starts with a double quote is
+///   quoted: it may hold delimiters, line breaks and doubled quotes ("" reads
+///   as one "), and it ends at the next lone quote.
 /// - A quote inside an unquoted field is taken literally.
 /// - Records end at LF, CRLF or a lone CR; a line break inside a quoted
 ///   field is kept as it is.
@@ -51,6 +53,16 @@ public:
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
+    /// Chooses the delimiter from the first line, before the first call to
+    /// next(): the first of ",", ";" and a tab that splits that line into
+    /// fields one of which is exactly column (quoted or not); "," when none
+    /// does. Spreadsheets write ";" where "," is their decimal separator, and
+    /// a tab on request. Returns the delimiter chosen.
+    char detectDelimiter(std::string_view column);
+    /// Sets the delimiter when it is known beforehand.
+    void setDelimiter(char delimiter);
+    [[nodiscard]] char delimiter() const { return m_delimiter; }
+
     /// Moves to the next record. False at the end of the input, and when the
     /// stream failed (see readFailed()).
     bool next();
@@ -73,7 +85,9 @@ public:
     [[nodiscard]] bool readFailed() const { return m_readFailed; }
 
 private:
+    void start();
     bool available();
+    std::size_t readBlock();
     bool refill();
     void append(const char* begin, const char* end);
     void append(char c) { append(&c, &c + 1); }
@@ -92,6 +106,11 @@ private:
     const char* m_end = nullptr;
     bool m_started = false;
     bool m_readFailed = false;
+    char m_delimiter = ',';
+    std::array<bool, 256> m_endsField{};  // the characters that end an unquoted field
+    // The first line, gathered from several blocks to choose the delimiter;
+    // read from before the stream's next block.
+    std::string m_lookahead;
 
     std::string m_data;               // the current record's field bytes, one after the other
     std::vector<std::size_t> m_ends;  // where each field ends, counted from m_record

@@ -8,12 +8,16 @@
 
 namespace loopcalc::cli {
 
-CsvWriter::CsvWriter(std::ostream& out, std::size_t blockSize)
+CsvWriter::CsvWriter(std::ostream& out, std::size_t blockSize, char delimiter)
     : m_out(out)
     , m_buffer(new char[blockSize + 4096])
     , m_capacity(blockSize + 4096)
     , m_blockSize(blockSize)
+    , m_delimiter(delimiter)
 {
+    for (const char c : {delimiter, '"', '\r', '\n'}) {
+        m_quoted[static_cast<unsigned char>(c)] = true;
+    }
 }
 
 CsvWriter::~CsvWriter()
@@ -21,27 +25,10 @@ CsvWriter::~CsvWriter()
     flush();
 }
 
-namespace {
-
-/// The characters that make a field need quotes.
-constexpr std::array<bool, 256> kQuoted = [] {
-    std::array<bool, 256> quoted{};
-    for (const unsigned char c : {',', '"', '\r', '\n'}) {
-        quoted[c] = true;
-    }
-    return quoted;
-}();
-
-bool IsQuoted(char c)
+bool CsvWriter::needsQuotes(std::string_view text, char delimiter)
 {
-    return kQuoted[static_cast<unsigned char>(c)];
-}
-
-}  // namespace
-
-bool CsvWriter::needsQuotes(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), IsQuoted);
+    return std::any_of(text.begin(), text.end(),
+                       [delimiter](char c) { return c == delimiter || c == '"' || c == '\r' || c == '\n'; });
 }
 
 void CsvWriter::reserve(std::size_t extra)
@@ -57,18 +44,26 @@ void CsvWriter::reserve(std::size_t extra)
     m_capacity = capacity;
 }
 
+void CsvWriter::byteOrderMark()
+{
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    reserve(kMark.size());
+    std::memcpy(m_buffer.get() + m_size, kMark.data(), kMark.size());
+    m_size += kMark.size();
+}
+
 void CsvWriter::field(std::string_view text)
 {
     // Room for the separator, two quotes and every character doubled.
     reserve(2 * text.size() + 3);
     char* out = m_buffer.get() + m_size;
     if (!m_atRecordStart) {
-        *out++ = ',';
+        *out++ = m_delimiter;
     }
     m_atRecordStart = false;
     bool quoted = false;
     for (const char c : text) {
-        quoted = quoted || IsQuoted(c);
+        quoted = quoted || m_quoted[static_cast<unsigned char>(c)];
     }
     if (!quoted) {
         if (!text.empty()) {
@@ -93,7 +88,7 @@ void CsvWriter::fields(std::string_view text)
     reserve(text.size() + 1);
     char* out = m_buffer.get() + m_size;
     if (!m_atRecordStart) {
-        *out++ = ',';
+        *out++ = m_delimiter;
     }
     m_atRecordStart = false;
     std::memcpy(out, text.data(), text.size());

@@ -22,7 +22,11 @@ constexpr std::string_view kBatchSummary =
     "reads CSV rows from FILE (standard input when FILE is absent or \"-\") and\n"
     "writes them to standard output with the columns outcome, text and henries;\n"
     "a \"frequency\" column adds \"capacitance\" (farads) after henries, and\n"
-    "--warnings (\"batch --warnings [FILE]\") adds a last column \"warning\"";
+    "--warnings (\"batch --warnings [FILE]\") adds a last column \"warning\".\n"
+    "The delimiter, \",\", \";\" or a tab, is read from the header row and kept\n"
+    "in the output; in a \";\" file, as a decimal-comma spreadsheet writes it,\n"
+    "numbers may have a decimal comma and the output's numbers have one.\n"
+    "--output-bom starts the output with a UTF-8 byte order mark";
 
 /// "circular [--radius MM] [--turns N] [--wire-radius MM]".
 [[nodiscard]] std::string Synopsis(const Shape& shape);

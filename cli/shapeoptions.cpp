@@ -49,12 +49,13 @@ std::string ReadFrequencyOption(std::string_view typed, double& hertz)
 
 }  // namespace
 
-LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer)
+LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer,
+                     std::string_view decimalSeparator)
 {
     if (field.option == "turns") {
         return {LengthText::Status::AsTyped, typed, {}};
     }
-    return LengthForBox(typed, buffer);
+    return LengthForBox(typed, buffer, decimalSeparator);
 }
 
 bool IsAboveZero(const Quantity& quantity)

@@ -21,7 +21,8 @@ namespace loopcalc::cli {
 
 /// The text a shape's box gets for what was typed for it: the turns as
 /// typed, a length by LengthForBox() (converted into buffer when it has a unit).
-[[nodiscard]] LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer);
+[[nodiscard]] LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer,
+                                   std::string_view decimalSeparator = ".");
 
 /// Whether a value read by ReadQuantity() is a finite number above 0.
 [[nodiscard]] bool IsAboveZero(const Quantity& quantity);

@@ -63,7 +63,7 @@ void TerminalPort::beep() {}
 
 std::string TerminalPort::decimalSeparator() const
 {
-    return ".";
+    return std::string(m_decimalSeparator);
 }
 
 bool TerminalPort::logging() const

@@ -15,8 +15,9 @@ namespace loopcalc::cli {
 /// text views: no map and no copies, so that a batch can reuse one port for
 /// every row. The views must outlive each calculation that reads them.
 ///
-/// "." is always the decimal separator, whatever the user's locale, so that a
-/// script means the same everywhere. The port never logs, and box rewrites,
+/// "." is the decimal separator, whatever the user's locale, so that a script
+/// means the same everywhere; a batch from a decimal-comma spreadsheet adds
+/// "," (setDecimalSeparator). The port never logs, and box rewrites,
 /// focus moves, messages and beeps are dropped: the caller reports the
 /// returned Outcome itself.
 class TerminalPort final : public FormPort {
@@ -35,6 +36,9 @@ public:
     /// shape has no such field.
     bool setField(std::string_view option, std::string_view text);
 
+    /// The separator the boxes read besides "."; "." alone by default.
+    void setDecimalSeparator(std::string_view separator) { m_decimalSeparator = separator; }
+
     /// Runs the shape's Calculate handler on the boxes as they are.
     Outcome calculate();
 
@@ -51,6 +55,7 @@ public:
 private:
     const Shape* m_shape = nullptr;
     std::array<std::string_view, kMaxFields> m_texts{};
+    std::string_view m_decimalSeparator = ".";
 };
 
 }  // namespace loopcalc::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The command line's CSV batch: the reader must split the same records
-// whatever its block size, what it reads cleanly must survive a write and a
+// The command line's CSV batch: the reader must choose the same delimiter and
+// split the same records whatever its block size, what it reads cleanly must
+// survive a write and a
 // second read unchanged, and a batch run must answer every row with a
 // rectangular output whose outcome column holds one of its four words.
 #include "batchrunner.h"
@@ -25,9 +26,13 @@ struct Record {
     bool operator==(const Record&) const = default;
 };
 
-std::vector<Record> ReadAll(CsvReader& reader)
+/// The delimiter chosen, as a record of its own, then the records.
+std::vector<Record> ReadAll(CsvReader& reader, bool detect)
 {
     std::vector<Record> records;
+    if (detect) {
+        records.push_back({{std::string(1, reader.detectDelimiter("shape"))}, CsvReader::Problem::None});
+    }
     while (reader.next()) {
         Record record;
         for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
@@ -39,17 +44,17 @@ std::vector<Record> ReadAll(CsvReader& reader)
     return records;
 }
 
-std::vector<Record> ReadText(std::string_view text)
+std::vector<Record> ReadText(std::string_view text, bool detect = false)
 {
     CsvReader reader(text);
-    return ReadAll(reader);
+    return ReadAll(reader, detect);
 }
 
-std::vector<Record> ReadStream(const std::string& text, std::size_t blockSize)
+std::vector<Record> ReadStream(const std::string& text, std::size_t blockSize, bool detect = false)
 {
     std::istringstream in(text);
     CsvReader reader(in, blockSize);
-    return ReadAll(reader);
+    return ReadAll(reader, detect);
 }
 
 }  // namespace
@@ -62,13 +67,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<Record> whole = ReadText(text);
     FUZZ_REQUIRE(ReadStream(text, 1) == whole);
     FUZZ_REQUIRE(ReadStream(text, 7) == whole);
+    const std::vector<Record> detected = ReadText(text, true);
+    FUZZ_REQUIRE(ReadStream(text, 1, true) == detected);
+    FUZZ_REQUIRE(ReadStream(text, 7, true) == detected);
 
     // Clean records written out read back as they were. (A record of one
     // empty field is an empty line, which the reader skips by design.)
     std::vector<Record> clean;
     for (const Record& record : whole) {
-        if (record.problem == CsvReader::Problem::None &&
-            !(record.fields.size() == 1 && record.fields[0].empty())) {
+        if (record.problem == CsvReader::Problem::None && !(record.fields.size() == 1 && record.fields[0].empty())) {
             clean.push_back(record);
         }
     }
@@ -99,7 +106,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_REQUIRE(out.str().empty());
         return 0;
     }
-    const std::vector<Record> rows = ReadText(out.str());
+    // The output keeps the input's delimiter.
+    const std::string answer = out.str();
+    CsvReader output(answer);
+    output.setDelimiter(detected.front().fields.front()[0]);
+    const std::vector<Record> rows = ReadAll(output, false);
     FUZZ_REQUIRE(!rows.empty());
     const std::size_t width = rows[0].fields.size();
     // outcome, text, henries, and capacitance when the input has a frequency column.

@@ -97,7 +97,7 @@ completions=(
     "loopcalc-cli turns sp|spiral"
     "loopcalc-cli turns circular --|--radius --wire-radius --target --frequency --warnings --help"
     "loopcalc-cli circular --radius |"
-    "loopcalc-cli batch --|--warnings --help"
+    "loopcalc-cli batch --|--warnings --output-bom --help"
 )
 for entry in "${completions[@]}"; do
     line=${entry%%|*}

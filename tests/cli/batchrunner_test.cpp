@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <locale>
 #include <sstream>
@@ -26,13 +28,13 @@ struct BatchRun {
     std::string err;
 };
 
-BatchRun batch(const std::string& input)
+BatchRun batch(const std::string& input, const loopcalc::cli::BatchOptions& options = {})
 {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     BatchRun b;
-    b.code = loopcalc::cli::RunBatch(in, out, err);
+    b.code = loopcalc::cli::RunBatch(in, out, err, options);
     b.out = out.str();
     b.err = err.str();
     return b;
@@ -175,6 +177,116 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"unterminated quote in the last row", "shape,turns\nspiral,\"3\nspiral,4\n",
                 "spiral,\"3\nspiral,4\n\",error,unterminated quoted field,\n"}),
     loopcalc::testing::caseName<RowCase>);
+
+/// expectedTail for a file with this delimiter: the three fields separated
+/// by it, and in a ";" file the henries with a decimal comma.
+std::string spreadsheetTail(std::string_view shapeName, const std::vector<std::pair<std::string, std::string>>& values,
+                            char delimiter)
+{
+    const std::string tail = expectedTail(shapeName, values);
+    const std::size_t first = tail.find(',');
+    const std::size_t last = tail.rfind(',');
+    std::string henries = tail.substr(last + 1);
+    if (delimiter == ';') {
+        std::replace(henries.begin(), henries.end(), '.', ',');
+    }
+    return tail.substr(0, first) + delimiter + tail.substr(first + 1, last - first - 1) + delimiter + henries;
+}
+
+struct SpreadsheetCase {
+    std::string name;
+    std::string input;
+    bool outputBom;
+    std::string output;  ///< all of it
+};
+
+std::ostream& operator<<(std::ostream& os, const SpreadsheetCase& c)
+{
+    return os << c.name;
+}
+
+class BatchSpreadsheetTest : public ::testing::TestWithParam<SpreadsheetCase> {};
+
+TEST_P(BatchSpreadsheetTest, KeepsTheDelimiterAndReadsItsNumbers)
+{
+    const SpreadsheetCase& c = GetParam();
+    loopcalc::cli::BatchOptions options;
+    options.outputBom = c.outputBom;
+    const BatchRun b = batch(c.input, options);
+    EXPECT_EQ(b.code, 0);
+    EXPECT_EQ(b.err, "");
+    EXPECT_EQ(b.out, c.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchSpreadsheetTest,
+    ::testing::Values(
+        SpreadsheetCase{
+            "semicolon file with decimal commas", "shape;radius;turns;wire-radius\ncircular;10,5;11,5;0,2\n", false,
+            "shape;radius;turns;wire-radius;outcome;text;henries\ncircular;10,5;11,5;0,2;" +
+                spreadsheetTail("circular", {{"radius", "10.5"}, {"turns", "11.5"}, {"wire-radius", "0.2"}}, ';') +
+                "\n"},
+        SpreadsheetCase{"semicolon file still reads decimal points", "shape;radius\ncircular;10.5\n", false,
+                        "shape;radius;outcome;text;henries\ncircular;10.5;" +
+                            spreadsheetTail("circular", {{"radius", "10.5"}}, ';') + "\n"},
+        SpreadsheetCase{
+            "decimal comma before a unit", "shape;width;height;trace\nflat-rectangular;2,5cm;0,5in;127um\n", false,
+            "shape;width;height;trace;outcome;text;henries\nflat-rectangular;2,5cm;0,5in;127um;" +
+                spreadsheetTail("flat-rectangular", {{"width", "25"}, {"height", "12.7"}, {"trace", "0.127"}}, ';') +
+                "\n"},
+        SpreadsheetCase{"group separators are refused", "shape;radius;turns\ncircular;1.000,5;11\nspiral;8,5;1.000\n",
+                        false,
+                        "shape;radius;turns;outcome;text;henries\ncircular;1.000,5;11;refused;Radius must be > 0;\n"
+                        "spiral;8,5;1.000;" +
+                            spreadsheetTail("spiral", {{"turns", "1"}}, ';') + "\n"},
+        SpreadsheetCase{"semicolons in a field are quoted, commas are not", "shape;note\nspiral;\"a;b\"\nspiral;a,b\n",
+                        false,
+                        "shape;note;outcome;text;henries\nspiral;\"a;b\";" + spreadsheetTail("spiral", {}, ';') +
+                            "\nspiral;a,b;" + spreadsheetTail("spiral", {}, ';') + "\n"},
+        SpreadsheetCase{"tab file reads decimal points only", "shape\tradius\ncircular\t10,5\ncircular\t10.5\n", false,
+                        "shape\tradius\toutcome\ttext\thenries\ncircular\t10,5\trefused\tRadius must be > 0\t\n"
+                        "circular\t10.5\t" +
+                            spreadsheetTail("circular", {{"radius", "10.5"}}, '\t') + "\n"},
+        SpreadsheetCase{"byte order mark asked for", "\xEF\xBB\xBFshape\nspiral\n", true,
+                        "\xEF\xBB\xBFshape,outcome,text,henries\nspiral," + expectedTail("spiral", {}) + "\n"},
+        SpreadsheetCase{"byte order mark on a semicolon file", "shape;turns\nspiral;3,5\n", true,
+                        "\xEF\xBB\xBFshape;turns;outcome;text;henries\nspiral;3,5;" +
+                            spreadsheetTail("spiral", {{"turns", "3.5"}}, ';') + "\n"}),
+    loopcalc::testing::caseName<SpreadsheetCase>);
+
+TEST(Batch, SemicolonFileWritesTheCapacitanceWithADecimalComma)
+{
+    const BatchRun b = batch("shape;turns;frequency\nspiral;12;13,56MHz\nspiral;12;\n");
+    ASSERT_EQ(b.code, 0) << b.err;
+    std::istringstream out(b.out);
+    std::string header;
+    std::string row;
+    std::string empty;
+    std::getline(out, header);
+    std::getline(out, row);
+    std::getline(out, empty);
+    EXPECT_EQ(header, "shape;turns;frequency;outcome;text;henries;capacitance");
+    EXPECT_TRUE(empty.ends_with(";")) << "no frequency, no capacitance: " << empty;
+    // C = 1 / ((2 pi f)^2 L), from the henries the row shows.
+    std::string henries = row.substr(0, row.rfind(';'));
+    henries = henries.substr(henries.rfind(';') + 1);
+    std::string farads = row.substr(row.rfind(';') + 1);
+    ASSERT_NE(farads.find(','), std::string::npos) << row;
+    std::replace(henries.begin(), henries.end(), ',', '.');
+    std::replace(farads.begin(), farads.end(), ',', '.');
+    const double omega = 2.0 * std::acos(-1.0) * 13.56e6;
+    EXPECT_NEAR(std::stod(farads), 1.0 / (omega * omega * std::stod(henries)), 1e-24);
+    EXPECT_GT(std::stod(farads), 1e-11);
+}
+
+TEST(Batch, NoByteOrderMarkWhenTheInputIsRefused)
+{
+    loopcalc::cli::BatchOptions options;
+    options.outputBom = true;
+    const BatchRun b = batch("name;turns\nspiral;3\n", options);
+    EXPECT_EQ(b.code, 65);
+    EXPECT_EQ(b.out, "");
+}
 
 TEST(Batch, OutOfRangeRowHasTheMessageAndTheValue)
 {

@@ -126,6 +126,23 @@ TEST(Program, BatchFromStandardInput)
     EXPECT_EQ(p.out.find('\r'), std::string::npos) << "line ends are LF";
 }
 
+// As a decimal-comma spreadsheet saves a sheet: a byte order mark, ";",
+// CRLF, quoted texts and decimal commas; the answer keeps the ";", writes the
+// numbers with a decimal comma and starts with a byte order mark on request.
+TEST(Program, BatchRoundTripsASemicolonSpreadsheetFile)
+{
+    const Process p =
+        runCli("batch --output-bom",
+               "\xEF\xBB\xBF\"shape\";\"radius\";\"turns\"\r\n\"circular\";10,5;11,5\r\n\"spiral\";;12\r\n");
+    EXPECT_EQ(p.code, 0);
+    EXPECT_EQ(p.err, "");
+    EXPECT_EQ(p.out, "\xEF\xBB\xBFshape;radius;turns;outcome;text;henries\n"
+                     "circular;10,5;11,5;result; 6.14 \xC2\xB5H;6,1400952273770927e-06\n"
+                     "spiral;;12;result; 4.619 \xC2\xB5H;4,6192954397394132e-06\n");
+    const Process same = runCli("circular --radius 10.5 --turns 11.5");
+    EXPECT_EQ(same.out, " 6.14 \xC2\xB5H\n") << "the decimal comma read the same numbers";
+}
+
 TEST(Program, BatchExitCodes)
 {
     const Process empty = runCli("batch -");

@@ -125,6 +125,83 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"text after a quote at the end of a field", "a,\"b\" \n", {{"a", "b "}}, {Problem::TextAfterQuote}}),
     loopcalc::testing::caseName<ReaderCase>);
 
+struct DelimiterCase {
+    std::string name;
+    std::string input;
+    char delimiter;
+    Records records;
+};
+
+std::ostream& operator<<(std::ostream& os, const DelimiterCase& c)
+{
+    return os << c.name;
+}
+
+class CsvDelimiterTest : public ::testing::TestWithParam<DelimiterCase> {};
+
+// The header line is gathered across block boundaries: blocks of 4 bytes cut
+// every header of the table.
+TEST_P(CsvDelimiterTest, ChosenFromTheHeaderLineWhateverTheBlockSize)
+{
+    const DelimiterCase& c = GetParam();
+    {
+        CsvReader reader{std::string_view(c.input)};
+        EXPECT_EQ(reader.detectDelimiter("shape"), c.delimiter);
+        EXPECT_EQ(readAll(reader).records, c.records);
+    }
+    for (const std::size_t block : {4, 5, 7, 64 * 1024}) {
+        SCOPED_TRACE(block);
+        std::istringstream in(c.input);
+        CsvReader reader(in, block);
+        EXPECT_EQ(reader.detectDelimiter("shape"), c.delimiter);
+        EXPECT_EQ(readAll(reader).records, c.records);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CsvDelimiterTest,
+    ::testing::Values(
+        DelimiterCase{"comma", "shape,radius\ncircular,1.5\n", ',', {{"shape", "radius"}, {"circular", "1.5"}}},
+        DelimiterCase{"semicolon keeps decimal commas in their field",
+                      "shape;radius;note\ncircular;10,5;a,b\n",
+                      ';',
+                      {{"shape", "radius", "note"}, {"circular", "10,5", "a,b"}}},
+        DelimiterCase{"tab", "shape\tturns\nspiral\t3\n", '\t', {{"shape", "turns"}, {"spiral", "3"}}},
+        DelimiterCase{"quoted header as spreadsheets write it",
+                      "\"shape\";\"turns\"\n\"spiral\";\"3;4\"\n",
+                      ';',
+                      {{"shape", "turns"}, {"spiral", "3;4"}}},
+        DelimiterCase{"comma inside a column name of a semicolon file",
+                      "shape;a,b\nspiral;1\n",
+                      ';',
+                      {{"shape", "a,b"}, {"spiral", "1"}}},
+        DelimiterCase{"semicolon inside a column name of a comma file",
+                      "shape,a;b\nspiral,1;2\n",
+                      ',',
+                      {{"shape", "a;b"}, {"spiral", "1;2"}}},
+        DelimiterCase{"comma first when both give a shape column",
+                      "shape,x;shape\n1,2;3\n",
+                      ',',
+                      {{"shape", "x;shape"}, {"1", "2;3"}}},
+        DelimiterCase{"no shape column stays comma", "name;turns\nx;1\n", ',', {{"name;turns"}, {"x;1"}}},
+        DelimiterCase{"shape alone", "shape\ncircular\n", ',', {{"shape"}, {"circular"}}},
+        DelimiterCase{"shape as a part of a name only", "shapes;turns\n", ',', {{"shapes;turns"}}},
+        DelimiterCase{
+            "byte order mark", "\xEF\xBB\xBFshape;turns\nspiral;3\n", ';', {{"shape", "turns"}, {"spiral", "3"}}},
+        DelimiterCase{"empty lines before the header",
+                      "\n\r\nshape;turns\nspiral;3\n",
+                      ';',
+                      {{"shape", "turns"}, {"spiral", "3"}}},
+        DelimiterCase{
+            "line break in a quoted header field", "\"a\nb\";shape\nx;y\n", ';', {{"a\nb", "shape"}, {"x", "y"}}},
+        DelimiterCase{"doubled quote in a header field", "\"x\"\"\";shape\nx;y\n", ';', {{"x\"", "shape"}, {"x", "y"}}},
+        DelimiterCase{
+            "quote inside an unquoted header field is text", "5\"x;shape\nx;y\n", ';', {{"5\"x", "shape"}, {"x", "y"}}},
+        DelimiterCase{"shape on the second line only", "a;b\nshape;x\n", ',', {{"a;b"}, {"shape;x"}}},
+        DelimiterCase{"header without a line end", "shape;turns", ';', {{"shape", "turns"}}},
+        DelimiterCase{"empty input", "", ',', {}}),
+    loopcalc::testing::caseName<DelimiterCase>);
+
 TEST(CsvReaderLimits, TooManyFieldsAreDroppedAndFlagged)
 {
     const std::string input = std::string(CsvReader::kMaxFields + 10, ',') + "\nnext\n";

@@ -16,6 +16,7 @@ using loopcalc::cli::CsvWriter;
 struct QuoteCase {
     std::string field;
     std::string written;
+    char delimiter = ',';
 };
 
 class CsvWriterFieldTest : public ::testing::TestWithParam<QuoteCase> {};
@@ -24,18 +25,34 @@ TEST_P(CsvWriterFieldTest, QuotesOnlyWhenNeeded)
 {
     std::ostringstream out;
     {
-        CsvWriter writer(out);
+        CsvWriter writer(out, CsvWriter::kBlockSize, GetParam().delimiter);
         writer.field(GetParam().field);
+        writer.field("x");
         writer.endRecord();
     }
-    EXPECT_EQ(out.str(), GetParam().written + "\n");
+    EXPECT_EQ(out.str(), GetParam().written + GetParam().delimiter + "x\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CsvWriterFieldTest,
                          ::testing::Values(QuoteCase{"plain", "plain"}, QuoteCase{"", ""},
                                            QuoteCase{" 5.78 \xC2\xB5H", " 5.78 \xC2\xB5H"}, QuoteCase{"a,b", "\"a,b\""},
                                            QuoteCase{"say \"hi\"", "\"say \"\"hi\"\"\""}, QuoteCase{"\"", "\"\"\"\""},
-                                           QuoteCase{"l1\nl2", "\"l1\nl2\""}, QuoteCase{"cr\r", "\"cr\r\""}));
+                                           QuoteCase{"l1\nl2", "\"l1\nl2\""}, QuoteCase{"cr\r", "\"cr\r\""},
+                                           QuoteCase{"a;b", "a;b"}, QuoteCase{"a,b", "a,b", ';'},
+                                           QuoteCase{"a;b", "\"a;b\"", ';'}, QuoteCase{"a\tb", "\"a\tb\"", '\t'},
+                                           QuoteCase{"a,b;c", "a,b;c", '\t'}));
+
+TEST(CsvWriter, ByteOrderMarkComesFirst)
+{
+    std::ostringstream out;
+    CsvWriter writer(out, CsvWriter::kBlockSize, ';');
+    writer.byteOrderMark();
+    writer.field("shape");
+    writer.field("turns");
+    writer.endRecord();
+    ASSERT_TRUE(writer.flush());
+    EXPECT_EQ(out.str(), "\xEF\xBB\xBFshape;turns\n");
+}
 
 TEST(CsvWriter, SeparatesFieldsAndEndsRecordsWithLf)
 {
