@@ -91,7 +91,10 @@ void CsvWriter::fields(std::string_view text)
         *out++ = m_delimiter;
     }
     m_atRecordStart = false;
-    std::memcpy(out, text.data(), text.size());
+    // An empty view may have no data at all, which memcpy must not be given.
+    if (!text.empty()) {
+        std::memcpy(out, text.data(), text.size());
+    }
     m_size = static_cast<std::size_t>(out - m_buffer.get()) + text.size();
 }
 
