@@ -51,13 +51,13 @@ void WriteRecord(FormPort& port, std::string_view title, std::initializer_list<s
 
 std::string LengthLine(const FormPort& port, std::string_view label, double centimetres)
 {
-    return std::string(label) + " = " + LogNumber(centimetres * kMillimetresPerCentimetre, port.decimalSeparator()) +
+    return std::string(label) + " = " + LogNumber(centimetres * kMillimetresPerCentimetre, port.logDecimalSeparator()) +
            " mm";
 }
 
 std::string TurnsLine(const FormPort& port, double turns)
 {
-    return "Turns = " + LogNumber(turns, port.decimalSeparator());
+    return "Turns = " + LogNumber(turns, port.logDecimalSeparator());
 }
 
 }  // namespace loopcalc::steps

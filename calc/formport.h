@@ -25,9 +25,11 @@ public:
     /// A modal message with an OK button; returns when the user has closed it.
     virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
     virtual void beep() = 0;
-    /// The user's decimal separator ("." or "," ...), used both to read the
-    /// boxes and to write numbers into the log.
+    /// The user's decimal separator ("." or "," ...), used to read the boxes.
     [[nodiscard]] virtual std::string decimalSeparator() const = 0;
+    /// The separator that the log's numbers carry: the user's, unless the
+    /// log file cannot hold it.
+    [[nodiscard]] virtual std::string logDecimalSeparator() const { return decimalSeparator(); }
     /// True while the calculation log is on.
     [[nodiscard]] virtual bool logging() const = 0;
     /// Appends one line (UTF-8, without its line end) to the log.

@@ -5,22 +5,94 @@
 #include "dateline.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <cerrno>
-#include <utility>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
+#include <utility>
 
 namespace loopcalc {
 
 namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
+
+/// A write beyond the per-process file-size limit raises SIGXFSZ, and one to
+/// a pipe whose reader has gone raises SIGPIPE; by default either ends the
+/// program. Ignored, the write fails with its reason instead. A handler that
+/// someone else installed is left alone.
+void LetWritesFailInsteadOfSignalling()
+{
+    for (const int signal : {SIGXFSZ, SIGPIPE}) {
+        struct sigaction current {};
+        if (::sigaction(signal, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+            struct sigaction ignore {};
+            ignore.sa_handler = SIG_IGN;
+            sigemptyset(&ignore.sa_mask);
+            (void)::sigaction(signal, &ignore, nullptr);
+        }
+    }
+}
+
+QString NotRegularReason(mode_t mode)
+{
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("Is a folder, not a regular file");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("Is a named pipe, not a regular file");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("Is a socket, not a regular file");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("Is a device, not a regular file");
+    }
+    return QStringLiteral("Not a regular file");
+}
+
+/// Opens the file for appending; -1 with *reason on failure. *created tells
+/// whether this call made the file.
+int OpenForAppending(const QByteArray& name, bool* created, QString* reason)
+{
+    *created = false;
+    // Refused before it is opened: a named pipe could keep open() waiting
+    // for a reader, and no pipe, device or socket can hold the log.
+    struct stat info {};
+    if (::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        *reason = NotRegularReason(info.st_mode);
+        return -1;
+    }
+    // Never waiting, also when the name is swapped for a named pipe in
+    // between: a pipe without a reader fails at once.
+    constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    constexpr mode_t kMode = 0666;  // less the user's umask
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(), kFlags | O_CREAT | O_EXCL, kMode);
+        if (fd >= 0) {
+            *created = true;
+        } else if (errno == EEXIST) {
+            // There already, or a link to a file yet to be made.
+            fd = ::open(name.constData(), kFlags | O_CREAT, kMode);
+        }
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        *reason = qt_error_string(errno);
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        *reason = NotRegularReason(info.st_mode);
+        ::close(fd);
+        return -1;
+    }
+    // A regular file never blocks; the writes wait for the disk as usual.
+    (void)::fcntl(fd, F_SETFL, O_APPEND);
+    return fd;
+}
 
 }  // namespace
 
@@ -43,7 +115,7 @@ QString CalcLog::path() const
 
 bool CalcLog::isOn() const
 {
-    return m_on;
+    return m_fd >= 0;
 }
 
 QString CalcLog::failure(const QString& reason) const
@@ -51,110 +123,84 @@ QString CalcLog::failure(const QString& reason) const
     return QStringLiteral("Cannot write the calculation log %1: %2").arg(QDir::toNativeSeparators(path()), reason);
 }
 
-bool CalcLog::writeWhole(const QByteArray& bytes)
+bool CalcLog::appendWhole(const QByteArray& bytes)
 {
-    // Straight to the descriptor, opened for appending: no buffer can keep a
-    // line back, and the system's reason for a short write is not lost. A
-    // regular file that took only part of the bytes is cut back, so a failed
-    // line leaves no fragment for the next one to follow.
-    const int fd = m_file.handle();
-    const bool regular = QFileInfo(m_file.fileName()).isFile();
-    const qint64 before = regular ? m_file.size() : 0;
-    qint64 done = 0;
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) {
+        m_lastReason = qt_error_string(errno);
+        return false;
+    }
+    const off_t before = info.st_size;
+    // One write for everything. A regular file takes less only at a limit
+    // (a full disk, the file-size limit) or when a signal cuts in; the rest
+    // is offered once more, which then goes in or gives the system's reason.
+    int error = 0;
+    qsizetype done = 0;
     while (done < bytes.size()) {
-        const auto chunk = bytes.size() - done;
-#ifdef Q_OS_WIN
-        const qint64 n = ::_write(fd, bytes.constData() + done, static_cast<unsigned>(qMin<qint64>(chunk, 1 << 30)));
-#else
-        const qint64 n = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(chunk));
-#endif
+        const ssize_t n = ::write(m_fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n <= 0) {
-            m_lastReason = qt_error_string(n < 0 ? errno : EIO);
-            if (regular && done > 0) {
-                (void)m_file.resize(before);
-            }
-            m_file.unsetError();
-            return false;
+            error = n < 0 ? errno : ENOSPC;
+            break;
         }
         done += n;
     }
-    return true;
-}
-
-bool CalcLog::sync()
-{
-    const int fd = m_file.handle();
-#ifdef Q_OS_WIN
-    const int result = _commit(fd);
-#else
-    const int result = ::fsync(fd);
-#endif
-    // A device or pipe has nothing to force onto a disk.
-    if (result == 0 || errno == EINVAL || errno == ENOTSUP) {
+    // Some file systems cannot force anything onto a disk; that is no failure.
+    if (error == 0 && ::fsync(m_fd) != 0 && errno != EINVAL && errno != ENOTSUP) {
+        error = errno;
+    }
+    if (error == 0) {
         return true;
     }
-    m_lastReason = qt_error_string(errno);
+    m_lastReason = qt_error_string(error);
+    // Whole or not at all: what went in of these bytes is cut off again.
+    while (::ftruncate(m_fd, before) != 0 && errno == EINTR) {
+    }
     return false;
 }
 
 bool CalcLog::switchOn(QString* error)
 {
-    if (m_on) {
+    if (isOn()) {
         return true;
     }
-    const QFileInfo info(path());
-    const bool existed = info.exists() || info.isSymLink();
-    m_file.setFileName(path());
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        if (error != nullptr) {
-            *error = failure(m_file.errorString());
+    LetWritesFailInsteadOfSignalling();
+    m_record.clear();
+    const QByteArray name = QFile::encodeName(path());
+    bool created = false;
+    m_fd = OpenForAppending(name, &created, &m_lastReason);
+    if (m_fd >= 0) {
+        QByteArray header = ToCodePage1252("Log Calculation") + kLineEnd;
+        header += ' ' + ToCodePage1252(DateLineText(m_clock(), m_locale).toStdString()) + kLineEnd;
+        header += kLineEnd;
+        if (appendWhole(header)) {
+            return true;
         }
-        return false;
+        ::close(m_fd);
+        m_fd = -1;
+        if (created) {
+            (void)::unlink(name.constData());
+        }
     }
-
-    const bool regular = QFileInfo(path()).isFile();
-    const qint64 before = regular ? m_file.size() : 0;
-    QByteArray header = ToCodePage1252("Log Calculation") + kLineEnd;
-    header += ' ' + ToCodePage1252(DateLineText(m_clock(), m_locale).toStdString()) + kLineEnd;
-    header += kLineEnd;
-    if (writeWhole(header) && sync()) {
-        m_on = true;
-        return true;
-    }
-
     if (error != nullptr) {
         *error = failure(m_lastReason);
-    }
-    // A header that did not reach the disk is taken out again: an existing
-    // file keeps exactly what it held before.
-    if (existed && regular && m_file.size() > before) {
-        (void)m_file.resize(before);
-    }
-    m_file.close();
-    m_file.unsetError();
-    if (!existed) {
-        QFile::remove(path());
     }
     return false;
 }
 
 bool CalcLog::switchOff(QString* error)
 {
-    if (!m_on) {
+    if (!isOn()) {
         return true;
     }
-    m_on = false;
-    bool ok = sync();
-    m_file.unsetError();
-    m_file.close();
-    if (ok && m_file.error() != QFileDevice::NoError) {
-        m_lastReason = m_file.errorString();
+    const QByteArray pending = std::exchange(m_record, {});
+    bool ok = pending.isEmpty() || appendWhole(pending);
+    if (::close(std::exchange(m_fd, -1)) != 0 && ok && errno != EINTR) {
+        m_lastReason = qt_error_string(errno);
         ok = false;
     }
-    m_file.unsetError();
     if (!ok && error != nullptr) {
         *error = failure(m_lastReason);
     }
@@ -163,16 +209,23 @@ bool CalcLog::switchOff(QString* error)
 
 void CalcLog::writeLine(std::string_view utf8)
 {
-    if (m_on) {
-        (void)writeWhole(ToCodePage1252(utf8) + kLineEnd);
+    if (isOn()) {
+        m_record += ToCodePage1252(utf8) + kLineEnd;
     }
 }
 
-void CalcLog::endRecord()
+bool CalcLog::endRecord(QString* error)
 {
-    if (m_on) {
-        (void)sync();
+    const QByteArray record = std::exchange(m_record, {});
+    if (!isOn() || record.isEmpty() || appendWhole(record)) {
+        return true;
     }
+    // The first record that cannot be written switches the log off.
+    ::close(std::exchange(m_fd, -1));
+    if (error != nullptr) {
+        *error = failure(m_lastReason);
+    }
+    return false;
 }
 
 void CalcLog::close()

@@ -4,9 +4,9 @@
 // successful calculation.
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QLocale>
 #include <QString>
 
@@ -16,13 +16,17 @@
 namespace loopcalc {
 
 /// The log file and its on/off state. Lines go to the file as code page 1252
-/// bytes, each ended by CR LF, without a byte-order mark. Every line is
-/// written straight through to the file, and the header and each record are
-/// forced onto the disk when complete, so a crash loses nothing already shown.
+/// bytes, each ended by CR LF, without a byte-order mark. The header and each
+/// record reach the file whole, by one write, and are forced onto the disk at
+/// once, so a crash loses nothing already shown; a header or record that is
+/// cut short (a full disk, a file-size limit) is taken out again.
 ///
-/// Failures never end the program: switching on or off reports a message
-/// naming the file and the system's reason, and a record line that cannot
-/// be written is left out while the log stays on.
+/// Only a regular file (or a new one) holds the log: a named pipe, a device,
+/// a socket or a folder called Log.txt is refused, and opening never waits.
+/// Failures never end the program: a file-size limit or a vanished reader
+/// makes a write fail rather than raising a signal that would, and switching
+/// on, writing a record or switching off reports a message naming the file
+/// and the system's reason.
 class CalcLog {
 public:
     using Clock = std::function<QDateTime()>;
@@ -40,7 +44,8 @@ public:
 
     /// The folder followed by "/Log.txt".
     [[nodiscard]] QString path() const;
-    /// True from a successful switchOn() until switchOff() or close().
+    /// True from a successful switchOn() until switchOff(), close() or a
+    /// record that could not be written.
     [[nodiscard]] bool isOn() const;
 
     /// Opens the file for appending (creating it when missing), writes the
@@ -51,32 +56,34 @@ public:
     /// (when given) receives "Cannot write the calculation log <path>: <reason>".
     bool switchOn(QString* error);
 
-    /// Forces what was written onto the disk and closes the file; the log is
-    /// off afterwards in every case. Returns false, with *error worded as for
+    /// Writes out a record still being built, closes the file; the log is off
+    /// afterwards in every case. Returns false, with *error worded as for
     /// switchOn(), when the last bytes could not be written out.
     bool switchOff(QString* error);
 
-    /// Appends one line (UTF-8, without its line end) while the log is on. A
-    /// line that cannot be written completely is taken out again and skipped
-    /// without a message; the log stays on.
+    /// Adds one line (UTF-8, without its line end) to the record being built
+    /// while the log is on; nothing reaches the file before endRecord().
     void writeLine(std::string_view utf8);
 
-    /// A record is complete: forces the lines written so far onto the disk.
-    void endRecord();
+    /// The record is complete: writes its lines with one write and forces
+    /// them onto the disk. A record that does not reach the file whole is
+    /// taken out of it again, the log switches off, and false is returned
+    /// with *error worded as for switchOn().
+    bool endRecord(QString* error);
 
     /// Switches off without a message, for "&Exit" and the end of the program.
     void close();
 
 private:
     [[nodiscard]] QString failure(const QString& reason) const;
-    [[nodiscard]] bool writeWhole(const QByteArray& bytes);
-    [[nodiscard]] bool sync();
+    /// Appends the bytes whole or not at all, and forces them onto the disk.
+    [[nodiscard]] bool appendWhole(const QByteArray& bytes);
 
     QString m_folder;
     Clock m_clock;
     QLocale m_locale;
-    QFile m_file;
-    bool m_on = false;
+    int m_fd = -1;
+    QByteArray m_record;
     QString m_lastReason;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "codepage1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -101,6 +102,23 @@ QByteArray ToCodePage1252(std::string_view utf8)
         i = next;
     }
     return out;
+}
+
+bool FitsCodePage1252(std::string_view utf8)
+{
+    // Every character the code page lacks, and every ill-formed piece,
+    // becomes one "?": more of them out than in means something was lost.
+    const QByteArray bytes = ToCodePage1252(utf8);
+    return std::count(bytes.begin(), bytes.end(), '?') == std::count(utf8.begin(), utf8.end(), '?');
+}
+
+QString LogDecimalSeparator(const QLocale& locale)
+{
+    QString separator = locale.decimalPoint();
+    if (separator.isEmpty() || !FitsCodePage1252(separator.toStdString())) {
+        return QStringLiteral(".");
+    }
+    return separator;
 }
 
 }  // namespace loopcalc

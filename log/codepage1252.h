@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
+#include <QString>
 
 #include <string_view>
 
@@ -15,5 +17,14 @@ namespace loopcalc {
 /// character, and every ill-formed UTF-8 sequence (stray continuation byte,
 /// truncated, overlong or surrogate encoding, beyond U+10FFFF), becomes one "?".
 [[nodiscard]] QByteArray ToCodePage1252(std::string_view utf8);
+
+/// True when ToCodePage1252 keeps every character of the text: it is
+/// well-formed UTF-8 and the code page holds each of its characters.
+[[nodiscard]] bool FitsCodePage1252(std::string_view utf8);
+
+/// The decimal separator that the log's numbers carry: the locale's own when
+/// the code page holds it ("," or "."), else "." (the Arabic decimal
+/// separator, for instance, would become "?").
+[[nodiscard]] QString LogDecimalSeparator(const QLocale& locale);
 
 }  // namespace loopcalc

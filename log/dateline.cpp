@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dateline.h"
 
+#include "codepage1252.h"
+
 namespace loopcalc {
 
 QString TimeFormatWithoutZone(const QLocale& locale)
@@ -27,9 +29,10 @@ QString TimeFormatWithoutZone(const QLocale& locale)
 
 QString DateLineText(const QDateTime& now, const QLocale& locale)
 {
-    QString text = locale.toString(now.date(), QLocale::ShortFormat);
     const QTime time = now.time();
-    if (time.hour() != 0 || time.minute() != 0 || time.second() != 0) {
+    const bool midnight = time.hour() == 0 && time.minute() == 0 && time.second() == 0;
+    QString text = locale.toString(now.date(), QLocale::ShortFormat);
+    if (!midnight) {
         text += u' ' + locale.toString(time, TimeFormatWithoutZone(locale));
     }
     for (QChar& c : text) {
@@ -37,7 +40,10 @@ QString DateLineText(const QDateTime& now, const QLocale& locale)
             c = u' ';
         }
     }
-    return text;
+    if (FitsCodePage1252(text.toStdString())) {
+        return text;
+    }
+    return QLocale::c().toString(now, midnight ? QStringLiteral("yyyy-MM-dd") : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 }  // namespace loopcalc

@@ -18,7 +18,9 @@ namespace loopcalc {
 /// leading blank: the locale's short date, a blank and the time with seconds
 /// (TimeFormatWithoutZone); at exactly midnight (00:00:00) the date alone.
 /// Blanks of any kind become plain blanks, since the log's code page has no
-/// narrow or thin spaces.
+/// narrow or thin spaces. A locale whose date or time the code page cannot
+/// hold (Arabic or Persian digits, for instance) gets the ISO form instead,
+/// "2026-12-07 17:45:09", or "2026-12-07" at midnight.
 [[nodiscard]] QString DateLineText(const QDateTime& now, const QLocale& locale);
 
 }  // namespace loopcalc

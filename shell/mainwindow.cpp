@@ -500,8 +500,13 @@ void MainWindow::writeLogLine(std::string_view line)
 
 void MainWindow::endLogRecord()
 {
-    if (m_log.isOn()) {
-        m_log.endRecord();
+    QString error;
+    if (!m_log.endRecord(&error)) {
+        // The first record that cannot be written switches the log off and
+        // says so, as a failed switch-on does; the result is already shown.
+        findChild<QAction*>(QStringLiteral("mnuLog"))->setChecked(false);
+        m_nLogFlag = 0;
+        m_port.showMessage(error.toStdString(), MessageIcon::Error);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qtformport.h"
 
+#include "codepage1252.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -57,6 +58,11 @@ void QtFormPort::beep()
 std::string QtFormPort::decimalSeparator() const
 {
     return QLocale().decimalPoint().toStdString();
+}
+
+std::string QtFormPort::logDecimalSeparator() const
+{
+    return LogDecimalSeparator(QLocale()).toStdString();
 }
 
 bool QtFormPort::logging() const

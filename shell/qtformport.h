@@ -28,6 +28,7 @@ public:
     void beep() override;
     /// The decimal point of the user's locale.
     [[nodiscard]] std::string decimalSeparator() const override;
+    [[nodiscard]] std::string logDecimalSeparator() const override;
     /// True while the window's log flag is not 0.
     [[nodiscard]] bool logging() const override;
     void logLine(const std::string& line) override;

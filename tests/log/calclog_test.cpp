@@ -12,8 +12,13 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <vector>
 
@@ -26,10 +31,20 @@ const std::string kEveningHeader = "Log Calculation\r\n 12/7/26 5:45:09 PM\r\n\r
 /// A page whose log lines go to a CalcLog, as the window's port sends them.
 class LoggingPort : public testing::FakeFormPort {
 public:
-    explicit LoggingPort(CalcLog& target) : m_log(target) {}
+    explicit LoggingPort(CalcLog& target)
+        : m_log(target)
+    {
+    }
     [[nodiscard]] bool logging() const override { return m_log.isOn(); }
     void logLine(const std::string& line) override { m_log.writeLine(line); }
-    void endLogRecord() override { m_log.endRecord(); }
+    void endLogRecord() override
+    {
+        if (!m_log.endRecord(&lastError))
+            ++failedRecords;
+    }
+
+    QString lastError;
+    int failedRecords = 0;
 
 private:
     CalcLog& m_log;
@@ -55,38 +70,50 @@ QStringList Entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
-/// Lets writes beyond `bytes` in any file fail with "File too large" while
-/// it lives, instead of killing the process.
+/// A per-process file-size limit while it lives: writes beyond `bytes` fail
+/// with "File too large", and the system sends SIGXFSZ with them.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit limited = m_old;
         limited.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
+
+/// As in a fresh process: SIGXFSZ and SIGPIPE end the program unless the log
+/// guards against them. A switch-on that blocks ends the test.
+void StartAsAFreshProcess()
+{
+    std::signal(SIGXFSZ, SIG_DFL);
+    std::signal(SIGPIPE, SIG_DFL);
+    alarm(60);
+}
 
 class CalcLogTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        StartAsAFreshProcess();
+    }
+    void TearDown() override { alarm(0); }
 
     QString folder() const { return m_dir.path(); }
     QString logPath() const { return m_dir.filePath(QStringLiteral("Log.txt")); }
-    CalcLog makeLog() const { return CalcLog(folder(), [] { return kEvening; }, QLocale(QStringLiteral("en_US"))); }
+    CalcLog makeLog() const
+    {
+        return CalcLog(
+            folder(), [] { return kEvening; }, QLocale(QStringLiteral("en_US")));
+    }
 
     QTemporaryDir m_dir;
 };
@@ -112,13 +139,14 @@ TEST_F(CalcLogTest, OnOffOnGivesTwoHeadersAndNothingWhileOff)
 {
     std::vector<QDateTime> times = {kEvening, QDateTime(QDate(2026, 12, 8), QTime(0, 0, 0))};
     std::size_t call = 0;
-    CalcLog log(folder(), [&] { return times.at(call++); }, QLocale(QStringLiteral("de_DE")));
+    CalcLog log(
+        folder(), [&] { return times.at(call++); }, QLocale(QStringLiteral("de_DE")));
     ASSERT_TRUE(log.switchOn(nullptr));
     log.writeLine("first");
     EXPECT_TRUE(log.switchOff(nullptr));
     EXPECT_FALSE(log.isOn());
     log.writeLine("while off");
-    log.endRecord();
+    EXPECT_TRUE(log.endRecord(nullptr));
     ASSERT_TRUE(log.switchOn(nullptr));
     log.writeLine("second");
     log.close();
@@ -180,25 +208,42 @@ TEST_F(CalcLogTest, NumbersCarryTheUsersDecimalSeparator)
     port.boxes = {{"txtRadius2", "10,0"}, {"txtTurns2", "11,5"}, {"txtWire2", "0,127"}};
     ASSERT_EQ(frmMain_cmdCalculate2_Click(port).kind, Outcome::Kind::Result);
     EXPECT_EQ(FileBytes(logPath()), kEveningHeader + "\r\nCircular Wire Wound Air Coil\r\n\r\nRadius = 10 mm\r\n"
-                                                      "Turns = 11,5\r\nWire Radius = 0,127 mm\r\n"
-                                                      "Inductance =  5.78 \xB5H\r\n\r\n");
+                                                     "Turns = 11,5\r\nWire Radius = 0,127 mm\r\n"
+                                                     "Inductance =  5.78 \xB5H\r\n\r\n");
 }
 
-TEST_F(CalcLogTest, ALineThatCannotBeWrittenIsLeftOutAndTheNextOnesFollow)
+TEST_F(CalcLogTest, ARecordReachesTheFileWholeOrNotAtAllAndAFailureSwitchesOff)
 {
-    CalcLog log = makeLog();
-    ASSERT_TRUE(log.switchOn(nullptr));
-    const auto headerSize = static_cast<rlim_t>(kEveningHeader.size());
-    {
-        FileSizeLimit limit(headerSize + 12);
-        log.writeLine("a line longer than the room left");  // partly fits, then fails
-        log.writeLine("fits");
-        log.writeLine("too long now");
-        log.endRecord();
+    const std::string flat = "\r\nFlat Rectangular Air Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\n"
+                             "Turns = 11\r\nWire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n";
+    const std::pair<const char*, std::size_t> rooms[] = {
+        {"no room", 0},
+        {"the title fits", 30},
+        {"all but the last byte", flat.size() - 1},
+    };
+    for (const auto& [what, room] : rooms) {
+        SCOPED_TRACE(what);
+        QFile::remove(logPath());
+        CalcLog log = makeLog();
+        ASSERT_TRUE(log.switchOn(nullptr));
+        LoggingPort port(log);
+        port.boxes = {{"txtWidth1", "21"}, {"txtHeight1", "10"}, {"txtTurns1", "11"}, {"txtTrace1", "0.127"}};
+        ASSERT_EQ(frmMain_cmdCalculate1_Click(port).kind, Outcome::Kind::Result);
+        {
+            FileSizeLimit limit(static_cast<rlim_t>(kEveningHeader.size() + flat.size() + room));
+            // The calculation is unaffected: it shows its result.
+            EXPECT_EQ(frmMain_cmdCalculate1_Click(port).text, " 5.85 \xC2\xB5H");
+        }
+        EXPECT_EQ(port.failedRecords, 1);
+        EXPECT_EQ(port.lastError.toStdString(),
+                  "Cannot write the calculation log " + logPath().toStdString() + ": File too large");
+        EXPECT_FALSE(log.isOn());
+        EXPECT_EQ(FileBytes(logPath()), kEveningHeader + flat);
+        // Off now: later lines go nowhere, and nothing more is reported.
+        log.writeLine("after");
+        EXPECT_TRUE(log.endRecord(nullptr));
+        EXPECT_EQ(FileBytes(logPath()), kEveningHeader + flat);
     }
-    log.writeLine("after");
-    EXPECT_TRUE(log.isOn());
-    EXPECT_EQ(FileBytes(logPath()), kEveningHeader + "fits\r\nafter\r\n");
 }
 
 TEST_F(CalcLogTest, AHeaderThatCannotBeWrittenLeavesTheFileAsItWas)
@@ -240,7 +285,8 @@ void CheckFailure(const Failure& failure)
     const QString folderGiven = failure.prepare(dir.path());
     const QStringList before = Entries(dir.path());
 
-    CalcLog log(folderGiven, [] { return kEvening; }, QLocale(QStringLiteral("en_US")));
+    CalcLog log(
+        folderGiven, [] { return kEvening; }, QLocale(QStringLiteral("en_US")));
     QString error;
     EXPECT_FALSE(log.switchOn(&error));
     EXPECT_FALSE(log.isOn());
@@ -248,9 +294,10 @@ void CheckFailure(const Failure& failure)
     if (failure.reason != nullptr)
         EXPECT_EQ(error.toStdString(), prefix + failure.reason);
     else
-        EXPECT_TRUE(error.toStdString().starts_with(prefix) && error.size() > qsizetype(prefix.size())) << error.toStdString();
+        EXPECT_TRUE(error.toStdString().starts_with(prefix) && error.size() > qsizetype(prefix.size()))
+            << error.toStdString();
     log.writeLine("not written");
-    log.endRecord();
+    EXPECT_TRUE(log.endRecord(nullptr));
     EXPECT_EQ(Entries(dir.path()), before) << "nothing is created where nothing could be opened";
 
     failure.repair(dir.path());
@@ -260,31 +307,81 @@ void CheckFailure(const Failure& failure)
     EXPECT_EQ(FileBytes(log.path()), kEveningHeader + "written\r\n");
 }
 
+/// A Unix socket bound at `path`; the name stays when the socket is closed.
+bool BindSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 TEST(CalcLogFailure, SwitchOnReportsTheFileAndTheReasonAndTheLogStaysUsable)
 {
+    StartAsAFreshProcess();
+    int reader = -1;
+    const auto removeLog = [&reader](const QString& dir) {
+        QFile::remove(dir + QStringLiteral("/Log.txt"));
+        if (reader >= 0)
+            ::close(reader);
+        reader = -1;
+    };
+    const auto makeFifo = [&reader](const QString& dir, bool withReader) {
+        const QByteArray name = QFile::encodeName(dir + QStringLiteral("/Log.txt"));
+        EXPECT_EQ(::mkfifo(name.constData(), 0600), 0);
+        if (withReader)
+            reader = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+        return dir;
+    };
+    const auto linkTo = [](const char* target) {
+        return [target](const QString& dir) {
+            EXPECT_TRUE(QFile::link(QString::fromLatin1(target), dir + QStringLiteral("/Log.txt")));
+            return dir;
+        };
+    };
     const Failure failures[] = {
-        {"folder that does not exist",
-         [](const QString& dir) { return dir + QStringLiteral("/missing"); },
-         [](const QString& dir) { QDir(dir).mkdir(QStringLiteral("missing")); },
-         "No such file or directory"},
+        {"folder that does not exist", [](const QString& dir) { return dir + QStringLiteral("/missing"); },
+         [](const QString& dir) { QDir(dir).mkdir(QStringLiteral("missing")); }, "No such file or directory"},
         {"Log.txt that is a folder",
          [](const QString& dir) {
              QDir(dir).mkdir(QStringLiteral("Log.txt"));
              return dir;
          },
-         [](const QString& dir) { QDir(dir).rmdir(QStringLiteral("Log.txt")); },
-         nullptr},
-        {"full device",
+         [](const QString& dir) { QDir(dir).rmdir(QStringLiteral("Log.txt")); }, "Is a folder, not a regular file"},
+        // Only a regular file holds the log; opening never waits for a reader.
+        {"named pipe without a reader", [&](const QString& dir) { return makeFifo(dir, false); }, removeLog,
+         "Is a named pipe, not a regular file"},
+        {"named pipe with a reader", [&](const QString& dir) { return makeFifo(dir, true); }, removeLog,
+         "Is a named pipe, not a regular file"},
+        {"full device", linkTo("/dev/full"), removeLog, "Is a device, not a regular file"},
+        {"null device", linkTo("/dev/null"), removeLog, "Is a device, not a regular file"},
+        {"terminal", linkTo("/dev/tty"), removeLog, "Is a device, not a regular file"},
+        {"socket",
          [](const QString& dir) {
-             QFile::link(QStringLiteral("/dev/full"), dir + QStringLiteral("/Log.txt"));
+             EXPECT_TRUE(BindSocket(dir + QStringLiteral("/Log.txt")));
              return dir;
          },
-         [](const QString& dir) { QFile::remove(dir + QStringLiteral("/Log.txt")); },
-         "No space left on device"},
+         removeLog, "Is a socket, not a regular file"},
+        {"link to a folder", linkTo("/"), removeLog, "Is a folder, not a regular file"},
     };
     ASSERT_TRUE(QFileInfo::exists(QStringLiteral("/dev/full")));
     for (const Failure& failure : failures)
         CheckFailure(failure);
+    EXPECT_EQ(reader, -1);
+    alarm(0);
+}
+
+TEST_F(CalcLogTest, ALinkToAFileYetToBeMadeCreatesIt)
+{
+    ASSERT_TRUE(QFile::link(folder() + QStringLiteral("/kept.txt"), logPath()));
+    CalcLog log = makeLog();
+    ASSERT_TRUE(log.switchOn(nullptr));
+    log.close();
+    EXPECT_EQ(FileBytes(folder() + QStringLiteral("/kept.txt")), kEveningHeader);
 }
 
 TEST(CalcLogFailure, AFolderWithoutWritePermission)
@@ -297,8 +394,8 @@ TEST(CalcLogFailure, AFolderWithoutWritePermission)
                       return dir;
                   },
                   [](const QString& dir) {
-                      QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                     | QFileDevice::ExeOwner);
+                      QFile::setPermissions(dir,
+                                            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
                   },
                   "Permission denied"});
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "codepage1252.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -57,7 +58,12 @@ TEST(CodePage1252, ConvertsCharactersAndReplacesTheRest)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ToCodePage1252(c.utf8).toStdString(), c.bytes) << "input: " << ::testing::PrintToString(c.utf8);
+        // It fits when nothing became "?" that was not one before.
+        const bool lost = c.bytes.find('?') != std::string::npos && c.utf8.find('?') == std::string::npos;
+        EXPECT_EQ(FitsCodePage1252(c.utf8), !lost) << "input: " << ::testing::PrintToString(c.utf8);
     }
+    EXPECT_TRUE(FitsCodePage1252("what? 5.78 \xC2\xB5H?"));
+    EXPECT_FALSE(FitsCodePage1252("what? \xCE\xBC?"));
 }
 
 TEST(CodePage1252, EveryCodePointFromA0ToFFIsItsOwnByte)
@@ -89,5 +95,22 @@ TEST(CodePage1252, TheHighControlBlockMatchesTheCodePageChart)
     }
 }
 
+TEST(CodePage1252, TheLogsDecimalSeparatorIsTheLocalesWhereverTheCodePageHoldsIt)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"en_US", "."}, {"de_DE", ","}, {"fr_FR", ","}, {"ar_EG", "."}, {"fa_IR", "."}, {"ar_SA", "."},
+    };
+    for (const auto& [name, separator] : cases)
+        EXPECT_EQ(LogDecimalSeparator(QLocale(QString::fromLatin1(name))).toStdString(), separator) << name;
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const std::string own = locale.decimalPoint().toStdString();
+        const std::string logged = LogDecimalSeparator(locale).toStdString();
+        EXPECT_TRUE(logged == own || (logged == "." && !FitsCodePage1252(own))) << locale.name().toStdString();
+        EXPECT_TRUE(FitsCodePage1252(logged)) << locale.name().toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace loopcalc
+

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dateline.h"
 
+#include "codepage1252.h"
+
 #include <gtest/gtest.h>
 
 namespace loopcalc {
@@ -24,6 +26,12 @@ TEST(DateLine, ShortDateAndTimeWithSecondsInTheUsersLocale)
         {"de_DE", QTime(17, 45, 9), "07.12.26 17:45:09"},
         {"de_DE", QTime(0, 0, 0), "07.12.26"},
         {"de_DE", QTime(0, 1, 0), "07.12.26 00:01:00"},
+        {"fr_FR", QTime(17, 45, 9), "07/12/2026 17:45:09"},
+        // Digits the log's code page cannot hold: the ISO form instead.
+        {"ar_EG", QTime(17, 45, 9), "2026-12-07 17:45:09"},
+        {"ar_EG", QTime(0, 0, 0), "2026-12-07"},
+        {"fa_IR", QTime(7, 5, 3), "2026-12-07 07:05:03"},
+        {"hi_IN", QTime(7, 5, 3), "7/12/26 7:05:03 AM"},  // Latin digits: kept
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DateLineText(QDateTime(date, c.time), QLocale(QString::fromLatin1(c.locale))).toStdString(), c.text)
@@ -54,9 +62,10 @@ TEST(DateLine, NoLocaleShowsAZoneOrLosesItsSeconds)
     for (const QLocale& locale : locales) {
         const QString format = TimeFormatWithoutZone(locale);
         const QString text = DateLineText(now, locale);
-        EXPECT_FALSE(text.contains(zone))
-            << locale.name().toStdString() << ": " << text.toStdString();
+        EXPECT_FALSE(text.contains(zone)) << locale.name().toStdString() << ": " << text.toStdString();
         EXPECT_TRUE(format.contains(u's')) << locale.name().toStdString() << ": " << format.toStdString();
+        // Every locale's line can be written: no character turns into "?".
+        EXPECT_TRUE(FitsCodePage1252(text.toStdString())) << locale.name().toStdString() << ": " << text.toStdString();
     }
 }
 

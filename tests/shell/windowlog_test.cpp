@@ -3,18 +3,31 @@
 // Calculate buttons, and the bytes that reach Log.txt.
 #include "mainwindow.h"
 #include "messagecatcher.h"
+#include "tabrows.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using loopcalc::shell::MainWindow;
 using loopcalc::testing::MessageCatcher;
@@ -23,8 +36,9 @@ namespace {
 
 const QByteArray kCircular = "\r\nCircular Wire Wound Air Coil\r\n\r\nRadius = 10 mm\r\nTurns = 11.5\r\n"
                              "Wire Radius = 0.127 mm\r\nInductance =  5.78 \xB5H\r\n\r\n";
-const QByteArray kRectangular = "\r\nRectangular Wire Wound Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
-                                "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n";
+const QByteArray kRectangular =
+    "\r\nRectangular Wire Wound Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
+    "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n";
 const QByteArray kSpiral = "\r\nFlat Spiral Air Coil\r\n\r\nOuter Radius = 8.5 mm\r\nInner Radius = 7.25 mm\r\n"
                            "Turns = 12\r\nInductance =  4.619 \xB5H\r\n\r\n";
 const QByteArray kFlat = "\r\nFlat Rectangular Air Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
@@ -53,6 +67,38 @@ QByteArray WithoutHeaders(QByteArray bytes, int* headers)
     return bytes;
 }
 
+/// A per-process file-size limit while it lives: writes beyond it fail, and
+/// the system sends SIGXFSZ with them.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+};
+
+/// A Unix socket bound at `path`; the name stays when the socket is closed.
+bool BindSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 }  // namespace
 
 class WindowLogTest : public QObject {
@@ -61,14 +107,26 @@ class WindowLogTest : public QObject {
 private slots:
     void init()
     {
+        // As in a fresh process: the signals that a failed write may raise
+        // end the program unless it guards against them.
+        std::signal(SIGXFSZ, SIG_DFL);
+        std::signal(SIGPIPE, SIG_DFL);
         m_dir = std::make_unique<QTemporaryDir>();
         m_window = std::make_unique<MainWindow>(nullptr, m_dir->path());
         m_window->show();
+        // A switch-on that blocks would hang the test: end it instead.
+        alarm(60);
     }
     void cleanup()
     {
+        alarm(0);
         m_window.reset();
+        if (m_pipeReader >= 0) {
+            ::close(m_pipeReader);
+            m_pipeReader = -1;
+        }
         m_dir.reset();
+        QLocale::setDefault(QLocale::c());
     }
 
     void switchOnWritesTheHeaderAndEveryPageItsRecord()
@@ -115,15 +173,44 @@ private slots:
         QCOMPARE(rest, QByteArray("earlier\r\ncontent \xB5\r\n") + kCircular + kFlat);
     }
 
-    void recordsUseTheLocaleDecimalSeparator()
+    void recordsUseTheLocaleWhereTheCodePageHoldsIt_data()
     {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("dateLine");
+        QTest::addColumn<QByteArray>("record");
+        const QByteArray comma = QByteArray(kSpiral).replace("8.5", "8,5").replace("7.25", "7,25");
+        QTest::newRow("English") << "en_US"
+                                 << R"(\d\d?/\d\d?/\d\d( \d\d?:\d\d:\d\d [AP]M)?)" << kSpiral;
+        QTest::newRow("German") << "de_DE"
+                                << R"(\d\d\.\d\d\.\d\d( \d\d:\d\d:\d\d)?)" << comma;
+        QTest::newRow("French") << "fr_FR"
+                                << R"(\d\d/\d\d/\d{4}( \d\d:\d\d:\d\d)?)" << comma;
+        // Neither the decimal separator nor the digits of the date fit the
+        // code page: "." and the ISO date and time instead of "?".
+        QTest::newRow("Arabic (Egypt)") << "ar_EG"
+                                        << R"(\d{4}-\d\d-\d\d( \d\d:\d\d:\d\d)?)" << kSpiral;
+        QTest::newRow("Persian") << "fa_IR"
+                                 << R"(\d{4}-\d\d-\d\d( \d\d:\d\d:\d\d)?)" << kSpiral;
+    }
+
+    void recordsUseTheLocaleWhereTheCodePageHoldsIt()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, dateLine);
+        QFETCH(QByteArray, record);
+        QLocale::setDefault(QLocale(locale));
+        m_window = std::make_unique<MainWindow>(nullptr, m_dir->path());
+        m_window->show();
         toggleLog();
-        click("cmdCalculate4");
-        QLocale::setDefault(QLocale::c());
+        press("cmdCalculate4");
+        const QByteArray bytes = FileBytes(logPath());
+        const QList<QByteArray> lines = bytes.split('\n');
+        QVERIFY(lines.size() > 3);
+        QCOMPARE(lines[0], QByteArray("Log Calculation\r"));
+        const QRegularExpression date("^ " + dateLine + "\r$");
+        QVERIFY2(date.match(QString::fromLatin1(lines[1])).hasMatch(), lines[1].constData());
         int headers = 0;
-        QVERIFY(WithoutHeaders(FileBytes(logPath()), &headers).contains("Outer Radius = 8,5 mm\r\n"
-                                                                         "Inner Radius = 7,25 mm\r\n"));
+        QCOMPARE(WithoutHeaders(bytes, &headers), record);
     }
 
     void aLogThatCannotBeWrittenIsReportedAndStaysOff_data()
@@ -132,6 +219,10 @@ private slots:
         QTest::newRow("Log.txt is a folder") << "folder";
         QTest::newRow("full device") << "full";
         QTest::newRow("missing folder") << "missing";
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("named pipe with a reader") << "pipe-read";
+        QTest::newRow("null device") << "null";
+        QTest::newRow("socket") << "socket";
     }
 
     void aLogThatCannotBeWrittenIsReportedAndStaysOff()
@@ -140,8 +231,16 @@ private slots:
         QString folder = m_dir->path();
         if (kind == "folder") {
             QVERIFY(QDir(folder).mkdir("Log.txt"));
-        } else if (kind == "full") {
-            QVERIFY(QFile::link("/dev/full", logPath()));
+        } else if (kind == "full" || kind == "null") {
+            QVERIFY(QFile::link("/dev/" + kind, logPath()));
+        } else if (kind.startsWith("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(logPath()).constData(), 0600), 0);
+            if (kind == "pipe-read") {
+                m_pipeReader = ::open(QFile::encodeName(logPath()).constData(), O_RDONLY | O_NONBLOCK);
+                QVERIFY(m_pipeReader >= 0);
+            }
+        } else if (kind == "socket") {
+            QVERIFY(BindSocket(logPath()));
         } else {
             folder += "/not-there";
         }
@@ -159,11 +258,52 @@ private slots:
         QVERIFY(!logItem()->isChecked());
         QCOMPARE(m_window->nLogFlag(), qint16(0));
         QVERIFY(kind != "missing" || !QDir(folder).exists());
+        QVERIFY2(m_pipeReader < 0 || ::read(m_pipeReader, nullptr, 0) == 0, "nothing reached the pipe");
         // The program goes on: calculations work, and the next choice tries again.
-        click("cmdCalculate1");
+        press("cmdCalculate1");
         QCOMPARE(m_window->findChild<QLineEdit*>("txtInductance1")->text(), QStringLiteral(" 5.85 µH"));
         toggleLog();
         QCOMPARE(catcher.seen.size(), 2);
+    }
+
+    void aRecordThatDoesNotFitSwitchesTheLogOff_data()
+    {
+        QTest::addColumn<int>("room");
+        QTest::newRow("no room") << 0;
+        QTest::newRow("the title fits") << 40;
+        QTest::newRow("all but the last line end") << int(kSpiral.size()) - 1;
+    }
+
+    void aRecordThatDoesNotFitSwitchesTheLogOff()
+    {
+        QFETCH(int, room);
+        toggleLog();
+        press("cmdCalculate1");
+        const QByteArray before = FileBytes(logPath());
+        MessageCatcher catcher;
+        {
+            FileSizeLimit limit(rlim_t(before.size() + room));
+            press("cmdCalculate4");
+            // The calculation itself is unaffected.
+            QCOMPARE(m_window->findChild<QLineEdit*>("txtInductance3")->text(), QStringLiteral(" 4.619 µH"));
+            QCOMPARE(catcher.seen.size(), 1);
+            QCOMPARE(catcher.seen[0].icon, QMessageBox::Critical);
+            QCOMPARE(catcher.seen[0].text,
+                     "Cannot write the calculation log " + QDir::toNativeSeparators(logPath()) + ": File too large");
+            QVERIFY(!logItem()->isChecked());
+            QCOMPARE(m_window->nLogFlag(), qint16(0));
+            // Whole or not at all: the cut record is taken out again.
+            QCOMPARE(FileBytes(logPath()), before);
+            press("cmdCalculate1");
+        }
+        QCOMPARE(catcher.seen.size(), 1);
+        QCOMPARE(FileBytes(logPath()), before);
+        // Switched on again, the log goes on after the last whole record.
+        toggleLog();
+        press("cmdCalculate1");
+        int headers = 0;
+        QCOMPARE(WithoutHeaders(FileBytes(logPath()), &headers), kFlat + kFlat);
+        QCOMPARE(headers, 2);
     }
 
     void exitWithTheLogOnLeavesEveryLineOnDisk()
@@ -183,9 +323,38 @@ private slots:
 private:
     QString logPath() const { return m_dir->path() + "/Log.txt"; }
     QAction* logItem() const { return m_window->findChild<QAction*>("mnuLog"); }
-    void toggleLog() { logItem()->trigger(); }
+    /// A left click at `at` in `widget`, sent to its window as the mouse sends it.
+    static void clickOn(QWidget* widget, QPoint at)
+    {
+        QWidget* top = widget->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+    }
+    /// "&File", then "&Log Calculations", with the mouse.
+    void toggleLog()
+    {
+        QMenuBar* bar = m_window->menuBar();
+        auto* file = m_window->findChild<QMenu*>("mnuFile");
+        clickOn(bar, bar->actionGeometry(file->menuAction()).center());
+        QTRY_VERIFY(file->isVisible());
+        clickOn(file, file->actionGeometry(logItem()).center());
+        QTRY_VERIFY(!file->isVisible());
+    }
     void click(const char* button) { m_window->findChild<QPushButton*>(button)->click(); }
+    /// Selects the button's page by its tab if need be, then clicks the button.
+    void press(const char* button)
+    {
+        auto* target = m_window->findChild<QPushButton*>(button);
+        loopcalc::shell::TabRows* tabs = m_window->tabControl();
+        for (int page = 0; page < 4; ++page) {
+            if (tabs->page(page)->isAncestorOf(target) && tabs->currentIndex() != page) {
+                clickOn(tabs, tabs->rowRect(page).center());
+            }
+        }
+        QVERIFY(target->isVisible());
+        clickOn(target, target->rect().center());
+    }
 
+    int m_pipeReader = -1;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MainWindow> m_window;
 };
