@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+// Shared by the models: checks of the inputs, lengths in words, the
+// interpolation between whole numbers of turns. Not part of the interface.
+#pragma once
+
+#include "models.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace loopcalc::models::detail {
+
+/// The outcome of one model: a value, or a reason; with a short note.
+struct Value {
+    std::optional<double> henries;
+    std::string reason;
+    std::string note;
+};
+
+[[nodiscard]] Value Refused(std::string reason);
+
+/// Why the length is not taken ("the radius is not a finite number", ...),
+/// or nothing.
+[[nodiscard]] std::optional<std::string> CheckLength(std::string_view name, double metres);
+
+/// Why the turns are not taken, or nothing.
+[[nodiscard]] std::optional<std::string> CheckTurns(double turns, double maximum);
+
+/// "0.25 mm": three significant digits, the same in every locale.
+[[nodiscard]] std::string Millimetres(double metres);
+
+/// An integer or a number of turns as text, locale-independent.
+[[nodiscard]] std::string Count(double value);
+
+/// The model at N turns from the model at whole numbers of turns: linear
+/// between ⌊N⌋ and ⌈N⌉, from 0 H at 0 turns.
+[[nodiscard]] Value Interpolated(double turns, const std::function<Value(long long)>& whole);
+
+/// A line of the table from a value.
+[[nodiscard]] ModelResult Line(std::string_view id, std::string name, Value value);
+
+/// The whole list refused for the same reason.
+[[nodiscard]] std::vector<ModelResult> AllRefused(const std::vector<std::pair<std::string_view, std::string>>& models,
+                                                  const std::string& reason);
+
+}  // namespace loopcalc::models::detail
