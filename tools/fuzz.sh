@@ -12,6 +12,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-10}
 dir=build-fuzz
 source tools/configure.sh
+source tools/unchanged.sh
 settings=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPCALC_FUZZ=ON -DLOOPCALC_GUI=OFF -DBUILD_TESTING=OFF
     -DLOOPCALC_WERROR=ON)
 # The compiler is chosen once: the cache holds its full path.
@@ -27,6 +28,11 @@ if [ "$#" -gt 0 ]; then
 fi
 [ "${#targets[@]}" -gt 0 ] || { echo "no fuzz targets found" >&2; exit 1; }
 cmake --build "$dir" -j2 --target "${targets[@]}"
+record=fuzzing-$(IFS=-; echo "${targets[*]}")-${seconds}s
+if unchanged "$record" "${targets[@]/#/$dir/bin/}"; then
+    echo "fuzzing: sources and targets as at their last clean run; not run again (CHECK_ALWAYS=1 forces it)"
+    exit 0
+fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -58,4 +64,5 @@ if [ "${#failed[@]}" -gt 0 ]; then
     echo "fuzzing failed: ${failed[*]}" >&2
     exit 1
 fi
+passed "$record"
 echo "fuzzing passed: ${targets[*]}"

@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 dir=build-asan
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 source tools/configure.sh
+source tools/unchanged.sh
 # -O1 keeps the instrumented tests quick while leaving stack traces readable.
 configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS="$flags" \
     -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" -DLOOPCALC_WERROR=ON
@@ -20,4 +21,10 @@ export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Leaks inside Qt's and fontconfig's own caches only; see the file.
 export LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp:print_suppressions=0
+mapfile -t programs < <(find "$dir/bin" -type f -perm -u+x | sort)
+if unchanged sanitizers "${programs[@]}"; then
+    echo "sanitizers: sources and instrumented programs as at their last clean run; not run again (CHECK_ALWAYS=1 forces it)"
+    exit 0
+fi
 ctest --test-dir "$dir" --output-on-failure -j2
+passed sanitizers

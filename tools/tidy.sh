@@ -16,6 +16,12 @@ if [ ! -f "$build/compile_commands.json" ]; then
     exit 1
 fi
 
+source tools/unchanged.sh
+if unchanged "tidy-$(basename "$build")" "$build/compile_commands.json"; then
+    echo "tidy: sources as at the last clean run; not run again (CHECK_ALWAYS=1 forces it)"
+    exit 0
+fi
+
 existing=()
 for d in "${dirs[@]}"; do
     [ -d "$d" ] && existing+=("$d")
@@ -46,5 +52,6 @@ if [ "$status" -ne 0 ]; then
     echo "tidy: findings above" >&2
 else
     echo "tidy: clean"
+    passed "tidy-$(basename "$build")"
 fi
 exit "$status"
