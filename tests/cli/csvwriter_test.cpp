@@ -68,6 +68,23 @@ TEST(CsvWriter, SeparatesFieldsAndEndsRecordsWithLf)
     EXPECT_EQ(out.str(), "a,,c\nd\n");
 }
 
+// Text already in CSV form goes out as it is, an empty one (even a view
+// without data) as an empty field.
+TEST(CsvWriter, WritesReadyFieldsAsTheyAre)
+{
+    std::ostringstream out;
+    CsvWriter writer(out);
+    writer.fields("a,b");
+    writer.fields(std::string_view());
+    writer.field("c,d");
+    writer.endRecord();
+    writer.fields(std::string_view());
+    writer.fields("1.5e-06");
+    writer.endRecord();
+    ASSERT_TRUE(writer.flush());
+    EXPECT_EQ(out.str(), "a,b,,\"c,d\"\n,1.5e-06\n");
+}
+
 TEST(CsvWriter, HoldsOutputUntilABlockIsFull)
 {
     std::ostringstream out;
