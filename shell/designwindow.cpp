@@ -16,6 +16,7 @@
 #include <QFutureWatcher>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,15 +188,12 @@ void DesignWindow::buildControls()
     m_refusal->hide();
     root->addWidget(m_refusal);
 
-    auto* body = new QHBoxLayout;
-    root->addLayout(body, 1);
-    auto* left = new QVBoxLayout;
-    body->addLayout(left, 0);
-
-    // The models' own inputs; only the rows of the current page show.
+    // The models' own inputs; only those of the current page show.
     auto* modelBox = new QGroupBox(tr("Model inputs"));
     modelBox->setObjectName(QStringLiteral("fraModelInputs"));
-    m_modelForm = new QFormLayout(modelBox);
+    auto* modelLayout = new QVBoxLayout(modelBox);
+    auto* inputRow = new QHBoxLayout;
+    modelLayout->addLayout(inputRow);
     const QString lengthTip = tr("Millimetres, or a length with its unit: %1")
                                   .arg(QString::fromStdString(units::UnitList(units::LengthUnits())));
     const auto lengthBox = [&](const char* name, const QString& accessible) {
@@ -204,6 +202,7 @@ void DesignWindow::buildControls()
         box->setAccessibleName(accessible);
         box->setToolTip(lengthTip);
         box->setClearButtonEnabled(true);
+        box->setMinimumWidth(fontMetrics().averageCharWidth() * 18);
         connect(box, &QLineEdit::textChanged, this, &DesignWindow::scheduleRefresh);
         return box;
     };
@@ -221,17 +220,28 @@ void DesignWindow::buildControls()
     m_winding->addItem(tr("layer"));
     m_winding->setItemData(1, tr("One layer of turns side by side"), Qt::ToolTipRole);
     connect(m_winding, &QComboBox::currentIndexChanged, this, &DesignWindow::scheduleRefresh);
-    m_modelForm->addRow(BuddyLabel(tr("&Gap (edge to edge):"), m_gap), m_gap);
-    m_modelForm->addRow(BuddyLabel(tr("Copper &thickness:"), m_thickness), m_thickness);
-    m_modelForm->addRow(BuddyLabel(tr("&Winding:"), m_winding), m_winding);
-    m_modelForm->addRow(BuddyLabel(tr("Wire &radius:"), m_spiralWire), m_spiralWire);
-    m_modelForm->addRow(BuddyLabel(tr("or t&race width:"), m_spiralTrace), m_spiralTrace);
+    const auto addInput = [&](const QString& caption, QWidget* field) {
+        auto* holder = new QWidget;
+        auto* pair = new QHBoxLayout(holder);
+        pair->setContentsMargins(0, 0, 0, 0);
+        pair->addWidget(BuddyLabel(caption, field));
+        pair->addWidget(field, 1);
+        inputRow->addWidget(holder, 1);
+        m_inputRows.insert(field, holder);
+    };
+    addInput(tr("&Gap (edge to edge):"), m_gap);
+    addInput(tr("Copper &thickness:"), m_thickness);
+    addInput(tr("&Winding:"), m_winding);
+    addInput(tr("Wire &radius:"), m_spiralWire);
+    addInput(tr("or t&race width:"), m_spiralTrace);
+    inputRow->addStretch(0);
     m_modelProblems = new QLabel;
     m_modelProblems->setObjectName(QStringLiteral("lblModelInputs"));
     m_modelProblems->setWordWrap(true);
     m_modelProblems->setPalette(red);
-    m_modelForm->addRow(m_modelProblems);
-    left->addWidget(modelBox);
+    m_modelProblems->hide();
+    modelLayout->addWidget(m_modelProblems);
+    root->addWidget(modelBox);
 
     m_models = new QTableWidget(0, 4);
     m_models->setObjectName(QStringLiteral("tblModels"));
@@ -247,10 +257,19 @@ void DesignWindow::buildControls()
     m_models->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_models->horizontalHeader()->setStretchLastSection(true);
     const int row = m_models->verticalHeader()->defaultSectionSize();
-    m_models->setMinimumHeight(m_models->horizontalHeader()->sizeHint().height() + row * 5 + 4);
-    m_models->setMinimumWidth(fontMetrics().averageCharWidth() * 52);
-    left->addWidget(BuddyLabel(tr("&Models (difference from the reference):"), m_models));
-    left->addWidget(m_models, 1);
+    m_models->setMinimumHeight(m_models->horizontalHeader()->sizeHint().height() + row * 3 + 4);
+    m_models->setMaximumHeight(m_models->horizontalHeader()->sizeHint().height() + row * 6 + 4);
+    root->addWidget(BuddyLabel(tr("&Models (difference from the reference):"), m_models));
+    root->addWidget(m_models, 0);
+
+    auto* body = new QHBoxLayout;
+    root->addLayout(body, 1);
+    auto* leftColumn = new QWidget;
+    leftColumn->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    leftColumn->setMaximumWidth(fontMetrics().averageCharWidth() * 64);
+    auto* left = new QVBoxLayout(leftColumn);
+    left->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(leftColumn, 0);
 
     auto* validity = new QGroupBox(tr("Validity"));
     auto* validityLayout = new QVBoxLayout(validity);
@@ -338,11 +357,11 @@ int DesignWindow::currentPage() const
 void DesignWindow::followPage()
 {
     const int page = currentPage();
-    m_modelForm->setRowVisible(m_gap, page == kFlatRectangular);
-    m_modelForm->setRowVisible(m_thickness, page == kFlatRectangular);
-    m_modelForm->setRowVisible(m_winding, page == kCircular || page == kRectangular);
-    m_modelForm->setRowVisible(m_spiralWire, page == kSpiral);
-    m_modelForm->setRowVisible(m_spiralTrace, page == kSpiral);
+    m_inputRows.value(m_gap)->setVisible(page == kFlatRectangular);
+    m_inputRows.value(m_thickness)->setVisible(page == kFlatRectangular);
+    m_inputRows.value(m_winding)->setVisible(page == kCircular || page == kRectangular);
+    m_inputRows.value(m_spiralWire)->setVisible(page == kSpiral);
+    m_inputRows.value(m_spiralTrace)->setVisible(page == kSpiral);
     scheduleRefresh();
 }
 
@@ -670,7 +689,8 @@ QString DesignWindow::summary() const
     for (QWidget* box :
          {static_cast<QWidget*>(m_gap), static_cast<QWidget*>(m_thickness), static_cast<QWidget*>(m_winding),
           static_cast<QWidget*>(m_spiralWire), static_cast<QWidget*>(m_spiralTrace)}) {
-        if (!m_modelForm->isRowVisible(box)) {
+        const QWidget* holder = m_inputRows.value(box);
+        if (holder == nullptr || holder->isHidden()) {
             continue;
         }
         QString value;
@@ -679,7 +699,8 @@ QString DesignWindow::summary() const
         } else if (auto* combo = qobject_cast<QComboBox*>(box)) {
             value = combo->currentText();
         }
-        QString label = static_cast<QLabel*>(m_modelForm->labelForField(box))->text().remove(QLatin1Char('&'));
+        const auto* labelWidget = holder->findChild<QLabel*>();
+        const QString label = labelWidget != nullptr ? labelWidget->text().remove(QLatin1Char('&')) : QString();
         modelInputs << tr("%1 %2").arg(label, value);
     }
     if (!modelInputs.isEmpty()) {
@@ -745,7 +766,7 @@ void DesignWindow::placeBesideSource()
         return;
     }
     const QRect available = screen->availableGeometry();
-    const QSize wanted = size().boundedTo(available.size());
+    const QSize wanted = sizeHint().expandedTo(minimumSizeHint()).boundedTo(available.size());
     const QRect frame = frameGeometry();
     const QMargins margins(geometry().left() - frame.left(), geometry().top() - frame.top(),
                            frame.right() - geometry().right(), frame.bottom() - geometry().bottom());

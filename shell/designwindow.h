@@ -6,6 +6,7 @@
 
 #include "designstudy.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -15,7 +16,6 @@
 #include <memory>
 
 class QComboBox;
-class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -96,7 +96,8 @@ private:
 
     QLabel* m_coil = nullptr;
     QLabel* m_refusal = nullptr;
-    QFormLayout* m_modelForm = nullptr;
+    /// Each model input and the row holding it with its label.
+    QHash<const QWidget*, QWidget*> m_inputRows;
     QLineEdit* m_gap = nullptr;
     QLineEdit* m_thickness = nullptr;
     QComboBox* m_winding = nullptr;
