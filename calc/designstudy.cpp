@@ -45,11 +45,11 @@ struct ReferenceAt {
 
 ReferenceAt Reference(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns)
 {
-    const std::vector<ModelLine> lines = PageModels(shape, page, inputs, turns);
-    if (lines.empty()) {
+    const std::optional<ModelLine> line = PageReference(shape, page, inputs, turns);
+    if (!line) {
         return {std::nullopt, "no reference is available for this coil"};
     }
-    return {lines.front().henries, lines.front().reason};
+    return {line->henries, line->reason};
 }
 
 /// The exact turns at which the reference gives the target. The reference
@@ -122,7 +122,27 @@ ReferenceTurns SolveReference(const StudyRequest& request, const FormPort& page,
             lowHenries = *value;
         }
     }
-    const double exact = low + (target - lowHenries) / (*highHenries - lowHenries);
+    // Within the whole turn the reference is straight between its own steps.
+    const double step = ReferenceTurnsStep(shape);
+    double from = low;
+    double fromHenries = lowHenries;
+    double to = high;
+    double toHenries = *highHenries;
+    for (double turns = low + step; turns < high - 1e-9; turns += step) {
+        const std::optional<double> value = at(turns).henries;
+        if (!value) {
+            break;
+        }
+        if (*value >= target) {
+            to = turns;
+            toHenries = *value;
+            break;
+        }
+        from = turns;
+        fromHenries = *value;
+    }
+    const double exact =
+        toHenries > fromHenries ? from + (target - fromHenries) / (toHenries - fromHenries) * (to - from) : to;
     found.turns = exact;
     found.below = exact >= high ? high : low;
     found.belowHenries = exact >= high ? *highHenries : lowHenries;
@@ -150,6 +170,8 @@ void AddCurves(const StudyRequest& request, ScratchPort& page, Study& study, con
         return;
     }
     const double span = range.last - range.first;
+    // Whole turns: the printed spiral's quarter-turn steps would only make
+    // the curve ragged.
     const double step = std::max(1.0, std::ceil(span / kMostReferenceSamples));
     for (double turns = range.first; turns <= range.last + 1e-9; turns += step) {
         if (cancelled && cancelled()) {

@@ -44,6 +44,15 @@ struct ModelLine {
 [[nodiscard]] std::vector<ModelLine> PageModels(const Shape& shape, const FormPort& page, const ModelInputs& inputs,
                                                 double turns);
 
+/// The reference alone, as the first line of PageModels gives it; nothing
+/// when the shape has no models.
+[[nodiscard]] std::optional<ModelLine> PageReference(const Shape& shape, const FormPort& page,
+                                                     const ModelInputs& inputs, double turns);
+
+/// The steps in turns the reference follows: between them it is a straight
+/// line (a whole turn; a quarter turn for the printed spiral, a side each).
+[[nodiscard]] double ReferenceTurnsStep(const Shape& shape);
+
 /// The reference's method in words: "partial-inductance", "filament".
 [[nodiscard]] std::string ReferenceMethod(const Shape& shape);
 

@@ -158,3 +158,68 @@ TEST(RunStudyTest, ACancelledStudyStopsAndSaysSo)
 
 }  // namespace
 }  // namespace loopcalc::design
+
+namespace loopcalc::design {
+namespace {
+
+// A measured printed antenna: 39.1 mm square, 9 turns of 0.9 mm trace with
+// 0.15 mm gaps in 0.03 mm copper measures 3.915 µH. The classic formula
+// says nearly twice that, and the window warns.
+TEST(RunStudyTest, MeasuredNfcAntennaAgainstTheReference)
+{
+    StudyRequest request = Request("flat-rectangular", {"39.1", "39.1", "9", "0.9"});
+    request.models.gap = 0.15;
+    request.models.thickness = 0.03;
+    const Study study = RunStudy(request);
+    EXPECT_EQ(study.classic.text, FormatInductance(RectLoopInductance(9.0, 3.91, 3.91, 0.09)).text);
+    ASSERT_TRUE(study.reference);
+    EXPECT_NEAR(*study.reference, 3.915e-6, 0.05 * 3.915e-6);
+    ASSERT_FALSE(study.models.empty());
+    EXPECT_EQ(study.models.front().name, "reference");
+    ASSERT_FALSE(study.warnings.empty());
+    EXPECT_EQ(study.warnings.back().rfind("the classic formula reads ", 0), 0U) << study.warnings.back();
+    EXPECT_NE(study.warnings.back().find(" above the partial-inductance reference ("), std::string::npos);
+}
+
+struct SolveCase {
+    const char* shape;
+    std::vector<std::string> texts;
+    double turns;  ///< the reference at these turns is the target
+};
+
+class ReferenceTurnsTest : public ::testing::TestWithParam<SolveCase> {};
+
+// The turns found for the reference's own value at N turns lead back to N,
+// with the whole numbers around it giving the reference there.
+TEST_P(ReferenceTurnsTest, LeadBackToTheTurnsThatGaveTheTarget)
+{
+    const SolveCase& c = GetParam();
+    StudyRequest at = Request(c.shape, c.texts);
+    const Study first = RunStudy(at);
+    ASSERT_TRUE(first.reference) << (first.models.empty() ? "" : first.models.front().reason);
+
+    StudyRequest request = Request(c.shape, c.texts);
+    request.target = *first.reference;
+    request.targetText = "the target";
+    const Study study = RunStudy(request);
+    ASSERT_TRUE(study.referenceTurns);
+    ASSERT_TRUE(study.referenceTurns->turns) << study.referenceTurns->message;
+    EXPECT_NEAR(*study.referenceTurns->turns, c.turns, 1e-6);
+    EXPECT_LE(study.referenceTurns->belowHenries, *first.reference);
+    EXPECT_GE(study.referenceTurns->aboveHenries, *first.reference);
+    EXPECT_EQ(study.referenceTurns->above - study.referenceTurns->below <= 1.0, true);
+    // The reference curve rises with the turns.
+    ASSERT_GT(study.referenceCurve.size(), 2U);
+    for (std::size_t i = 1; i < study.referenceCurve.size(); ++i) {
+        EXPECT_GT(study.referenceCurve[i].henries, study.referenceCurve[i - 1].henries);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ReferenceTurnsTest,
+                         ::testing::Values(SolveCase{"circular", {"15", "60", "0.1"}, 60.0},
+                                           SolveCase{"rectangular", {"30", "20", "7", "0.2"}, 7.0},
+                                           SolveCase{"spiral", {"20", "8", "10"}, 10.0},
+                                           SolveCase{"flat-rectangular", {"40", "25", "4", "0.5"}, 4.0}));
+
+}  // namespace
+}  // namespace loopcalc::design

@@ -8,6 +8,7 @@
 #include "display.h"
 #include "formulas.h"
 #include "mainwindow.h"
+#include "models/models.h"
 #include "realinput.h"
 #include "tabrows.h"
 #include "turnsplot.h"
@@ -82,7 +83,10 @@ struct PageCase {
     std::function<QString(double)> shown;
     /// The exact classic turns for the target, from the closed form.
     std::function<double()> turns;
-    QString warning;  ///< a warning lblWarnings must hold; empty: none applies
+    /// The reference for the page's coil with that many turns, from the
+    /// models in SI units.
+    std::function<double(double)> reference;
+    QString warning;  ///< a warning of the page's formula lblWarnings must hold; empty: none
 };
 
 }  // namespace
@@ -276,15 +280,23 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone_data()
     nfc.henries = [] { return RectLoopInductance(4.0, 4.0, 2.5, 0.05); };
     nfc.shown = display;
     nfc.turns = [] { return std::sqrt(1.5e-6 / RectLoopInductance(1.0, 4.0, 2.5, 0.05)); };
+    nfc.reference = [](double n) {
+        return models::FlatRectangularCoilReference({0.040, 0.025, n, 0.5e-3}).henries.value_or(std::nan(""));
+    };
     QTest::newRow("flat rectangular NFC antenna") << nfc;
 
     PageCase thickTrace = nfc;
-    thickTrace.boxes = {{"txtWidth1", "12"}, {"txtHeight1", "10"}, {"txtTurns1", "3"}, {"txtTrace1", "2.5"}};
-    thickTrace.henries = [] { return RectLoopInductance(3.0, 1.2, 1.0, 0.25); };
-    thickTrace.turns = [] { return std::sqrt(1.5e-6 / RectLoopInductance(1.0, 1.2, 1.0, 0.25)); };
+    thickTrace.boxes = {{"txtWidth1", "30"}, {"txtHeight1", "20"}, {"txtTurns1", "2"}, {"txtTrace1", "2.5"}};
+    thickTrace.target = "60nH";
+    thickTrace.targetHenries = 60e-9;
+    thickTrace.henries = [] { return RectLoopInductance(2.0, 3.0, 2.0, 0.25); };
+    thickTrace.turns = [] { return std::sqrt(60e-9 / RectLoopInductance(1.0, 3.0, 2.0, 0.25)); };
+    thickTrace.reference = [](double n) {
+        return models::FlatRectangularCoilReference({0.030, 0.020, n, 2.5e-3}).henries.value_or(std::nan(""));
+    };
     thickTrace.frequency = "6.78MHz";
     thickTrace.hertz = 6.78e6;
-    thickTrace.warning = QString::fromStdString(design::ConductorWarnings(0.25, 1.0, 1.0, "the trace size").front());
+    thickTrace.warning = QString::fromStdString(design::ConductorWarnings(0.25, 2.0, 1.0, "the trace size").front());
     QTest::newRow("flat rectangular thick trace") << thickTrace;
 
     PageCase circular;
@@ -297,6 +309,9 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone_data()
     circular.henries = [] { return CircularCoilInductance(60.0, 1.5, 0.01); };
     circular.shown = display;
     circular.turns = [] { return std::pow(820e-9 / CircularCoilInductance(1.0, 1.5, 0.01), 1.0 / 1.9); };
+    circular.reference = [](double n) {
+        return models::CircularCoilReference({0.015, n, 0.1e-3}).henries.value_or(std::nan(""));
+    };
     QTest::newRow("circular 125 kHz coil") << circular;
 
     PageCase rectangular;
@@ -309,6 +324,9 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone_data()
     rectangular.henries = [] { return RectLoopInductance(25.0, 3.0, 2.0, 0.02); };
     rectangular.shown = display;
     rectangular.turns = [] { return std::sqrt(1.2e-3 / RectLoopInductance(1.0, 3.0, 2.0, 0.02)); };
+    rectangular.reference = [](double n) {
+        return models::RectangularCoilReference({0.030, 0.020, n, 0.2e-3}).henries.value_or(std::nan(""));
+    };
     QTest::newRow("rectangular wire coil") << rectangular;
 
     PageCase spiral;
@@ -319,12 +337,18 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone_data()
     spiral.henries = [] { return SpiralCoilInductance(10.0, 1.4, 1.2) / 1e6; };
     spiral.shown = [](double henries) { return QString::fromStdString(FormatSpiralInductance(henries * 1e6).text); };
     spiral.turns = [] { return std::sqrt(3.0 / SpiralCoilInductance(1.0, 1.4, 1.2)); };
+    spiral.reference = [](double n) {
+        return models::SpiralCoilReference({0.020, 0.008, n}).henries.value_or(std::nan(""));
+    };
     QTest::newRow("flat spiral") << spiral;
 
     PageCase shallow = spiral;
     shallow.boxes = {{"txtOuterRadius3", "20"}, {"txtInnerRadius3", "19"}, {"txtTurns3", "5"}};
     shallow.henries = [] { return SpiralCoilInductance(5.0, 1.95, 0.1) / 1e6; };
     shallow.turns = [] { return std::sqrt(3.0 / SpiralCoilInductance(1.0, 1.95, 0.1)); };
+    shallow.reference = [](double n) {
+        return models::SpiralCoilReference({0.020, 0.019, n}).henries.value_or(std::nan(""));
+    };
     shallow.warning = QString::fromStdString(*design::SpiralWarning(1.95, 0.1));
     QTest::newRow("shallow flat spiral") << shallow;
 }
@@ -378,10 +402,35 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
         loopcalc::design::FormatCapacitance(loopcalc::design::TuningCapacitance(henries, c.hertz)));
     QVERIFY2(capacitance.startsWith(QStringLiteral("classic: ") + expected), qPrintable(capacitance));
 
+    // The reference row, its difference and its tuning capacitor, from the
+    // models themselves.
+    const double turnsOnPage = c.boxes[c.page == 0 ? 1 : 2].second.toDouble();
+    const double reference = c.reference(turnsOnPage);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("reference"));
+    QCOMPARE(table->item(1, 1)->text(), QString::fromStdString(loopcalc::design::FormatHenries(reference)));
+    const double percent = (henries - reference) / reference * 100.0;
+    QCOMPARE(table->item(0, 2)->text(), QString::fromStdString(loopcalc::design::FormatPercent(percent)));
+    const QString tuned = QString::fromStdString(
+        loopcalc::design::FormatCapacitance(loopcalc::design::TuningCapacitance(reference, c.hertz)));
+    QVERIFY2(capacitance.contains(QStringLiteral("reference: ") + tuned), qPrintable(capacitance));
+    // The whole numbers of turns around the target by the reference.
+    const auto byReference =
+        QRegularExpression(QStringLiteral("\nreference: [0-9.]+ turns \\(([0-9]+) turns: ([^;]+); ([0-9]+) turns"))
+            .match(turns);
+    QVERIFY2(byReference.hasMatch(), qPrintable(turns));
+    const double fewer = byReference.captured(1).toDouble();
+    QCOMPARE(byReference.captured(3).toDouble(), fewer + 1.0);
+    QVERIFY(c.reference(fewer) < c.targetHenries);
+    QVERIFY(c.reference(fewer + 1.0) >= c.targetHenries);
+    QCOMPARE(byReference.captured(2), QString::fromStdString(loopcalc::design::FormatHenries(c.reference(fewer))));
+
+    // The page formula's warnings, and the reference's beyond 10 %.
     const QString warnings = design->findChild<QLabel*>("lblWarnings")->text();
-    if (c.warning.isEmpty()) {
+    const bool strays = std::abs(percent) > 10.0;
+    QCOMPARE(warnings.contains(QStringLiteral("the classic formula reads ")), strays);
+    if (c.warning.isEmpty() && !strays) {
         QVERIFY2(warnings.startsWith(QStringLiteral("None applies")), qPrintable(warnings));
-    } else {
+    } else if (!c.warning.isEmpty()) {
         QVERIFY2(warnings.contains(c.warning), qPrintable(warnings));
     }
 
@@ -389,8 +438,8 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
     auto* plot = design->findChild<TurnsPlot*>("plotTurns");
     QVERIFY(!plot->classic().isEmpty());
     QVERIFY(plot->classic().front().x() <= 1.0);
-    const double turnsOnPage = c.boxes[c.page == 2 ? 2 : (c.page == 0 ? 1 : 2)].second.toDouble();
     QVERIFY(plot->classic().back().x() >= std::max(turnsOnPage, c.turns()));
+    QVERIFY(!plot->reference().isEmpty());
 
     // The main window: every box, the focus and the log as they were.
     QCOMPARE(BoxTexts(m_window.get()), boxesBefore);
