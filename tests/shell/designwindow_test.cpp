@@ -112,6 +112,7 @@ private slots:
     void everyControlIsReachedByTabAndNamed();
     void readsTargetsWithTheirUnits_data();
     void readsTargetsWithTheirUnits();
+    void readsTheDecimalCommaOfTheUsersLocale();
 
 private:
     DesignWindow* openByShortcut();
@@ -599,6 +600,25 @@ void DesignWindowTest::readsTargetsWithTheirUnits()
         return;
     }
     const double exact = std::sqrt(henries / loopcalc::RectLoopInductance(1.0, 2.1, 1.0, 0.0127));
+    QVERIFY2(found.startsWith(QStringLiteral("classic: %1 turns").arg(exact, 0, 'f', 2)), qPrintable(found));
+}
+
+void DesignWindowTest::readsTheDecimalCommaOfTheUsersLocale()
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    retype("txtWidth1", "22,5");
+    typeInto(design->findChild<QLineEdit*>("txtTarget"), QStringLiteral("1,5 µH"));
+    waitUntilShown(design);
+    QLocale::setDefault(before);
+    auto* table = design->findChild<QTableWidget*>("tblModels");
+    QCOMPARE(
+        table->item(0, 1)->text(),
+        QString::fromStdString(loopcalc::FormatInductance(loopcalc::RectLoopInductance(11.0, 2.25, 1.0, 0.0127)).text));
+    const double exact = std::sqrt(1.5e-6 / loopcalc::RectLoopInductance(1.0, 2.25, 1.0, 0.0127));
+    const QString found = design->findChild<QPlainTextEdit*>("txtTurnsFound")->toPlainText();
     QVERIFY2(found.startsWith(QStringLiteral("classic: %1 turns").arg(exact, 0, 'f', 2)), qPrintable(found));
 }
 
