@@ -145,7 +145,7 @@ int main(int argc, char* argv[])
     window.tabControl()->setCurrentIndex(3);
     SetText(&window, "txtWidth1", QStringLiteral("40"));
     SetText(&window, "txtHeight1", QStringLiteral("25"));
-    SetText(&window, "txtTurns1", QStringLiteral("4"));
+    SetText(&window, "txtTurns1", QStringLiteral("5"));
     SetText(&window, "txtTrace1", QStringLiteral("0.5"));
     SetText(secondary.designWindow(), "txtGap", QStringLiteral("0.5"));
     SetText(secondary.designWindow(), "txtTarget", QStringLiteral("1.5 µH"));
