@@ -7,8 +7,35 @@
 namespace loopcalc::steps {
 
 namespace {
+
 constexpr double kMillimetresPerCentimetre = 10.0;
+
+/// "Width = 21 mm" for a length in centimetres, "Turns = 11.5" for turns.
+std::string LogLine(const FormPort& port, const ShapeField& field, double value)
+{
+    if (field.kind == FieldKind::Turns) {
+        return std::string(field.logLabel) + " = " + LogNumber(value, port.logDecimalSeparator());
+    }
+    return std::string(field.logLabel) + " = " +
+           LogNumber(value * kMillimetresPerCentimetre, port.logDecimalSeparator()) + " mm";
 }
+
+/// Appends a record to the log: an empty line, the title, an empty line, the
+/// input lines in table order, the inductance line and a closing empty line.
+void WriteRecord(FormPort& port, const Shape& shape, const FieldValues& values, const std::string& resultText)
+{
+    port.logLine("");
+    port.logLine(std::string(shape.logTitle));
+    port.logLine("");
+    for (std::size_t f = 0; f < shape.fields.size(); ++f) {
+        port.logLine(LogLine(port, shape.fields[f], values[f]));
+    }
+    port.logLine("Inductance = " + resultText);
+    port.logLine("");
+    port.endLogRecord();
+}
+
+}  // namespace
 
 double Read(const FormPort& port, std::string_view box)
 {
@@ -20,44 +47,62 @@ double ReadLength(const FormPort& port, std::string_view box)
     return Read(port, box) / kMillimetresPerCentimetre;
 }
 
-Outcome Refuse(FormPort& port, std::string_view box, const std::string& restore, const std::string& message)
+FieldValues ReadValues(const FormPort& port, const Shape& shape)
 {
-    port.setText(box, restore);
-    port.setFocus(box);
+    FieldValues values{};
+    for (std::size_t f = 0; f < shape.fields.size(); ++f) {
+        const ShapeField& field = shape.fields[f];
+        values[f] = field.kind == FieldKind::Turns ? Read(port, field.box) : ReadLength(port, field.box);
+    }
+    return values;
+}
+
+bool Fails(const ShapeField& field, double value)
+{
+    // Written as the refusing comparisons, so that a value that is not a
+    // number passes as it always has.
+    const bool tooLow = field.lowestAccepted ? value < field.lowest : value <= field.lowest;
+    return tooLow || value > field.highest;
+}
+
+Outcome Refuse(FormPort& port, const ShapeField& field)
+{
+    const std::string message(field.message);
+    port.setText(field.box, std::string(field.resetText));
+    port.setFocus(field.box);
     port.showMessage(message, MessageIcon::Error);
     return {Outcome::Kind::Refused, message, 0.0};
 }
 
-Outcome Succeed(FormPort& port, std::string_view resultBox, const std::string& text, double henries)
+std::optional<Outcome> Check(FormPort& port, const Shape& shape, const FieldValues& values)
 {
-    port.setText(resultBox, text);
-    port.beep();
-    return {Outcome::Kind::Result, text, henries};
-}
-
-void WriteRecord(FormPort& port, std::string_view title, std::initializer_list<std::string> inputLines,
-                 const std::string& resultText)
-{
-    port.logLine("");
-    port.logLine(std::string(title));
-    port.logLine("");
-    for (const std::string& line : inputLines) {
-        port.logLine(line);
+    for (const std::size_t f : shape.checkOrder) {
+        if (Fails(shape.fields[f], values[f])) {
+            return Refuse(port, shape.fields[f]);
+        }
     }
-    port.logLine("Inductance = " + resultText);
-    port.logLine("");
-    port.endLogRecord();
+    return std::nullopt;
 }
 
-std::string LengthLine(const FormPort& port, std::string_view label, double centimetres)
+Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, const Display& display, double henries)
 {
-    return std::string(label) + " = " + LogNumber(centimetres * kMillimetresPerCentimetre, port.logDecimalSeparator()) +
-           " mm";
-}
-
-std::string TurnsLine(const FormPort& port, double turns)
-{
-    return "Turns = " + LogNumber(turns, port.logDecimalSeparator());
+    if (!display.inRange) {
+        port.showMessage(display.text, MessageIcon::Warning);
+        for (std::size_t i = 0; i < shape.resetOrder.size(); ++i) {
+            const ShapeField& field = shape.fields[shape.resetOrder[i]];
+            port.setText(field.box, std::string(field.resetText));
+            if (i + 1 == shape.resetFocusAfter) {
+                port.setFocus(shape.fields[shape.resetFocus].box);
+            }
+        }
+        return {Outcome::Kind::OutOfRange, display.text, henries};
+    }
+    port.setText(shape.resultBox, display.text);
+    port.beep();
+    if (port.logging()) {
+        WriteRecord(port, shape, values, display.text);
+    }
+    return {Outcome::Kind::Result, display.text, henries};
 }
 
 }  // namespace loopcalc::steps

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Steps the four calculators share.
+// Steps the four calculators share, driven by the shape table.
 #pragma once
 
 #include "calculators.h"
+#include "display.h"
 #include "formport.h"
+#include "shapes.h"
 
-#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,22 +19,23 @@ double Read(const FormPort& port, std::string_view box);
 /// A box's text as a length in centimetres (typed in millimetres).
 double ReadLength(const FormPort& port, std::string_view box);
 
+/// Every box of the shape's page in table order: lengths in centimetres,
+/// turns as typed.
+FieldValues ReadValues(const FormPort& port, const Shape& shape);
+
+/// Whether the field's check refuses the value.
+[[nodiscard]] bool Fails(const ShapeField& field, double value);
+
 /// The usual refusal: rewrite the box, move the focus to it, then the message.
-Outcome Refuse(FormPort& port, std::string_view box, const std::string& restore, const std::string& message);
+Outcome Refuse(FormPort& port, const ShapeField& field);
 
-/// Writes the result text into the result box and beeps.
-Outcome Succeed(FormPort& port, std::string_view resultBox, const std::string& text, double henries);
+/// Runs the shape's checks in its order; the refusal of the first that
+/// fails, or nothing when all pass.
+std::optional<Outcome> Check(FormPort& port, const Shape& shape, const FieldValues& values);
 
-/// Appends a record to the log: an empty line, the title, an empty line, the
-/// input lines, the inductance line and a closing empty line. Callers check
-/// port.logging() first, so that nothing is formatted while the log is off.
-void WriteRecord(FormPort& port, std::string_view title, std::initializer_list<std::string> inputLines,
-                 const std::string& resultText);
-
-/// "Width = 21 mm": a length in centimetres logged in millimetres.
-std::string LengthLine(const FormPort& port, std::string_view label, double centimetres);
-
-/// "Turns = 11.5".
-std::string TurnsLine(const FormPort& port, double turns);
+/// Shows a computed inductance: out of range, the warning and the boxes
+/// rewritten in the shape's reset order; else the result in the result box,
+/// a beep and, while the log is on, the record.
+Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, const Display& display, double henries);
 
 }  // namespace loopcalc::steps

@@ -2,47 +2,36 @@
 // Circular wire coil: radius, turns and wire radius.
 #include "calcsteps.h"
 #include "calculators.h"
+#include "designaids.h"
 #include "display.h"
 #include "formulas.h"
 
 namespace loopcalc {
 
+namespace {
+// The page's boxes in table order.
+enum Field : std::size_t { kRadius, kTurns, kWireRadius };
+}  // namespace
+
 Outcome frmMain_cmdCalculate2_Click(FormPort& port)
 {
-    const double n = steps::Read(port, "txtTurns2");
-    const double r = steps::ReadLength(port, "txtRadius2");
-    const double a = steps::ReadLength(port, "txtWire2");
+    const Shape& shape = Shapes()[kCircularPage];
+    const FieldValues v = steps::ReadValues(port, shape);
+    if (auto refused = steps::Check(port, shape, v)) {
+        return *refused;
+    }
+    const double l = CircularCoilInductance(v[kTurns], v[kRadius], v[kWireRadius]);
+    return steps::Report(port, shape, v, FormatInductance(l), l);
+}
 
-    // The turns limit is 1, not 0, although the message says "> 0".
-    if (n < 1.0) {
-        return steps::Refuse(port, "txtTurns2", "10", "Turns must be > 0");
-    }
-    if (r <= 0.0) {
-        return steps::Refuse(port, "txtRadius2", "12.5", "Radius must be > 0");
-    }
-    if (a <= 0.0) {
-        return steps::Refuse(port, "txtWire2", "0.0127", "Wire Radius must be > 0");
-    }
+std::optional<double> CircularExactTurns(const FieldValues& values, double henries)
+{
+    return design::CircularTurnsFor(henries, values[kRadius], values[kWireRadius]);
+}
 
-    const double l = CircularCoilInductance(n, r, a);
-    const Display display = FormatInductance(l);
-    if (!display.inRange) {
-        port.showMessage(display.text, MessageIcon::Warning);
-        port.setText("txtTurns2", "10");
-        port.setText("txtRadius2", "12.5");
-        port.setFocus("txtRadius2");
-        port.setText("txtWire2", "0.0127");
-        return {Outcome::Kind::OutOfRange, display.text, l};
-    }
-
-    Outcome outcome = steps::Succeed(port, "txtInductance2", display.text, l);
-    if (port.logging()) {
-        steps::WriteRecord(port, "Circular Wire Wound Air Coil",
-                           {steps::LengthLine(port, "Radius", r), steps::TurnsLine(port, n),
-                            steps::LengthLine(port, "Wire Radius", a)},
-                           display.text);
-    }
-    return outcome;
+std::vector<std::string> CircularWarnings(const FieldValues& values, std::optional<double> henries)
+{
+    return design::ConductorWarnings(values[kWireRadius], values[kRadius], henries, "the wire radius");
 }
 
 }  // namespace loopcalc

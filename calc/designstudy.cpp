@@ -25,7 +25,7 @@ constexpr double kMostSearchedTurns = 1e5;
 std::string TurnsBox(const Shape& shape)
 {
     for (const ShapeField& field : shape.fields) {
-        if (field.option == "turns") {
+        if (field.kind == FieldKind::Turns) {
             return std::string(field.box);
         }
     }

@@ -2,58 +2,41 @@
 // Flat rectangular (printed) air coil: width, height, turns and trace size.
 #include "calcsteps.h"
 #include "calculators.h"
+#include "designaids.h"
 #include "display.h"
 #include "formulas.h"
+
+#include <algorithm>
 
 namespace loopcalc {
 
 namespace {
-constexpr double kLargestTrace = 0.25;  // cm: a trace of up to 2.5 mm is accepted
-}
+// The page's boxes in table order.
+enum Field : std::size_t { kWidth, kHeight, kTurns, kTrace };
+}  // namespace
 
 Outcome frmMain_cmdCalculate1_Click(FormPort& port)
 {
-    const double n = steps::Read(port, "txtTurns1");
-    const double h = steps::ReadLength(port, "txtHeight1");
-    const double w = steps::ReadLength(port, "txtWidth1");
-    const double t = steps::ReadLength(port, "txtTrace1");
-
-    // Checked in the order turns, height, trace, width.
-    if (n < 1.0) {
-        return steps::Refuse(port, "txtTurns1", "11", "Turns must be > 0");
+    const Shape& shape = Shapes()[kFlatRectangularPage];
+    const FieldValues v = steps::ReadValues(port, shape);
+    if (auto refused = steps::Check(port, shape, v)) {
+        return *refused;
     }
-    if (h <= 0.0) {
-        return steps::Refuse(port, "txtHeight1", "10.0", "Height must be > 0");
-    }
-    if (t <= 0.0 || t > kLargestTrace) {
-        return steps::Refuse(port, "txtTrace1", "0.127", "Trace must be > 0 or < 2.6");
-    }
-    if (w <= 0.0) {
-        return steps::Refuse(port, "txtWidth1", "21.0", "Width must be > 0");
-    }
-
     // The trace size stands in for the wire radius, with no further factor.
-    const double l = RectLoopInductance(n, w, h, t);
-    const Display display = FormatInductance(l);
-    if (!display.inRange) {
-        port.showMessage(display.text, MessageIcon::Warning);
-        port.setText("txtWidth1", "21.0");
-        port.setFocus("txtWidth1");
-        port.setText("txtTurns1", "11");
-        port.setText("txtHeight1", "10.0");
-        port.setText("txtTrace1", "0.127");
-        return {Outcome::Kind::OutOfRange, display.text, l};
-    }
+    const double l = RectLoopInductance(v[kTurns], v[kWidth], v[kHeight], v[kTrace]);
+    return steps::Report(port, shape, v, FormatInductance(l), l);
+}
 
-    Outcome outcome = steps::Succeed(port, "txtInductance1", display.text, l);
-    if (port.logging()) {
-        // The trace size is logged under the wire radius's label.
-        steps::WriteRecord(port, "Flat Rectangular Air Coil",
-                           {steps::LengthLine(port, "Width", w), steps::LengthLine(port, "Height", h),
-                            steps::TurnsLine(port, n), steps::LengthLine(port, "Wire Radius", t)},
-                           display.text);
-    }
-    return outcome;
+std::optional<double> FlatRectangularExactTurns(const FieldValues& values, double henries)
+{
+    // The trace size takes the place of the wire radius, as in the handler.
+    return design::RectLoopTurnsFor(henries, values[kWidth], values[kHeight], values[kTrace]);
+}
+
+std::vector<std::string> FlatRectangularWarnings(const FieldValues& values, std::optional<double> henries)
+{
+    return design::ConductorWarnings(values[kTrace], std::min(values[kWidth], values[kHeight]), henries,
+                                     "the trace size");
 }
 
 }  // namespace loopcalc

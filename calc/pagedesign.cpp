@@ -10,77 +10,14 @@
 
 namespace loopcalc::design {
 
-namespace {
-
-/// A field's box read as the calculator reads it: as a length in centimetres.
-double Length(const Shape& shape, const FormPort& page, std::string_view option)
-{
-    for (const ShapeField& field : shape.fields) {
-        if (field.option == option) {
-            return steps::ReadLength(page, field.box);
-        }
-    }
-    return 0.0;
-}
-
-/// The spiral's mean radius and depth, computed as its calculator does.
-struct SpiralOutline {
-    double meanRadius;
-    double depth;
-};
-
-SpiralOutline Outline(const Shape& shape, const FormPort& page)
-{
-    const double ro = Length(shape, page, "outer-radius");
-    const double ri = Length(shape, page, "inner-radius");
-    return {(ro + ri) / 2.0, ro - ri};
-}
-
-}  // namespace
-
 std::optional<double> ExactTurns(const Shape& shape, const FormPort& page, double henries)
 {
-    if (shape.name == "circular") {
-        return CircularTurnsFor(henries, Length(shape, page, "radius"), Length(shape, page, "wire-radius"));
-    }
-    if (shape.name == "rectangular") {
-        return RectLoopTurnsFor(henries, Length(shape, page, "width"), Length(shape, page, "height"),
-                                Length(shape, page, "wire-radius"));
-    }
-    if (shape.name == "flat-rectangular") {
-        // The trace size takes the place of the wire radius, as in its calculator.
-        return RectLoopTurnsFor(henries, Length(shape, page, "width"), Length(shape, page, "height"),
-                                Length(shape, page, "trace"));
-    }
-    if (shape.name == "spiral") {
-        const SpiralOutline outline = Outline(shape, page);
-        return SpiralTurnsFor(henries, outline.meanRadius, outline.depth);
-    }
-    return std::nullopt;
+    return shape.exactTurns(steps::ReadValues(page, shape), henries);
 }
 
 std::vector<std::string> ValidityWarnings(const Shape& shape, const FormPort& page, std::optional<double> henries)
 {
-    if (shape.name == "spiral") {
-        const SpiralOutline outline = Outline(shape, page);
-        std::vector<std::string> warnings;
-        if (auto warning = SpiralWarning(outline.meanRadius, outline.depth)) {
-            warnings.push_back(std::move(*warning));
-        }
-        return warnings;
-    }
-    if (shape.name == "circular") {
-        return ConductorWarnings(Length(shape, page, "wire-radius"), Length(shape, page, "radius"), henries,
-                                 "the wire radius");
-    }
-    const double smallest = std::min(Length(shape, page, "width"), Length(shape, page, "height"));
-    if (shape.name == "rectangular") {
-        return ConductorWarnings(Length(shape, page, "wire-radius"), smallest, henries, "the wire radius");
-    }
-    if (shape.name == "flat-rectangular") {
-        return ConductorWarnings(Length(shape, page, "trace"), smallest, henries, "the trace size");
-    }
-    return {};
+    return shape.warnings(steps::ReadValues(page, shape), henries);
 }
 
 TurnsSearch FindTurns(const Shape& shape, const FormPort& page, double henries, std::string_view targetText,

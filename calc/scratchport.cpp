@@ -34,7 +34,7 @@ Outcome ScratchPort::calculateWithTurns(double turns)
         number.replace(point, 1, m_separator);
     }
     for (const ShapeField& field : m_shape->fields) {
-        if (field.option == "turns") {
+        if (field.kind == FieldKind::Turns) {
             setText(field.box, number);
         }
     }

@@ -2,6 +2,7 @@
 // Flat spiral air coil: outer radius, inner radius and turns; computed in µH.
 #include "calcsteps.h"
 #include "calculators.h"
+#include "designaids.h"
 #include "display.h"
 #include "formulas.h"
 
@@ -9,79 +10,78 @@ namespace loopcalc {
 
 namespace {
 
-constexpr double kMostTurns = 100.0;
+// The page's boxes in table order.
+enum Field : std::size_t { kOuterRadius, kInnerRadius, kTurns };
 
-void RestoreRadii(FormPort& port)
+Outcome Refused(FormPort& port, const std::string& message)
 {
-    port.setText("txtOuterRadius3", "8.5");
-    port.setText("txtInnerRadius3", "7.25");
-    port.setFocus("txtOuterRadius3");
+    port.showMessage(message, MessageIcon::Error);
+    return {Outcome::Kind::Refused, message, 0.0};
 }
 
-Outcome Refused(const std::string& message)
+/// The radii's own refusal: unlike the usual one, the message comes first.
+Outcome RefuseRadius(FormPort& port, const ShapeField& field)
 {
-    return {Outcome::Kind::Refused, message, 0.0};
+    Outcome outcome = Refused(port, std::string(field.message));
+    port.setText(field.box, std::string(field.resetText));
+    port.setFocus(field.box);
+    return outcome;
+}
+
+/// The mean radius and the depth of the winding.
+struct Outline {
+    double meanRadius;
+    double depth;
+};
+
+Outline OutlineOf(const FieldValues& values)
+{
+    return {(values[kOuterRadius] + values[kInnerRadius]) / 2.0, values[kOuterRadius] - values[kInnerRadius]};
 }
 
 }  // namespace
 
 Outcome frmMain_cmdCalculate4_Click(FormPort& port)
 {
-    const double ri = steps::ReadLength(port, "txtInnerRadius3");
-    const double ro = steps::ReadLength(port, "txtOuterRadius3");
+    const Shape& shape = Shapes()[kSpiralPage];
+    const ShapeField& outer = shape.fields[kOuterRadius];
+    const ShapeField& inner = shape.fields[kInnerRadius];
+    const FieldValues v = steps::ReadValues(port, shape);
 
-    // Equal radii pass (the depth is then 0). The first refusal rewrites both
-    // boxes before its message; the other two show their message first.
-    if (ri > ro) {
-        const std::string message = "Outer Radius must be > Inner Radius";
-        RestoreRadii(port);
-        port.showMessage(message, MessageIcon::Error);
-        return Refused(message);
+    // Equal radii pass (the depth is then 0). This refusal rewrites both
+    // radii before its message.
+    if (v[kInnerRadius] > v[kOuterRadius]) {
+        port.setText(outer.box, std::string(outer.resetText));
+        port.setText(inner.box, std::string(inner.resetText));
+        port.setFocus(outer.box);
+        return Refused(port, "Outer Radius must be > Inner Radius");
     }
-    if (ro <= 0.0) {
-        const std::string message = "Outer Radius must be > 0";
-        port.showMessage(message, MessageIcon::Error);
-        port.setText("txtOuterRadius3", "8.5");
-        port.setFocus("txtOuterRadius3");
-        return Refused(message);
-    }
-    if (ri <= 0.0) {
-        const std::string message = "Inner Radius must be > 0";
-        port.showMessage(message, MessageIcon::Error);
-        port.setText("txtInnerRadius3", "7.25");
-        port.setFocus("txtInnerRadius3");
-        return Refused(message);
+    // The turns are checked only after the radii have passed.
+    for (const std::size_t f : shape.checkOrder) {
+        if (steps::Fails(shape.fields[f], v[f])) {
+            return f == kTurns ? steps::Refuse(port, shape.fields[f]) : RefuseRadius(port, shape.fields[f]);
+        }
     }
 
-    const double a = (ro + ri) / 2.0;
-    const double b = ro - ri;
+    const Outline outline = OutlineOf(v);
+    const double microhenries = SpiralCoilInductance(v[kTurns], outline.meanRadius, outline.depth);
+    return steps::Report(port, shape, v, FormatSpiralInductance(microhenries), microhenries / 1e6);
+}
 
-    // Turns are read only after the radii have passed. Fractional turns pass,
-    // so 100.5 is refused although it is below 101.
-    const double n = steps::Read(port, "txtTurns3");
-    if (n <= 0.0 || n > kMostTurns) {
-        return steps::Refuse(port, "txtTurns3", "12", "Turns must be > 0 and < 101");
-    }
+std::optional<double> SpiralExactTurns(const FieldValues& values, double henries)
+{
+    const Outline outline = OutlineOf(values);
+    return design::SpiralTurnsFor(henries, outline.meanRadius, outline.depth);
+}
 
-    const double microhenries = SpiralCoilInductance(n, a, b);
-    const Display display = FormatSpiralInductance(microhenries);
-    const double henries = microhenries / 1e6;
-    if (!display.inRange) {
-        port.showMessage(display.text, MessageIcon::Warning);
-        RestoreRadii(port);
-        port.setText("txtTurns3", "12");
-        return {Outcome::Kind::OutOfRange, display.text, henries};
+std::vector<std::string> SpiralWarnings(const FieldValues& values, std::optional<double> /*henries*/)
+{
+    const Outline outline = OutlineOf(values);
+    std::vector<std::string> warnings;
+    if (auto warning = design::SpiralWarning(outline.meanRadius, outline.depth)) {
+        warnings.push_back(std::move(*warning));
     }
-
-    Outcome outcome = steps::Succeed(port, "txtInductance3", display.text, henries);
-    if (port.logging()) {
-        // The outer radius is logged before the inner, although read after it.
-        steps::WriteRecord(port, "Flat Spiral Air Coil",
-                           {steps::LengthLine(port, "Outer Radius", ro), steps::LengthLine(port, "Inner Radius", ri),
-                            steps::TurnsLine(port, n)},
-                           display.text);
-    }
-    return outcome;
+    return warnings;
 }
 
 }  // namespace loopcalc

@@ -50,26 +50,9 @@ constexpr std::string_view kOptionsAndExitHelp =
     "  66  batch file cannot be opened\n"
     "  74  reading or writing failed\n";
 
-std::string_view ShapeSummary(std::string_view shape)
-{
-    if (shape == "circular") {
-        return "circular wire coil";
-    }
-    if (shape == "rectangular") {
-        return "rectangular wire coil";
-    }
-    if (shape == "spiral") {
-        return "flat spiral air coil";
-    }
-    if (shape == "flat-rectangular") {
-        return "flat rectangular air coil (printed trace)";
-    }
-    return shape;
-}
-
 std::string_view Metavar(const ShapeField& field)
 {
-    return field.option == "turns" ? "N" : "MM";
+    return field.kind == FieldKind::Turns ? "N" : "MM";
 }
 
 /// "radius 10, turns 11.5, ...": the values an option left out takes.
@@ -84,7 +67,7 @@ void PrintDefaults(std::ostream& out, const Shape& shape)
 /// A shape's entry in the list of commands.
 void PrintShapeEntry(std::ostream& out, const Shape& shape)
 {
-    out << "  " << Synopsis(shape) << "\n      " << ShapeSummary(shape.name) << "\n      ";
+    out << "  " << Synopsis(shape) << "\n      " << shape.description << "\n      ";
     PrintDefaults(out, shape);
     out << '\n';
 }
@@ -147,7 +130,7 @@ void PrintShapeHelp(std::ostream& out, const Shape& shape)
 {
     out << "Usage: " << kProgramName << ' ' << Synopsis(shape) << '\n'
         << "       [--frequency F] [--warnings]\n"
-        << "Calculates a " << ShapeSummary(shape.name) << ". Lengths in millimetres unless a\n"
+        << "Calculates a " << shape.description << ". Lengths in millimetres unless a\n"
         << "unit follows, \".\" as the decimal point; an option left out takes its default.\n";
     PrintDefaults(out, shape);
     out << "\n\n" << kCommonOptionsHelp << '\n' << kUnitsHelp;
@@ -160,7 +143,7 @@ void PrintTurnsHelp(std::ostream& out)
     for (const Shape& shape : Shapes()) {
         out << "  " << shape.name;
         for (const ShapeField& field : shape.fields) {
-            if (field.option != "turns") {
+            if (field.kind != FieldKind::Turns) {
                 out << " [--" << field.option << " MM]";
             }
         }

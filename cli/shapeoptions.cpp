@@ -52,7 +52,7 @@ std::string ReadFrequencyOption(std::string_view typed, double& hertz)
 LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer,
                      std::string_view decimalSeparator)
 {
-    if (field.option == "turns") {
+    if (field.kind == FieldKind::Turns) {
         return {LengthText::Status::AsTyped, typed, {}};
     }
     return LengthForBox(typed, buffer, decimalSeparator);
@@ -99,7 +99,7 @@ ShapeOptions::ShapeOptions(const Shape& shape, bool forTurns)
 {
     m_names.reserve(shape.fields.size());
     for (const ShapeField& field : shape.fields) {
-        if (!(forTurns && field.option == "turns")) {
+        if (!(forTurns && field.kind == FieldKind::Turns)) {
             m_names.push_back("--" + std::string(field.option));
         }
     }

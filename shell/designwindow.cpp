@@ -483,7 +483,7 @@ QString DesignWindow::refusalInWords(const study::StudyRequest& request, const s
     for (std::size_t i = 0; i < request.shape->fields.size(); ++i) {
         if (request.shape->fields[i].box == result.refusedBox) {
             typed = Text(request.texts[i]).trimmed();
-            isTurns = request.shape->fields[i].option == "turns";
+            isTurns = request.shape->fields[i].kind == FieldKind::Turns;
         }
     }
     const QString name = LabelOf(page, result.refusedBox);
