@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "entryfilter.h"
 
+#include "shapes.h"
+
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -12,25 +14,12 @@ namespace loopcalc::shell {
 
 namespace {
 
-constexpr std::array kEntryLimits{
-    EntryLimit{"txtRadius2", 6},  EntryLimit{"txtTurns2", 4},       EntryLimit{"txtWire2", 6},
-    EntryLimit{"txtWidth4", 5},   EntryLimit{"txtHeight4", 5},      EntryLimit{"txtTurns4", 5},
-    EntryLimit{"txtWireRad4", 6}, EntryLimit{"txtOuterRadius3", 5}, EntryLimit{"txtInnerRadius3", 5},
-    EntryLimit{"txtTurns3", 4},   EntryLimit{"txtWidth1", 5},       EntryLimit{"txtHeight1", 5},
-    EntryLimit{"txtTurns1", 5},   EntryLimit{"txtTrace1", 6},
-};
-
 bool IsClipboardShortcut(const QKeyEvent& event)
 {
     return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Paste) || event.matches(QKeySequence::Cut);
 }
 
 }  // namespace
-
-std::span<const EntryLimit> EntryLimits()
-{
-    return kEntryLimits;
-}
 
 int LocaleDecimalSeparator()
 {
@@ -118,16 +107,18 @@ void InstallEntryFilters(QWidget* window)
     if (window == nullptr) {
         return;
     }
-    for (const EntryLimit& entry : kEntryLimits) {
-        const QString name = QString::fromLatin1(entry.box.data(), static_cast<qsizetype>(entry.box.size()));
-        auto* box = window->findChild<QLineEdit*>(name);
-        if (box == nullptr || box->findChild<EntryFilter*>(QString(), Qt::FindDirectChildrenOnly) != nullptr) {
-            continue;
+    for (const Shape& shape : Shapes()) {
+        for (const ShapeField& field : shape.fields) {
+            const QString name = QString::fromLatin1(field.box.data(), static_cast<qsizetype>(field.box.size()));
+            auto* box = window->findChild<QLineEdit*>(name);
+            if (box == nullptr || box->findChild<EntryFilter*>(QString(), Qt::FindDirectChildrenOnly) != nullptr) {
+                continue;
+            }
+            // Input methods deliver composed text outside key presses; these
+            // boxes take plain digits only, so every character comes as a key.
+            box->setAttribute(Qt::WA_InputMethodEnabled, false);
+            box->installEventFilter(new EntryFilter(field.lengthLimit, box));
         }
-        // Input methods deliver composed text outside key presses; these
-        // boxes take plain digits only, so every character comes as a key.
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->installEventFilter(new EntryFilter(entry.limit, box));
     }
 }
 

@@ -42,16 +42,6 @@ inline constexpr int kBackspaceCode = 8;
 /// where the locale has none of a single character.
 [[nodiscard]] int LocaleDecimalSeparator();
 
-/// One filtered input box: its objectName and its length limit.
-struct EntryLimit {
-    std::string_view box;
-    int limit;
-};
-
-/// The fourteen input boxes of the four pages, page by page. The result
-/// boxes are not listed: they are never filtered.
-[[nodiscard]] std::span<const EntryLimit> EntryLimits();
-
 /// The character a key event would type into a line edit, as the rule sees
 /// it, or -1 for a key that types none (arrows, Home, End, Delete, function
 /// keys) or that the window rather than the box acts on (Tab, Enter, Esc).
@@ -79,9 +69,10 @@ private:
     int m_lengthLimit;
 };
 
-/// Finds the fourteen input boxes by objectName below `window` and gives
-/// each its filter, owned by the box. Boxes it cannot find are skipped; a
-/// box that already has its filter does not get a second one.
+/// Finds the input boxes of the shape table by objectName below `window` and
+/// gives each its filter with the table's length limit, owned by the box.
+/// Boxes it cannot find are skipped; a box that already has its filter does
+/// not get a second one.
 void InstallEntryFilters(QWidget* window);
 
 }  // namespace loopcalc::shell

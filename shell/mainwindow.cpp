@@ -381,8 +381,9 @@ void MainWindow::frmMain_SSTab1_Click()
 {
     const std::span<const design::PageSpec> pages = design::Pages();
     const int page = m_tabs->currentIndex();
-    // Any page number other than 0 to 2 goes to the last page's first box.
-    const design::PageSpec& spec = page >= 0 && page < 3 ? pages[static_cast<std::size_t>(page)] : pages[3];
+    // Any page number that is not a page goes to the last page's first box.
+    const bool known = page >= 0 && static_cast<std::size_t>(page) < pages.size();
+    const design::PageSpec& spec = known ? pages[static_cast<std::size_t>(page)] : pages.back();
     if (QWidget* box = findChild<QLineEdit*>(Text(spec.firstBox))) {
         box->setFocus(Qt::TabFocusReason);
     }
