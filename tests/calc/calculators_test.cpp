@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Each calculator's steps, in order, through a page held in memory.
+#include "calcsteps.h"
 #include "calculators.h"
 #include "fakeformport.h"
 #include "shapes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -229,3 +232,34 @@ TEST(CalculatorValueTest, ReturnsTheInductanceInHenries)
 
 }  // namespace
 }  // namespace loopcalc
+
+// Every row of the shape table is whole: a page number that is its place,
+// every box checked once and reset once, the focus on one of its boxes.
+TEST(ShapeTableTest, EveryRowIsWhole)
+{
+    const auto shapes = loopcalc::Shapes();
+    for (std::size_t s = 0; s < shapes.size(); ++s) {
+        const loopcalc::Shape& shape = shapes[s];
+        SCOPED_TRACE(std::string(shape.name));
+        EXPECT_EQ(shape.page, s);
+        EXPECT_LE(shape.fields.size(), loopcalc::kMaxFields);
+        for (const auto order : {shape.checkOrder, shape.resetOrder}) {
+            std::vector<std::size_t> sorted(order.begin(), order.end());
+            std::sort(sorted.begin(), sorted.end());
+            std::vector<std::size_t> all(shape.fields.size());
+            std::iota(all.begin(), all.end(), std::size_t{0});
+            EXPECT_EQ(sorted, all);
+        }
+        EXPECT_LT(shape.resetFocus, shape.fields.size());
+        EXPECT_GE(shape.resetFocusAfter, 1U);
+        EXPECT_LE(shape.resetFocusAfter, shape.resetOrder.size());
+        EXPECT_EQ(loopcalc::FindShape(shape.name), &shape);
+        for (const loopcalc::ShapeField& field : shape.fields) {
+            EXPECT_EQ(loopcalc::FindField(field.box), &field);
+            // The initial text passes the box's own check.
+            const double initial = std::stod(std::string(field.initialText));
+            EXPECT_FALSE(
+                loopcalc::steps::Fails(field, field.kind == loopcalc::FieldKind::Length ? initial / 10.0 : initial));
+        }
+    }
+}
