@@ -3,8 +3,10 @@
 
 #include "formulas.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string_view>
 
@@ -18,12 +20,13 @@ constexpr double kThinConductorRatio = 0.1;
 
 std::optional<double> Root(double target, double perUnit, double exponent)
 {
-    if (!(target > 0.0) || !(perUnit > 0.0) || !std::isfinite(perUnit)) {
+    if (!(target > 0.0) || (std::isfinite(perUnit) && !(perUnit > 0.0))) {
         return std::nullopt;
     }
     const double turns = std::pow(target / perUnit, 1.0 / exponent);
-    if (!std::isfinite(turns)) {
-        return std::nullopt;
+    // A formula that overflowed, or a ratio beyond a double: out of range.
+    if (!std::isfinite(perUnit) || !std::isfinite(turns) || turns == 0.0) {
+        return std::numeric_limits<double>::infinity();
     }
     return turns;
 }
@@ -33,21 +36,49 @@ struct Rounded3 {
     int exponent = 0;
 };
 
+/// The magnitude of a finite value rounded to three significant digits.
 Rounded3 RoundTo3(double value)
 {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 2);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, std::abs(value), std::chars_format::scientific, 2);
     const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));  // "d.dde±xx"
+    if (result.ec != std::errc() || text.size() < 7 || text[1] != '.' || text[4] != 'e') {
+        return {"000", 0};  // not reached for a finite value
+    }
     int exponent = 0;
     std::from_chars(text.data() + 6, text.data() + text.size(), exponent);
     return {std::string{text[0], text[2], text[3]}, text[5] == '-' ? -exponent : exponent};
 }
 
+constexpr int kLowestPlainExponent = -4;
+constexpr int kHighestPlainExponent = 8;
+
 }  // namespace
+
+bool IsTuningFrequency(double hertz)
+{
+    return hertz >= kLowestTuningHertz && hertz <= kHighestTuningHertz;
+}
 
 std::string ThreeDigits(double value)
 {
+    if (std::isnan(value)) {
+        return "not a number";
+    }
+    if (std::isinf(value)) {
+        return value > 0 ? "infinity" : "-infinity";
+    }
+    if (value < 0.0) {
+        return "-" + ThreeDigits(-value);
+    }
     const Rounded3 r = RoundTo3(value);
+    if (r.exponent < kLowestPlainExponent || r.exponent > kHighestPlainExponent) {
+        const std::string sign = r.exponent < 0 ? "-" : "+";
+        const int magnitude = std::abs(r.exponent);
+        return r.digits.substr(0, 1) + "." + r.digits.substr(1) + "e" + sign + (magnitude < 10 ? "0" : "") +
+               std::to_string(magnitude);
+    }
     if (r.exponent < 0) {
         return "0." + std::string(static_cast<size_t>(-r.exponent - 1), '0') + r.digits;
     }
@@ -85,12 +116,33 @@ std::string FormatCapacitance(double farads)
     if (!std::isfinite(farads) || farads <= 0.0) {
         return "no capacitance resonates";
     }
-    // The unit is chosen on the value as shown: 999.95 pF shows as 1.00 nF.
-    const double picofarads = farads * 1e12;
-    if (RoundTo3(picofarads).exponent < 3) {
-        return ThreeDigits(picofarads) + " pF";
+    struct Prefix {
+        const char* unit;
+        double scale;  // the unit in farads
+    };
+    static constexpr std::array<Prefix, 6> kPrefixes{{{"fF", 1e-15},
+                                                      {"pF", 1e-12},
+                                                      {"nF", 1e-9},
+                                                      {"\xC2\xB5"
+                                                       "F",
+                                                       1e-6},
+                                                      {"mF", 1e-3},
+                                                      {"F", 1.0}}};
+    // The prefix is chosen on the value as shown: 999.95 pF shows as 1.00 nF.
+    for (const Prefix& prefix : kPrefixes) {
+        const double scaled = farads / prefix.scale;
+        if (!std::isfinite(scaled)) {
+            continue;  // far beyond this prefix
+        }
+        const int exponent = RoundTo3(scaled).exponent;
+        if (exponent < 0) {
+            return "below 1 fF: no practical capacitor";
+        }
+        if (exponent < 3) {
+            return ThreeDigits(scaled) + " " + prefix.unit;
+        }
     }
-    return ThreeDigits(picofarads / 1000.0) + " nF";
+    return "1000 F or more: no practical capacitor";
 }
 
 std::optional<std::string> SpiralWarning(double meanRadius, double depth)

@@ -269,7 +269,8 @@ std::string FormatHenries(double henries)
     for (const auto& [scale, unit] : kUnits) {
         const std::string digits = ThreeDigits(henries * scale);
         // Shown below 1000 in this unit, or the largest unit there is.
-        if (digits.find('.') != std::string::npos || digits.size() <= 3 || scale == 1.0) {
+        const bool plain = digits.find('e') == std::string::npos;
+        if ((plain && (digits.find('.') != std::string::npos || digits.size() <= 3)) || scale == 1.0) {
             return digits + unit;
         }
     }

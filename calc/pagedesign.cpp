@@ -38,6 +38,12 @@ TurnsSearch FindTurns(const Shape& shape, const FormPort& page, double henries, 
                          ": for this outline the formula gives 0 or less (the coil is too small for its wire)";
         return search;
     }
+    if (!std::isfinite(*turns)) {
+        search.kind = TurnsSearch::Kind::Unreachable;
+        search.message = "no number of turns reaches " + std::string(targetText) +
+                         ": the target or the coil's dimensions are out of range, too large to calculate with";
+        return search;
+    }
     units::NumberBuffer buffer;
     if (const Outcome exact = calculateWith(*turns); exact.kind == Outcome::Kind::Refused) {
         search.kind = TurnsSearch::Kind::Unreachable;

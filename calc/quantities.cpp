@@ -53,6 +53,24 @@ bool IsUnitByte(char c)
     return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u >= 0x80;
 }
 
+/// True for a number in the usual form whose value a double cannot hold,
+/// such as "1e999" (which ParseNumber refuses like any text that is no number).
+bool IsTooLargeForADouble(std::string_view number, std::string_view decimalSeparator)
+{
+    std::string text;
+    for (std::size_t i = 0; i < number.size(); ++i) {
+        if (!decimalSeparator.empty() && number.substr(i).starts_with(decimalSeparator)) {
+            text += '.';
+            i += decimalSeparator.size() - 1;
+        } else if (!IsBlank(number[i]) && !(number[i] == '+' && text.empty())) {
+            text += number[i];
+        }
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc::result_out_of_range && result.ptr == text.data() + text.size();
+}
+
 std::string_view TrimmedEnd(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.back())) {
@@ -89,7 +107,9 @@ Quantity ReadQuantity(std::string_view text, std::span<const Unit> units, std::s
     quantity.unit = text.substr(unitStart);
     const std::optional<double> number = ParseNumber(text.substr(0, unitStart), decimalSeparator);
     if (!number) {
-        quantity.status = Quantity::Status::NotANumber;
+        quantity.status = IsTooLargeForADouble(text.substr(0, unitStart), decimalSeparator)
+                              ? Quantity::Status::OutOfRange
+                              : Quantity::Status::NotANumber;
         return quantity;
     }
     if (quantity.unit.empty()) {
@@ -99,8 +119,10 @@ Quantity ReadQuantity(std::string_view text, std::span<const Unit> units, std::s
     }
     for (const Unit& unit : units) {
         if (unit.name == quantity.unit) {
-            quantity.status = Quantity::Status::Number;
             quantity.value = *number * unit.multiply / unit.divide;
+            // "1e308m" overflows to infinity, "1e-320um" underflows to 0.
+            const bool lost = !std::isfinite(quantity.value) || (quantity.value == 0.0 && *number != 0.0);
+            quantity.status = lost ? Quantity::Status::OutOfRange : Quantity::Status::Number;
             return quantity;
         }
     }
@@ -120,6 +142,7 @@ LengthText LengthForBox(std::string_view typed, NumberBuffer& buffer, std::strin
     switch (quantity.status) {
     case Quantity::Status::NotANumber: break;
     case Quantity::Status::UnknownUnit: return {LengthText::Status::UnknownUnit, typed, quantity.unit};
+    case Quantity::Status::OutOfRange: return {LengthText::Status::OutOfRange, typed, quantity.unit};
     case Quantity::Status::Number:
         return {LengthText::Status::Converted, ShortestText(quantity.value, buffer), quantity.unit};
     }

@@ -34,6 +34,8 @@ struct Quantity {
         Number,       ///< value holds the number in the base unit
         NotANumber,   ///< the part before the unit is not a number
         UnknownUnit,  ///< a number followed by a unit not in the list
+        OutOfRange,   ///< a number, but it or its conversion to the base unit
+                      ///< is beyond what a double holds ("1e999", "1e308m")
     };
     Status status = Status::NotANumber;
     double value = 0.0;
@@ -55,6 +57,7 @@ struct LengthText {
         AsTyped,      ///< no unit: the box gets the text exactly as typed
         Converted,    ///< a number with a known unit, converted to millimetres
         UnknownUnit,  ///< unit names the offending unit
+        OutOfRange,   ///< the number with its unit is beyond what a double holds
     };
     Status status = Status::AsTyped;
     std::string_view text;  ///< for AsTyped the input, for Converted a view into the buffer

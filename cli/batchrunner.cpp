@@ -79,12 +79,16 @@ std::string_view KindName(Outcome::Kind kind)
     return "error";
 }
 
+static_assert(CsvReader::kMaxRecordBytes == 16777216 && CsvReader::kMaxFields == 65536,
+              "the problem texts below name the limits");
+
 std::string_view ProblemText(CsvReader::Problem problem)
 {
     switch (problem) {
     case CsvReader::Problem::UnterminatedQuote: return "unterminated quoted field";
     case CsvReader::Problem::TextAfterQuote: return "text after the closing quote of a field";
-    case CsvReader::Problem::TooLong: return "row too long";
+    case CsvReader::Problem::TooLong: return "row longer than 16777216 bytes, the limit";
+    case CsvReader::Problem::TooManyFields: return "row with more than 65536 fields, the limit";
     case CsvReader::Problem::None: break;
     }
     return {};
@@ -151,6 +155,11 @@ std::string_view ReadFrequency(std::string& text, std::string_view cell, std::st
     if (quantity.status == Quantity::Status::UnknownUnit) {
         return UnknownUnit(text, quantity.unit, "frequency", cell);
     }
+    if (quantity.status == Quantity::Status::OutOfRange ||
+        (IsAboveZero(quantity) && !design::IsTuningFrequency(quantity.value))) {
+        return BadCell(text, std::string("out of range (give a frequency ") + design::kTuningRangeText + ")",
+                       "frequency", cell);
+    }
     if (!IsAboveZero(quantity)) {
         return BadCell(text, "not a frequency above 0 Hz", "frequency", cell);
     }
@@ -190,13 +199,22 @@ public:
             return code;
         }
         writeHeader();
-        while (m_reader.next()) {
+        // Output that cannot be written ends the run: an endless input would
+        // otherwise be read for nothing.
+        std::size_t record = 1;
+        while (!m_writer.failed() && m_reader.next()) {
+            ++record;
             processRow();
         }
         const bool written = m_writer.flush();
         if (m_reader.readFailed()) {
             err << kMessagePrefix << "reading the input failed\n";
             return kExitIoError;
+        }
+        if (m_reader.stopped()) {
+            err << kMessagePrefix << "record " << record << " is longer than " << CsvReader::kMaxRecordBytes
+                << " bytes, the limit: the input is not read further\n";
+            return written ? kExitDataError : kExitIoError;
         }
         if (!written) {
             err << kMessagePrefix << "writing the output failed\n";
@@ -216,7 +234,16 @@ private:
             err << kMessagePrefix << "the input is empty: expected a CSV header row with a 'shape' column\n";
             return kExitDataError;
         }
-        if (m_reader.problem() != CsvReader::Problem::None) {
+        switch (m_reader.problem()) {
+        case CsvReader::Problem::None: break;
+        case CsvReader::Problem::TooLong:
+            err << kMessagePrefix << "the header row is longer than " << CsvReader::kMaxRecordBytes
+                << " bytes, the limit\n";
+            return kExitDataError;
+        case CsvReader::Problem::TooManyFields:
+            err << kMessagePrefix << "the header row has more than " << CsvReader::kMaxFields << " fields, the limit\n";
+            return kExitDataError;
+        default:
             err << kMessagePrefix << "the header row is not valid CSV: " << ProblemText(m_reader.problem()) << '\n';
             return kExitDataError;
         }
@@ -318,6 +345,10 @@ private:
             const LengthText text = FieldText(shape.fields[f], cell, m_lengths[f], decimalSeparator());
             if (text.status == LengthText::Status::UnknownUnit) {
                 return UnknownUnit(m_message, text.unit, shape.fields[f].option, cell);
+            }
+            if (text.status == LengthText::Status::OutOfRange) {
+                return BadCell(m_message, "out of range (too large or too small to calculate with)",
+                               shape.fields[f].option, cell);
             }
             m_port.setField(f, text.text);
         }

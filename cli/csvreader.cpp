@@ -158,7 +158,9 @@ void CsvReader::append(const char* begin, const char* end)
 {
     const auto size = static_cast<std::size_t>(end - begin);
     if (m_data.size() + size > kMaxRecordBytes) {
-        flag(Problem::TooLong);
+        // The record's end may never come: stop here rather than look for it.
+        m_problem = Problem::TooLong;
+        m_stopped = true;
         m_data.append(begin, kMaxRecordBytes - m_data.size());
         return;
     }
@@ -168,7 +170,7 @@ void CsvReader::append(const char* begin, const char* end)
 void CsvReader::endField()
 {
     if (m_ends.size() == kMaxFields) {
-        flag(Problem::TooLong);
+        flag(Problem::TooManyFields);
         return;
     }
     m_ends.push_back(m_data.size());
@@ -221,6 +223,9 @@ bool CsvReader::next()
     m_data.clear();
     m_ends.clear();
     m_problem = Problem::None;
+    if (m_stopped) {
+        return false;
+    }
     start();
 
     // Empty lines carry no record.
@@ -296,6 +301,9 @@ bool CsvReader::readInPlace()
 void CsvReader::readQuoted()
 {
     for (;;) {
+        if (m_stopped) {
+            return;
+        }
         if (!available()) {
             flag(Problem::UnterminatedQuote);
             return;
@@ -323,7 +331,7 @@ void CsvReader::readQuoted()
 bool CsvReader::readUnquoted()
 {
     for (;;) {
-        if (!available()) {
+        if (m_stopped || !available()) {
             return true;
         }
         const char* stop = m_pos;

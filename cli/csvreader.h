@@ -27,9 +27,13 @@ namespace loopcalc::cli {
 /// - Empty lines are skipped: they yield no record.
 /// - A UTF-8 byte order mark at the very start is skipped. Other bytes are
 ///   passed through untouched; the reader does not check the encoding.
-/// - A record with a quoting fault is still returned, with its fields as
-///   far as they could be read and problem() telling what was wrong, and
-///   reading goes on with the next record.
+/// - A record with a quoting fault or too many fields is still returned,
+///   with its fields as far as they could be read and problem() telling
+///   what was wrong, and reading goes on with the next record.
+/// - A record longer than kMaxRecordBytes, however it ends (or if it never
+///   does, as on an endless stream without line breaks), is returned cut at
+///   the limit with TooLong, and the reader stops: next() is false from then
+///   on, so no input makes it read without end.
 ///
 /// The reader depends on nothing but the standard library so that a fuzzer
 /// can drive it directly.
@@ -39,7 +43,8 @@ public:
         None,
         UnterminatedQuote,  ///< the input ended inside a quoted field
         TextAfterQuote,     ///< a quoted field's closing quote is followed by other text
-        TooLong,            ///< the record exceeds kMaxRecordBytes or kMaxFields; the excess was dropped
+        TooLong,            ///< the record exceeds kMaxRecordBytes: it is cut there, and reading stops
+        TooManyFields,      ///< the record has more than kMaxFields fields; the excess was dropped
     };
 
     static constexpr std::size_t kMaxRecordBytes = std::size_t{16} << 20;
@@ -83,6 +88,8 @@ public:
     [[nodiscard]] Problem problem() const { return m_problem; }
     /// True when reading stopped because the stream reported an error.
     [[nodiscard]] bool readFailed() const { return m_readFailed; }
+    /// True once a record went beyond kMaxRecordBytes: nothing more is read.
+    [[nodiscard]] bool stopped() const { return m_stopped; }
 
 private:
     void start();
@@ -106,6 +113,7 @@ private:
     const char* m_end = nullptr;
     bool m_started = false;
     bool m_readFailed = false;
+    bool m_stopped = false;
     char m_delimiter = ',';
     std::array<bool, 256> m_endsField{};  // the characters that end an unquoted field
     // The first line, gathered from several blocks to choose the delimiter;

@@ -116,6 +116,11 @@ void CsvWriter::write()
     }
 }
 
+bool CsvWriter::failed() const
+{
+    return !m_out;
+}
+
 bool CsvWriter::flush()
 {
     write();

@@ -36,6 +36,8 @@ public:
     /// Hands the buffered output to the stream and flushes it; false when
     /// the stream has failed.
     bool flush();
+    /// True once the stream has failed: nothing written from then on arrives.
+    [[nodiscard]] bool failed() const;
 
     [[nodiscard]] static bool needsQuotes(std::string_view text, char delimiter = ',');
 

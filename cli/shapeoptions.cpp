@@ -40,6 +40,10 @@ std::string ReadFrequencyOption(std::string_view typed, double& hertz)
         return "unknown unit '" + std::string(frequency.unit) + "' in --frequency '" + std::string(typed) + "' (use " +
                UnitList(FrequencyUnits()) + ")";
     }
+    if (frequency.status == Quantity::Status::OutOfRange ||
+        (IsAboveZero(frequency) && !design::IsTuningFrequency(frequency.value))) {
+        return "--frequency '" + std::string(typed) + "' is out of range: give a frequency " + design::kTuningRangeText;
+    }
     if (!IsAboveZero(frequency)) {
         return "--frequency needs a frequency above 0 Hz, not '" + std::string(typed) + "'";
     }
@@ -165,6 +169,10 @@ std::string ShapeOptions::applyField(ShapeInput& input, const ParsedOption& opti
         if (text.status == LengthText::Status::UnknownUnit) {
             return "unknown unit '" + std::string(text.unit) + "' in " + std::string(option.name) + " '" +
                    std::string(option.value) + "' (use " + UnitList(LengthUnits()) + ")";
+        }
+        if (text.status == LengthText::Status::OutOfRange) {
+            return std::string(option.name) + " '" + std::string(option.value) +
+                   "' is out of range: too large or too small to calculate with";
         }
         input.port.setField(f, text.text);
         break;

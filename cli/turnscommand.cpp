@@ -23,6 +23,9 @@ std::string ReadTarget(std::string_view typed, double& henries)
         return "unknown unit '" + std::string(target.unit) + "' in --target '" + std::string(typed) + "' (use " +
                UnitList(InductanceUnits()) + ")";
     }
+    if (target.status == Quantity::Status::OutOfRange) {
+        return "--target '" + std::string(typed) + "' is out of range: too large or too small to calculate with";
+    }
     if (!IsAboveZero(target)) {
         return "--target needs an inductance above 0 H, not '" + std::string(typed) + "'";
     }

@@ -104,6 +104,8 @@ Reading ReadQuantity(const QString& typed, std::span<const units::Unit> units, b
         return {std::nullopt, QObject::tr("“%1” is not %2: give a number and a unit (%3)").arg(typed, what, names)};
     case units::Quantity::Status::UnknownUnit:
         return {std::nullopt, QObject::tr("“%1”: unknown unit “%2” (use %3)").arg(typed, Text(quantity.unit), names)};
+    case units::Quantity::Status::OutOfRange:
+        return {std::nullopt, QObject::tr("“%1” is out of range: too large or too small to calculate with").arg(typed)};
     case units::Quantity::Status::Number: break;
     }
     if (unitRequired && quantity.unit.empty()) {

@@ -34,6 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatHenriesTest,
                                            TextCase{999.6e-9, "1.00 \xC2\xB5H"}, TextCase{3.916e-6, "3.92 \xC2\xB5H"},
                                            TextCase{1.2e-3, "1.20 mH"}, TextCase{0.5e-9, "0.500 nH"},
                                            TextCase{2.5, "2.50 H"}, TextCase{4200.0, "4200 H"}, TextCase{0.0, "0 H"},
+                                           TextCase{4.2e12, "4.20e+12 H"},
                                            TextCase{-1e-6, "no value"}));
 
 class FormatPercentTest : public ::testing::TestWithParam<TextCase> {};

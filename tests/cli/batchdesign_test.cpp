@@ -107,7 +107,10 @@ TEST(BatchFrequency, BadFrequencyCellIsAnErrorRowNamingIt)
                              "spiral,13.56mhz\n"
                              "spiral,fast\n"
                              "spiral,-1kHz\n"
-                             "spiral,0\n");
+                             "spiral,0\n"
+                             "spiral,1e308\n"
+                             "spiral,1e-148\n"
+                             "spiral,1e999Hz\n");
     EXPECT_EQ(b.code, 0);
     const std::vector<std::string> expected{
         "shape,frequency,outcome,text,henries,capacitance",
@@ -115,6 +118,9 @@ TEST(BatchFrequency, BadFrequencyCellIsAnErrorRowNamingIt)
         "spiral,fast,error,not a frequency above 0 Hz in frequency 'fast',,",
         "spiral,-1kHz,error,not a frequency above 0 Hz in frequency '-1kHz',,",
         "spiral,0,error,not a frequency above 0 Hz in frequency '0',,",
+        "spiral,1e308,error,out of range (give a frequency from 1 Hz to 100 GHz) in frequency '1e308',,",
+        "spiral,1e-148,error,out of range (give a frequency from 1 Hz to 100 GHz) in frequency '1e-148',,",
+        "spiral,1e999Hz,error,out of range (give a frequency from 1 Hz to 100 GHz) in frequency '1e999Hz',,",
     };
     EXPECT_EQ(lines(b.out), expected);
 }

@@ -383,7 +383,12 @@ INSTANTIATE_TEST_SUITE_P(
         DataErrorCase{"unterminated quote", "\"shape,turns\ncircular,3\n",
                       "the header row is not valid CSV: unterminated quoted field"},
         DataErrorCase{"text after quote", "\"shape\"s,turns\ncircular,3\n",
-                      "the header row is not valid CSV: text after the closing quote of a field"}),
+                      "the header row is not valid CSV: text after the closing quote of a field"},
+        // The limit that was hit is named.
+        DataErrorCase{"too many columns", "shape" + std::string(100000, ',') + "\ncircular\n",
+                      "the header row has more than 65536 fields, the limit"},
+        DataErrorCase{"endless header", "shape," + std::string(std::size_t{20} << 20, '\0'),
+                      "the header row is longer than 16777216 bytes, the limit"}),
     loopcalc::testing::caseName<DataErrorCase>);
 
 TEST(Batch, ReadFailureExits74)

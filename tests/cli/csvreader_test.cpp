@@ -208,23 +208,29 @@ TEST(CsvReaderLimits, TooManyFieldsAreDroppedAndFlagged)
     CsvReader reader{std::string_view(input)};
     ASSERT_TRUE(reader.next());
     EXPECT_EQ(reader.fieldCount(), CsvReader::kMaxFields);
-    EXPECT_EQ(reader.problem(), Problem::TooLong);
+    EXPECT_EQ(reader.problem(), Problem::TooManyFields);
     ASSERT_TRUE(reader.next());
     EXPECT_EQ(reader.problem(), Problem::None);
     EXPECT_EQ(reader.field(0), "next");
 }
 
-TEST(CsvReaderLimits, OverlongRecordIsCutAndFlagged)
+TEST(CsvReaderLimits, OverlongRecordIsCutFlaggedAndEndsTheReading)
 {
-    std::istringstream in(std::string(CsvReader::kMaxRecordBytes + 100, 'x') + ",y\nnext\n");
-    CsvReader reader(in);
-    ASSERT_TRUE(reader.next());
-    ASSERT_EQ(reader.fieldCount(), 2U);
-    EXPECT_EQ(reader.field(0).size(), CsvReader::kMaxRecordBytes);
-    EXPECT_EQ(reader.field(1), "");
-    EXPECT_EQ(reader.problem(), Problem::TooLong);
-    ASSERT_TRUE(reader.next());
-    EXPECT_EQ(reader.field(0), "next");
+    // However the record ends: a line break, the end of the input, or never
+    // (a stream of NUL bytes without a line break stands for /dev/zero).
+    const std::string overlong(CsvReader::kMaxRecordBytes + 100, 'x');
+    const std::string inputs[] = {overlong + ",y\nnext\n", overlong, "\"" + overlong + "\"\nnext\n",
+                                  std::string(CsvReader::kMaxRecordBytes * 2, '\0')};
+    for (const std::string& input : inputs) {
+        std::istringstream in(input);
+        CsvReader reader(in);
+        ASSERT_TRUE(reader.next());
+        EXPECT_EQ(reader.field(0).size(), CsvReader::kMaxRecordBytes);
+        EXPECT_EQ(reader.problem(), Problem::TooLong);
+        EXPECT_TRUE(reader.stopped());
+        EXPECT_FALSE(reader.next());
+        EXPECT_LT(in.tellg(), std::streampos(CsvReader::kMaxRecordBytes * 3 / 2)) << "stopped near the limit";
+    }
 }
 
 TEST(CsvReaderStream, ReadErrorEndsReadingAndIsReported)

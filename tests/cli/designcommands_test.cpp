@@ -131,7 +131,25 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    "",
                    "no number of turns reaches 1uH: for this outline the formula gives 0 or less (the coil is too "
-                   "small for its wire)\n"}),
+                   "small for its wire)\n"},
+        // Overflow is said to be out of range, never reported as its opposite.
+        DesignCase{{"turns", "circular", "--target", "1e308"},
+                   2,
+                   "",
+                   "no number of turns reaches 1e308: the target or the coil's dimensions are out of range, too "
+                   "large to calculate with\n"},
+        DesignCase{{"turns", "spiral", "--target", "1uH", "--outer-radius", "1e300"},
+                   2,
+                   "",
+                   "no number of turns reaches 1uH: the target or the coil's dimensions are out of range, too large "
+                   "to calculate with\n"},
+        // Every prefix from fF to F, and a statement beyond them.
+        DesignCase{{"circular", "--frequency", "100GHz"}, 0,
+                   " 5.78 \xC2\xB5H\nC = below 1 fF: no practical capacitor at 100 GHz\n", ""},
+        DesignCase{{"circular", "--frequency", "2GHz"}, 0, " 5.78 \xC2\xB5H\nC = 1.09 fF at 2 GHz\n", ""},
+        DesignCase{{"circular", "--frequency", "1kHz"}, 0, " 5.78 \xC2\xB5H\nC = 4.38 mF at 1 kHz\n", ""},
+        DesignCase{{"circular", "--frequency", "100Hz"}, 0, " 5.78 \xC2\xB5H\nC = 438 mF at 100 Hz\n", ""},
+        DesignCase{{"circular", "--frequency", "20Hz"}, 0, " 5.78 \xC2\xB5H\nC = 10.9 F at 20 Hz\n", ""}),
     loopcalc::testing::argumentsName<DesignCase>);
 
 using loopcalc::testing::UsageCase;
@@ -158,6 +176,24 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"circular", "--frequency", "-5MHz"}, "--frequency needs a frequency above 0 Hz, not '-5MHz'"},
         UsageCase{{"circular", "--frequency", ""}, "--frequency needs a frequency above 0 Hz, not ''"},
         UsageCase{{"circular", "--frequency"}, "option '--frequency' needs a value"},
+        UsageCase{{"circular", "--frequency", "1e-148"},
+                  "--frequency '1e-148' is out of range: give a frequency from 1 Hz to 100 GHz"},
+        UsageCase{{"circular", "--frequency", "1e200"},
+                  "--frequency '1e200' is out of range: give a frequency from 1 Hz to 100 GHz"},
+        UsageCase{{"circular", "--frequency", "0.5"},
+                  "--frequency '0.5' is out of range: give a frequency from 1 Hz to 100 GHz"},
+        UsageCase{{"circular", "--frequency", "101GHz"},
+                  "--frequency '101GHz' is out of range: give a frequency from 1 Hz to 100 GHz"},
+        UsageCase{{"circular", "--frequency", "1e999"},
+                  "--frequency '1e999' is out of range: give a frequency from 1 Hz to 100 GHz"},
+        UsageCase{{"circular", "--radius", "1e308m"},
+                  "--radius '1e308m' is out of range: too large or too small to calculate with"},
+        UsageCase{{"spiral", "--inner-radius", "1e-330cm"},
+                  "--inner-radius '1e-330cm' is out of range: too large or too small to calculate with"},
+        UsageCase{{"turns", "circular", "--target", "1e999"},
+                  "--target '1e999' is out of range: too large or too small to calculate with"},
+        UsageCase{{"turns", "circular", "--target", "1uH", "--wire-radius", "1e308in"},
+                  "--wire-radius '1e308in' is out of range: too large or too small to calculate with"},
         UsageCase{{"circular", "--warnings=1"}, "option '--warnings' takes no value"},
         UsageCase{{"circular", "--target", "1uH"}, "unknown option '--target'"},
         UsageCase{{"turns"}, "turns needs a shape"},
