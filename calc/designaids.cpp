@@ -70,7 +70,9 @@ std::string ThreeDigits(double value)
         return value > 0 ? "infinity" : "-infinity";
     }
     if (value < 0.0) {
-        return "-" + ThreeDigits(-value);
+        // Built by append: GCC 12 at -O3 warns falsely (-Wrestrict) on "-" + string.
+        std::string text = "-";
+        return text.append(ThreeDigits(-value));
     }
     const Rounded3 r = RoundTo3(value);
     if (r.exponent < kLowestPlainExponent || r.exponent > kHighestPlainExponent) {
