@@ -253,10 +253,10 @@ QString NameFromCaption(const QString& caption)
 /// Ties each label of the pages to the box that follows it in its frame.
 void NameBoxesByTheirLabels(QWidget* window)
 {
-    for (const design::PageSpec& page : design::Pages()) {
-        const design::ControlSpec* label = nullptr;
-        for (const design::ControlSpec& control : page.controls) {
-            const bool box = control.kind == design::ControlKind::Input || control.kind == design::ControlKind::Result;
+    for (const PageDesign& page : MainPages()) {
+        const ControlDesign* label = nullptr;
+        for (const ControlDesign& control : page.controls) {
+            const bool box = control.kind == ControlKind::Input || control.kind == ControlKind::Result;
             if (box && label != nullptr && label->parent == control.parent) {
                 auto* caption = window->findChild<QLabel*>(Text(label->name));
                 auto* edit = window->findChild<QLineEdit*>(Text(control.name));
@@ -265,7 +265,7 @@ void NameBoxesByTheirLabels(QWidget* window)
                     edit->setAccessibleName(NameFromCaption(caption->text()));
                 }
             }
-            label = control.kind == design::ControlKind::Label ? &control : nullptr;
+            label = control.kind == ControlKind::Label ? &control : nullptr;
         }
     }
 }

@@ -36,8 +36,6 @@ namespace loopcalc::shell {
 
 namespace {
 
-namespace study = ::loopcalc::design;
-
 /// Typing pauses this long before the window works anything out.
 constexpr int kPauseMs = 60;
 
@@ -50,7 +48,7 @@ QString Text(std::string_view utf8)
 
 QString Henries(double henries)
 {
-    return QString::fromStdString(study::FormatHenries(henries));
+    return QString::fromStdString(design::FormatHenries(henries));
 }
 
 QString Turns(double turns)
@@ -62,7 +60,7 @@ QString Turns(double turns)
 /// label in the box's frame whose row lies nearest.
 QString LabelOf(int page, std::string_view box)
 {
-    const auto pages = design::Pages();
+    const auto pages = MainPages();
     if (page < 0 || page >= static_cast<int>(pages.size())) {
         return Text(box);
     }
@@ -74,7 +72,7 @@ QString LabelOf(int page, std::string_view box)
     }
     auto nearest = controls.end();
     for (auto control = controls.begin(); control != controls.end(); ++control) {
-        if (control->kind == design::ControlKind::Label && control->parent == boxAt->parent &&
+        if (control->kind == ControlKind::Label && control->parent == boxAt->parent &&
             (nearest == controls.end() || std::abs(control->top - boxAt->top) < std::abs(nearest->top - boxAt->top))) {
             nearest = control;
         }
@@ -405,7 +403,7 @@ DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
             inputs.models.spiralWireRadius.reset();
         }
     } else {
-        inputs.models.winding = m_winding->currentIndex() == 1 ? study::Winding::Layer : study::Winding::Bundle;
+        inputs.models.winding = m_winding->currentIndex() == 1 ? design::Winding::Layer : design::Winding::Bundle;
     }
 
     inputs.targetText = m_target->text().trimmed();
@@ -430,7 +428,7 @@ void DesignWindow::startStudy()
     if (m_source == nullptr) {
         return;
     }
-    study::StudyRequest request;
+    design::StudyRequest request;
     request.shape = &Shapes()[static_cast<std::size_t>(currentPage())];
     for (const ShapeField& field : request.shape->fields) {
         const auto* box = m_source->findChild<QLineEdit*>(Text(field.box));
@@ -445,8 +443,8 @@ void DesignWindow::startStudy()
 
     const int mine = m_generation->load();
     const std::shared_ptr<std::atomic<int>> generation = m_generation;
-    auto* watcher = new QFutureWatcher<study::Study>(this);
-    connect(watcher, &QFutureWatcher<study::Study>::finished, this, [this, watcher, request, mine]() {
+    auto* watcher = new QFutureWatcher<design::Study>(this);
+    connect(watcher, &QFutureWatcher<design::Study>::finished, this, [this, watcher, request, mine]() {
         watcher->deleteLater();
         if (mine != m_generation->load()) {
             return;
@@ -456,11 +454,11 @@ void DesignWindow::startStudy()
         emit refreshed();
     });
     watcher->setFuture(QtConcurrent::run([request, generation, mine]() {
-        return study::RunStudy(request, [&generation, mine]() { return generation->load() != mine; });
+        return design::RunStudy(request, [&generation, mine]() { return generation->load() != mine; });
     }));
 }
 
-QString DesignWindow::describePage(const study::StudyRequest& request) const
+QString DesignWindow::describePage(const design::StudyRequest& request) const
 {
     const int page = currentPage();
     QStringList inputs;
@@ -471,7 +469,7 @@ QString DesignWindow::describePage(const study::StudyRequest& request) const
     return tr("%1: %2").arg(caption, inputs.join(QStringLiteral(", ")));
 }
 
-QString DesignWindow::refusalInWords(const study::StudyRequest& request, const study::Study& result) const
+QString DesignWindow::refusalInWords(const design::StudyRequest& request, const design::Study& result) const
 {
     if (result.classic.kind == Outcome::Kind::OutOfRange) {
         return tr("Calculate would show no result: %1").arg(Text(result.classic.text));
@@ -506,7 +504,7 @@ QString DesignWindow::refusalInWords(const study::StudyRequest& request, const s
     return words;
 }
 
-void DesignWindow::showStudy(const study::StudyRequest& request, const study::Study& result)
+void DesignWindow::showStudy(const design::StudyRequest& request, const design::Study& result)
 {
     m_coil->setText(describePage(request));
     const QString refusal = refusalInWords(request, result);
@@ -526,7 +524,7 @@ void DesignWindow::showStudy(const study::StudyRequest& request, const study::St
         m_spiralWire->setPlaceholderText(
             turns > 0.0 && outer > inner
                 ? tr("%1 mm (half the pitch)")
-                      .arg(QString::fromStdString(study::ThreeDigits((outer - inner) / (2.0 * turns))))
+                      .arg(QString::fromStdString(design::ThreeDigits((outer - inner) / (2.0 * turns))))
                 : tr("half the pitch"));
     }
     m_modelProblems->setText(m_inputs.modelProblems.join(QLatin1Char('\n')));
@@ -549,7 +547,7 @@ void DesignWindow::showStudy(const study::StudyRequest& request, const study::St
     showPlot(request, result);
 }
 
-void DesignWindow::showModels(const study::Study& result)
+void DesignWindow::showModels(const design::Study& result)
 {
     struct Row {
         QString name;
@@ -574,19 +572,19 @@ void DesignWindow::showModels(const study::Study& result)
         break;
     }
     if (result.classic.kind != Outcome::Kind::Refused) {
-        if (const auto percent = study::PercentFromReference(result.classic.henries, result.reference)) {
-            classic.difference = QString::fromStdString(study::FormatPercent(*percent));
+        if (const auto percent = design::PercentFromReference(result.classic.henries, result.reference)) {
+            classic.difference = QString::fromStdString(design::FormatPercent(*percent));
         }
     }
     rows << classic;
     for (std::size_t i = 0; i < result.models.size(); ++i) {
-        const study::ModelLine& line = result.models[i];
+        const design::ModelLine& line = result.models[i];
         Row row{Text(line.name), QStringLiteral("—"), {}, Text(line.henries ? line.note : line.reason)};
         if (line.henries) {
             row.inductance = Henries(*line.henries);
             if (i > 0) {
-                if (const auto percent = study::PercentFromReference(*line.henries, result.reference)) {
-                    row.difference = QString::fromStdString(study::FormatPercent(*percent));
+                if (const auto percent = design::PercentFromReference(*line.henries, result.reference)) {
+                    row.difference = QString::fromStdString(design::FormatPercent(*percent));
                 }
             }
         }
@@ -607,7 +605,7 @@ void DesignWindow::showModels(const study::Study& result)
     }
 }
 
-void DesignWindow::showTurns(const study::StudyRequest& request, const study::Study& result)
+void DesignWindow::showTurns(const design::StudyRequest& request, const design::Study& result)
 {
     if (request.targetText.empty()) {
         m_turnsFound->setPlainText(tr("Type a target inductance, such as 1.5 µH."));
@@ -618,12 +616,12 @@ void DesignWindow::showTurns(const study::StudyRequest& request, const study::St
         return;
     }
     QStringList lines;
-    const study::TurnsSearch& classic = *result.classicTurns;
-    if (classic.kind != study::TurnsSearch::Kind::Found) {
+    const design::TurnsSearch& classic = *result.classicTurns;
+    if (classic.kind != design::TurnsSearch::Kind::Found) {
         lines << tr("classic: %1").arg(Text(classic.message));
     } else {
         QStringList whole;
-        for (const study::TurnsSearch::Whole& w : classic.whole) {
+        for (const design::TurnsSearch::Whole& w : classic.whole) {
             QString shown = Text(w.outcome.text).trimmed();
             if (w.outcome.kind == Outcome::Kind::Refused) {
                 shown = tr("not accepted (%1)").arg(shown);
@@ -633,7 +631,7 @@ void DesignWindow::showTurns(const study::StudyRequest& request, const study::St
         lines << tr("classic: %1 turns (%2)").arg(Turns(classic.turns), whole.join(QStringLiteral("; ")));
     }
     if (result.referenceTurns) {
-        const study::ReferenceTurns& reference = *result.referenceTurns;
+        const design::ReferenceTurns& reference = *result.referenceTurns;
         if (!reference.turns) {
             lines << tr("reference: %1").arg(Text(reference.message));
         } else {
@@ -647,14 +645,14 @@ void DesignWindow::showTurns(const study::StudyRequest& request, const study::St
     m_turnsFound->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-void DesignWindow::showCapacitance(const study::Study& result)
+void DesignWindow::showCapacitance(const design::Study& result)
 {
     if (!m_inputs.frequencyProblem.isEmpty()) {
         m_capacitance->setPlainText(m_inputs.frequencyProblem);
         return;
     }
     const auto line = [](const QString& name, std::optional<double> farads, const QString& otherwise) {
-        return farads ? tr("%1: %2").arg(name, QString::fromStdString(study::FormatCapacitance(*farads)))
+        return farads ? tr("%1: %2").arg(name, QString::fromStdString(design::FormatCapacitance(*farads)))
                       : tr("%1: %2").arg(name, otherwise);
     };
     m_capacitance->setPlainText(line(tr("classic"), result.classicCapacitance, tr("no result to tune")) +
@@ -662,18 +660,18 @@ void DesignWindow::showCapacitance(const study::Study& result)
                                 line(tr("reference"), result.referenceCapacitance, tr("no reference value to tune")));
 }
 
-void DesignWindow::showPlot(const study::StudyRequest& request, const study::Study& result)
+void DesignWindow::showPlot(const design::StudyRequest& request, const design::Study& result)
 {
     if (result.classicCurve.empty()) {
         m_plot->setMessage(tr("Nothing to plot: Calculate would refuse these inputs."));
         return;
     }
     QList<QPointF> classic;
-    for (const study::CurvePoint& point : result.classicCurve) {
+    for (const design::CurvePoint& point : result.classicCurve) {
         classic.append({point.turns, point.henries});
     }
     QList<QPointF> reference;
-    for (const study::CurvePoint& point : result.referenceCurve) {
+    for (const design::CurvePoint& point : result.referenceCurve) {
         reference.append({point.turns, point.henries});
     }
     m_plot->setCurves(std::move(classic), std::move(reference));

@@ -62,22 +62,21 @@ private:
     void followPage();
     void scheduleRefresh();
     void startStudy();
-    void showStudy(const ::loopcalc::design::StudyRequest& request, const ::loopcalc::design::Study& result);
-    void showModels(const ::loopcalc::design::Study& result);
-    void showTurns(const ::loopcalc::design::StudyRequest& request, const ::loopcalc::design::Study& result);
-    void showCapacitance(const ::loopcalc::design::Study& result);
-    void showPlot(const ::loopcalc::design::StudyRequest& request, const ::loopcalc::design::Study& result);
+    void showStudy(const design::StudyRequest& request, const design::Study& result);
+    void showModels(const design::Study& result);
+    void showTurns(const design::StudyRequest& request, const design::Study& result);
+    void showCapacitance(const design::Study& result);
+    void showPlot(const design::StudyRequest& request, const design::Study& result);
     void copySummary();
     void placeBesideSource();
     [[nodiscard]] int currentPage() const;
-    [[nodiscard]] QString describePage(const ::loopcalc::design::StudyRequest& request) const;
-    [[nodiscard]] QString refusalInWords(const ::loopcalc::design::StudyRequest& request,
-                                         const ::loopcalc::design::Study& result) const;
+    [[nodiscard]] QString describePage(const design::StudyRequest& request) const;
+    [[nodiscard]] QString refusalInWords(const design::StudyRequest& request, const design::Study& result) const;
 
     /// What the window's own boxes hold, read as the models and the searches
     /// take it; problems are said in words.
     struct OwnInputs {
-        ::loopcalc::design::ModelInputs models;
+        design::ModelInputs models;
         QStringList modelProblems;
         std::optional<double> target;
         QString targetText;

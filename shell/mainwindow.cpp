@@ -29,9 +29,6 @@ namespace loopcalc::shell {
 
 namespace {
 
-using design::ControlKind;
-using design::ControlSpec;
-
 QString Text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -70,11 +67,11 @@ void CondenseToFit(QLabel* label)
 /// Makes one control of the design inside parent; offsetY (pixels) moves it
 /// up by the part of its parent's coordinates that lies outside the parent
 /// widget (the tab rows above a page).
-QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, double dpi, const QPalette& plain)
+QWidget* MakeControl(const ControlDesign& control, QWidget* parent, int offsetY, double dpi, const QPalette& plain)
 {
     QWidget* widget = nullptr;
-    const QString text = Text(spec.text);
-    switch (spec.kind) {
+    const QString text = Text(control.text);
+    switch (control.kind) {
     case ControlKind::Frame: {
         auto* frame = new QGroupBox(text, parent);
         frame->setFont(Arial(kCaptionPoints));
@@ -94,7 +91,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, doub
         auto* edit = new QLineEdit(text, parent);
         edit->setFont(Arial(kTextPoints));
         edit->setAlignment(Qt::AlignCenter);
-        edit->setReadOnly(spec.kind == ControlKind::Result);
+        edit->setReadOnly(control.kind == ControlKind::Result);
         // The whole text shows from its first character, as the design has it.
         edit->setCursorPosition(0);
         widget = edit;
@@ -115,7 +112,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, doub
     case ControlKind::Drawing:
     case ControlKind::Logo: {
         auto* picture = new PictureBox(text, PictureBox::Fit::Stretch, parent);
-        picture->setFramed(spec.kind == ControlKind::Drawing);
+        picture->setFramed(control.kind == ControlKind::Drawing);
         widget = picture;
         break;
     }
@@ -140,33 +137,35 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* parent, int offsetY, doub
     }
     }
     // Controls inside a blue-captioned frame keep the ordinary text colour.
-    if (qobject_cast<QGroupBox*>(parent) != nullptr && spec.kind != ControlKind::Banner) {
+    if (qobject_cast<QGroupBox*>(parent) != nullptr && control.kind != ControlKind::Banner) {
         widget->setPalette(plain);
     }
-    widget->setObjectName(Text(spec.name));
-    if (!spec.toolTip.empty()) {
-        widget->setToolTip(Text(spec.toolTip));
+    widget->setObjectName(Text(control.name));
+    if (!control.toolTip.empty()) {
+        widget->setToolTip(Text(control.toolTip));
     }
-    widget->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height, dpi).translated(0, -offsetY));
-    if (spec.kind == ControlKind::Label) {
+    widget->setGeometry(
+        TwipsRect(control.left, control.top, control.width, control.height, dpi).translated(0, -offsetY));
+    if (control.kind == ControlKind::Label) {
         CondenseToFit(static_cast<QLabel*>(widget));
     }
     return widget;
 }
 
 /// Makes every control of a list; frames come before their contents.
-void MakeControls(std::span<const ControlSpec> specs, QWidget* root, int rootOffsetY, double dpi, const QPalette& plain)
+void MakeControls(std::span<const ControlDesign> designs, QWidget* root, int rootOffsetY, double dpi,
+                  const QPalette& plain)
 {
     QHash<QString, QWidget*> frames;
-    for (const ControlSpec& spec : specs) {
+    for (const ControlDesign& control : designs) {
         QWidget* parent = root;
         int offsetY = rootOffsetY;
-        if (!spec.parent.empty()) {
-            parent = frames.value(Text(spec.parent), root);
+        if (!control.parent.empty()) {
+            parent = frames.value(Text(control.parent), root);
             offsetY = 0;
         }
-        QWidget* widget = MakeControl(spec, parent, offsetY, dpi, plain);
-        if (spec.kind == ControlKind::Frame || spec.kind == ControlKind::PlainFrame) {
+        QWidget* widget = MakeControl(control, parent, offsetY, dpi, plain);
+        if (control.kind == ControlKind::Frame || control.kind == ControlKind::PlainFrame) {
             frames.insert(widget->objectName(), widget);
         }
     }
@@ -197,8 +196,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
 
     const double dpi = logicalDpi();
     // The user cannot resize the frame; only the minimum-size rule changes it.
-    setFixedSize(TwipsToPixels(design::kClientWidth, dpi),
-                 TwipsToPixels(design::kClientHeight, dpi) + menuBar()->sizeHint().height());
+    setFixedSize(TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         move(available.center() - QPoint(width() / 2, height() / 2));
@@ -207,7 +205,7 @@ MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
     InstallEntryFilters(this);
     ExposeToAssistiveTechnology(this);
 
-    m_tabs->setCurrentIndex(design::TabControl().startPage);
+    m_tabs->setCurrentIndex(MainTabControl().startPage);
     m_tabs->setFocus(Qt::OtherFocusReason);
 }
 
@@ -279,7 +277,7 @@ void MainWindow::buildControls()
     QPalette plain;
     plain.setColor(QPalette::WindowText, client->palette().color(QPalette::WindowText));
 
-    const design::TabControlSpec& tab = design::TabControl();
+    const TabControlDesign& tab = MainTabControl();
     m_tabs = new TabRows(TwipsToPixels(tab.rowHeight, dpi), client);
     m_tabs->setObjectName(Text(tab.name));
     m_tabs->setFont(Arial(kLargePoints));
@@ -288,16 +286,16 @@ void MainWindow::buildControls()
     // Every row first: each row added pushes the page area down, and page
     // positions count from the tab control's corner, rows included, so the
     // controls can be placed only once the page area lies below all rows.
-    for (const design::PageSpec& pageSpec : design::Pages()) {
-        m_tabs->addPage(Text(pageSpec.caption));
+    for (const PageDesign& pageDesign : MainPages()) {
+        m_tabs->addPage(Text(pageDesign.caption));
     }
     for (int index = 0; index < m_tabs->count(); ++index) {
-        MakeControls(design::Pages()[static_cast<std::size_t>(index)].controls, m_tabs->page(index), m_tabs->pageTop(),
-                     dpi, plain);
+        MakeControls(MainPages()[static_cast<std::size_t>(index)].controls, m_tabs->page(index), m_tabs->pageTop(), dpi,
+                     plain);
     }
     connect(m_tabs, &TabRows::currentIndexChanged, this, &MainWindow::frmMain_SSTab1_Click);
 
-    MakeControls(design::WindowControls(), client, 0, dpi, plain);
+    MakeControls(MainWindowControls(), client, 0, dpi, plain);
 }
 
 void MainWindow::connectButtons()
@@ -318,13 +316,13 @@ void MainWindow::connectButtons()
     }
     // Enter or the keypad's Enter in an input box presses its page's
     // Calculate; no button is a default button, so nothing else does.
-    for (const design::PageSpec& pageSpec : design::Pages()) {
-        auto* button = findChild<QPushButton*>(Text(pageSpec.calculateButton));
+    for (const PageDesign& pageDesign : MainPages()) {
+        auto* button = findChild<QPushButton*>(Text(pageDesign.calculateButton));
         if (button == nullptr) {
             continue;
         }
-        for (const ControlSpec& spec : pageSpec.controls) {
-            auto* box = spec.kind == ControlKind::Input ? findChild<QLineEdit*>(Text(spec.name)) : nullptr;
+        for (const ControlDesign& control : pageDesign.controls) {
+            auto* box = control.kind == ControlKind::Input ? findChild<QLineEdit*>(Text(control.name)) : nullptr;
             if (box != nullptr) {
                 connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
             }
@@ -338,8 +336,8 @@ void MainWindow::setTabOrders()
     // Hidden pages take no focus, so the Tab key visits the shown page only
     // and returns from its last control to the tab control.
     QWidget* previous = m_tabs;
-    for (const design::PageSpec& pageSpec : design::Pages()) {
-        for (const std::string_view name : pageSpec.tabOrder) {
+    for (const PageDesign& pageDesign : MainPages()) {
+        for (const std::string_view name : pageDesign.tabOrder) {
             if (auto* widget = findChild<QWidget*>(Text(name))) {
                 setTabOrder(previous, widget);
                 previous = widget;
@@ -379,12 +377,12 @@ void MainWindow::frmMain_Form_Resize()
 
 void MainWindow::frmMain_SSTab1_Click()
 {
-    const std::span<const design::PageSpec> pages = design::Pages();
+    const std::span<const PageDesign> pages = MainPages();
     const int page = m_tabs->currentIndex();
     // Any page number that is not a page goes to the last page's first box.
     const bool known = page >= 0 && static_cast<std::size_t>(page) < pages.size();
-    const design::PageSpec& spec = known ? pages[static_cast<std::size_t>(page)] : pages.back();
-    if (QWidget* box = findChild<QLineEdit*>(Text(spec.firstBox))) {
+    const PageDesign& shown = known ? pages[static_cast<std::size_t>(page)] : pages.back();
+    if (QWidget* box = findChild<QLineEdit*>(Text(shown.firstBox))) {
         box->setFocus(Qt::TabFocusReason);
     }
 }

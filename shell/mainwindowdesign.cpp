@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace loopcalc::shell::design {
+namespace loopcalc::shell {
 
 namespace {
 
@@ -27,41 +27,41 @@ constexpr std::array kBoxTop{288, 720, 1140, 1560};
 constexpr int kBoxWidth = 800;
 constexpr int kBoxHeight = 360;
 
-constexpr ControlSpec Label(std::string_view name, std::string_view frame, int row, std::string_view caption)
+constexpr ControlDesign Label(std::string_view name, std::string_view frame, int row, std::string_view caption)
 {
     return {K::Label, name, frame, kLabelLeft, kLabelTop[row], kLabelWidth, kLabelHeight, caption, {}};
 }
 
-constexpr ControlSpec Box(std::string_view name, std::string_view frame, int row, std::string_view text,
-                          std::string_view toolTip)
+constexpr ControlDesign Box(std::string_view name, std::string_view frame, int row, std::string_view text,
+                            std::string_view toolTip)
 {
     return {K::Input, name, frame, kBoxLeft, kBoxTop[row], kBoxWidth, kBoxHeight, text, toolTip};
 }
 
 // Page 0: circular wire coil.
 constexpr std::array kPage0{
-    ControlSpec{K::Frame, "fraCircWireCoil", {}, 220, 1440, 4000, 3700, kStyle, {}},
-    ControlSpec{K::Drawing, "imgCircWireCoil", "fraCircWireCoil", 120, 360, 3735, 3195, ":/coil-circular.svg", {}},
-    ControlSpec{K::Frame, "fraInput2", {}, 4440, 1440, 3000, 2115, kInputData, {}},
+    ControlDesign{K::Frame, "fraCircWireCoil", {}, 220, 1440, 4000, 3700, kStyle, {}},
+    ControlDesign{K::Drawing, "imgCircWireCoil", "fraCircWireCoil", 120, 360, 3735, 3195, ":/coil-circular.svg", {}},
+    ControlDesign{K::Frame, "fraInput2", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblRadius2", "fraInput2", 0, "Radius (mm):"),
     Box("txtRadius2", "fraInput2", 0, "10", "Input Radius"),
     Label("lblTurns2", "fraInput2", 1, "No.of Turns:"),
     Box("txtTurns2", "fraInput2", 1, "11.5", "Input Number of Turns"),
     Label("lblWire2", "fraInput2", 2, "Wire Radius (mm):"),
     Box("txtWire2", "fraInput2", 2, "0.127", "Input Wire Radius"),
-    ControlSpec{K::Frame, "fraResult2", {}, 4440, 3600, 3000, 720, kResult, {}},
-    ControlSpec{K::Label, "lblResult2", "fraResult2", 135, 255, 1380, 255, kInductance, {}},
-    ControlSpec{K::Result, "txtInductance2", "fraResult2", 1300, 255, 1600, 360, "5.82 µH", {}},
-    ControlSpec{K::Button, "cmdCalculate2", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
+    ControlDesign{K::Frame, "fraResult2", {}, 4440, 3600, 3000, 720, kResult, {}},
+    ControlDesign{K::Label, "lblResult2", "fraResult2", 135, 255, 1380, 255, kInductance, {}},
+    ControlDesign{K::Result, "txtInductance2", "fraResult2", 1300, 255, 1600, 360, "5.82 µH", {}},
+    ControlDesign{K::Button, "cmdCalculate2", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
 };
 constexpr std::array<std::string_view, 5> kOrder0{"cmdCalculate2", "txtInductance2", "txtRadius2", "txtTurns2",
                                                   "txtWire2"};
 
 // Page 1: rectangular wire coil.
 constexpr std::array kPage1{
-    ControlSpec{K::Frame, "fraImage1", {}, 220, 1440, 4000, 3700, kStyle, {}},
-    ControlSpec{K::Drawing, "imgRectWireCoil", "fraImage1", 120, 360, 3735, 3195, ":/coil-rectangular.svg", {}},
-    ControlSpec{K::Frame, "fraInput4", {}, 4440, 1440, 3000, 2115, kInputData, {}},
+    ControlDesign{K::Frame, "fraImage1", {}, 220, 1440, 4000, 3700, kStyle, {}},
+    ControlDesign{K::Drawing, "imgRectWireCoil", "fraImage1", 120, 360, 3735, 3195, ":/coil-rectangular.svg", {}},
+    ControlDesign{K::Frame, "fraInput4", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblWidth4", "fraInput4", 0, "Width (mm):"),
     Box("txtWidth4", "fraInput4", 0, "21", "Input Width"),
     Label("lblheight4", "fraInput4", 1, "Height (mm):"),
@@ -70,10 +70,10 @@ constexpr std::array kPage1{
     Box("txtTurns4", "fraInput4", 2, "11", "Input Turns"),
     Label("lblWire4", "fraInput4", 3, "Wire Radius (mm):"),
     Box("txtWireRad4", "fraInput4", 3, "0.127", "Input Wire Radius"),
-    ControlSpec{K::Frame, "fraResult4", {}, 4440, 3600, 3000, 720, kResult, {}},
-    ControlSpec{K::Label, "lblInductance4", "fraResult4", 135, 255, 1380, 255, kInductance, {}},
-    ControlSpec{K::Result, "txtInductance4", "fraResult4", 1300, 255, 1600, 360, "5.85 µH", {}},
-    ControlSpec{K::Button, "cmdCalculate3", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
+    ControlDesign{K::Frame, "fraResult4", {}, 4440, 3600, 3000, 720, kResult, {}},
+    ControlDesign{K::Label, "lblInductance4", "fraResult4", 135, 255, 1380, 255, kInductance, {}},
+    ControlDesign{K::Result, "txtInductance4", "fraResult4", 1300, 255, 1600, 360, "5.85 µH", {}},
+    ControlDesign{K::Button, "cmdCalculate3", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
 };
 constexpr std::array<std::string_view, 6> kOrder1{"cmdCalculate3", "txtInductance4", "txtWidth4",
                                                   "txtHeight4",    "txtTurns4",      "txtWireRad4"};
@@ -81,29 +81,29 @@ constexpr std::array<std::string_view, 6> kOrder1{"cmdCalculate3", "txtInductanc
 // Page 2: flat spiral air coil. Its result text is what the page's own
 // Calculate button gives for the initial inputs.
 constexpr std::array kPage2{
-    ControlSpec{K::Frame, "fraSpiralCoil", {}, 220, 1440, 4000, 3700, kStyle, {}},
-    ControlSpec{K::Drawing, "imgSpiralCoil", "fraSpiralCoil", 120, 360, 3735, 3195, ":/coil-spiral.svg", {}},
-    ControlSpec{K::Frame, "fraInput3", {}, 4440, 1440, 3000, 2115, kInputData, {}},
+    ControlDesign{K::Frame, "fraSpiralCoil", {}, 220, 1440, 4000, 3700, kStyle, {}},
+    ControlDesign{K::Drawing, "imgSpiralCoil", "fraSpiralCoil", 120, 360, 3735, 3195, ":/coil-spiral.svg", {}},
+    ControlDesign{K::Frame, "fraInput3", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("Label1", "fraInput3", 0, "Outer Radius (mm):"),
     Box("txtOuterRadius3", "fraInput3", 0, "8.5", "Input Outer Radius"),
     Label("Label2", "fraInput3", 1, "Inner Radius (mm):"),
     Box("txtInnerRadius3", "fraInput3", 1, "7.25", "Input Inner Radius"),
     Label("Label3", "fraInput3", 2, "No. of Turns:"),
     Box("txtTurns3", "fraInput3", 2, "12", "Input Number of Turns"),
-    ControlSpec{K::Frame, "fraResult3", {}, 4440, 3600, 3000, 720, kResult, {}},
-    ControlSpec{K::Label, "lblInductance3", "fraResult3", 135, 255, 1380, 255, kInductance, {}},
-    ControlSpec{K::Result, "txtInductance3", "fraResult3", 1300, 255, 1600, 360, "4.62 µH", {}},
-    ControlSpec{K::Button, "cmdCalculate4", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
+    ControlDesign{K::Frame, "fraResult3", {}, 4440, 3600, 3000, 720, kResult, {}},
+    ControlDesign{K::Label, "lblInductance3", "fraResult3", 135, 255, 1380, 255, kInductance, {}},
+    ControlDesign{K::Result, "txtInductance3", "fraResult3", 1300, 255, 1600, 360, "4.62 µH", {}},
+    ControlDesign{K::Button, "cmdCalculate4", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
 };
 constexpr std::array<std::string_view, 5> kOrder2{"cmdCalculate4", "txtOuterRadius3", "txtInnerRadius3", "txtTurns3",
                                                   "txtInductance3"};
 
 // Page 3: flat rectangular air coil; a shorter picture frame with a note below.
 constexpr std::array kPage3{
-    ControlSpec{K::Frame, "fraFlatRectCoil", {}, 220, 1440, 4000, 3300, kStyle, {}},
-    ControlSpec{
+    ControlDesign{K::Frame, "fraFlatRectCoil", {}, 220, 1440, 4000, 3300, kStyle, {}},
+    ControlDesign{
         K::Drawing, "imgFlatRectCoil", "fraFlatRectCoil", 120, 360, 3735, 2760, ":/coil-flat-rectangular.svg", {}},
-    ControlSpec{K::Frame, "fraInput1", {}, 4440, 1440, 3000, 2115, kInputData, {}},
+    ControlDesign{K::Frame, "fraInput1", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblWidth1", "fraInput1", 0, "Width (mm):"),
     Box("txtWidth1", "fraInput1", 0, "21", "Input Width"),
     Label("lblHeight1", "fraInput1", 1, "Height (mm):"),
@@ -112,55 +112,55 @@ constexpr std::array kPage3{
     Box("txtTurns1", "fraInput1", 2, "11", "Input Number of Turns"),
     Label("lblTrace1", "fraInput1", 3, "Trace Size (mm):"),
     Box("txtTrace1", "fraInput1", 3, "0.127", "Input Trace Size"),
-    ControlSpec{K::Frame, "fraResult1", {}, 4440, 3600, 3000, 720, kResult, {}},
-    ControlSpec{K::Label, "lblInduct1", "fraResult1", 135, 255, 1380, 255, kInductance, {}},
-    ControlSpec{K::Result, "txtInductance1", "fraResult1", 1300, 255, 1600, 360, "5.858 µH", {}},
-    ControlSpec{K::Button, "cmdCalculate1", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
+    ControlDesign{K::Frame, "fraResult1", {}, 4440, 3600, 3000, 720, kResult, {}},
+    ControlDesign{K::Label, "lblInduct1", "fraResult1", 135, 255, 1380, 255, kInductance, {}},
+    ControlDesign{K::Result, "txtInductance1", "fraResult1", 1300, 255, 1600, 360, "5.858 µH", {}},
+    ControlDesign{K::Button, "cmdCalculate1", {}, 5000, 4700, 2000, 400, kCalculate, kCalculateTip},
     // The blanks after "taken" make the word-wrapped note break there.
-    ControlSpec{K::Note,
-                "lblNote1",
-                {},
-                960,
-                4800,
-                2565,
-                450,
-                "(Note: Dimensions are taken           centre trace to centre trace)",
-                {}},
+    ControlDesign{K::Note,
+                  "lblNote1",
+                  {},
+                  960,
+                  4800,
+                  2565,
+                  450,
+                  "(Note: Dimensions are taken           centre trace to centre trace)",
+                  {}},
 };
 constexpr std::array<std::string_view, 6> kOrder3{"txtWidth1", "txtHeight1",    "txtTurns1",
                                                   "txtTrace1", "cmdCalculate1", "txtInductance1"};
 
 constexpr std::array kPages{
-    PageSpec{"Circular Wire Coil", kPage0, kOrder0, "txtRadius2", "cmdCalculate2"},
-    PageSpec{"Rectangular Wire Coil", kPage1, kOrder1, "txtWidth4", "cmdCalculate3"},
-    PageSpec{"Flat Spiral Air Coil", kPage2, kOrder2, "txtOuterRadius3", "cmdCalculate4"},
-    PageSpec{"Flat Rectangular Air Coil ", kPage3, kOrder3, "txtWidth1", "cmdCalculate1"},
+    PageDesign{"Circular Wire Coil", kPage0, kOrder0, "txtRadius2", "cmdCalculate2"},
+    PageDesign{"Rectangular Wire Coil", kPage1, kOrder1, "txtWidth4", "cmdCalculate3"},
+    PageDesign{"Flat Spiral Air Coil", kPage2, kOrder2, "txtOuterRadius3", "cmdCalculate4"},
+    PageDesign{"Flat Rectangular Air Coil ", kPage3, kOrder3, "txtWidth1", "cmdCalculate1"},
 };
 
 // About 350 twips a row: a tab height of 6.17 mm.
-constexpr TabControlSpec kTabControl{"SSTab1", 210, 120, 8205, 5445, 350, "Calculate Aircoil  Inductance", 3};
+constexpr TabControlDesign kTabControl{"SSTab1", 210, 120, 8205, 5445, 350, "Calculate Aircoil  Inductance", 3};
 
 constexpr std::array kWindowControls{
-    ControlSpec{K::PlainFrame, "fraHeader", {}, 240, 5760, 8175, 855, {}, {}},
-    ControlSpec{K::Banner, "lblRFID", "fraHeader", 240, 360, 1215, 255, "RFID", {}},
-    ControlSpec{K::Logo, "imgHeader", "fraHeader", 5520, 180, 2445, 555, ":/header-logo.svg", {}},
+    ControlDesign{K::PlainFrame, "fraHeader", {}, 240, 5760, 8175, 855, {}, {}},
+    ControlDesign{K::Banner, "lblRFID", "fraHeader", 240, 360, 1215, 255, "RFID", {}},
+    ControlDesign{K::Logo, "imgHeader", "fraHeader", 5520, 180, 2445, 555, ":/header-logo.svg", {}},
 };
 
 }  // namespace
 
-const TabControlSpec& TabControl()
+const TabControlDesign& MainTabControl()
 {
     return kTabControl;
 }
 
-std::span<const PageSpec> Pages()
+std::span<const PageDesign> MainPages()
 {
     return kPages;
 }
 
-std::span<const ControlSpec> WindowControls()
+std::span<const ControlDesign> MainWindowControls()
 {
     return kWindowControls;
 }
 
-}  // namespace loopcalc::shell::design
+}  // namespace loopcalc::shell

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The main window's design: every control's place, size, texts and kind.
+// A window's look is told by structs named ...Design (ControlDesign,
+// PageDesign, TabControlDesign here, FormulaDesign beside the formula
+// windows), all in loopcalc::shell; the namespace loopcalc::design is the
+// coil design aids (turns for a target, tuning, studies).
 #pragma once
 
 #include <span>
 #include <string_view>
 
-namespace loopcalc::shell::design {
+namespace loopcalc::shell {
 
 /// What a control is, which also fixes its font and colours.
 enum class ControlKind {
@@ -24,7 +28,7 @@ enum class ControlKind {
 /// One control. Positions are Left, Top, Width, Height in twips, relative to
 /// the parent: the named frame, or else the page's tab control (its rows
 /// included) or, for the window's own controls, the client area.
-struct ControlSpec {
+struct ControlDesign {
     ControlKind kind;
     std::string_view name;
     std::string_view parent;  ///< empty: the page or the client area
@@ -37,9 +41,9 @@ struct ControlSpec {
 };
 
 /// One page of the tab control.
-struct PageSpec {
+struct PageDesign {
     std::string_view caption;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlDesign> controls;
     /// The controls that take the focus, in Tab order after the tab control.
     std::span<const std::string_view> tabOrder;
     /// The box that receives the focus when the page is selected.
@@ -48,7 +52,7 @@ struct PageSpec {
 };
 
 /// The tab control on the client area, in twips.
-struct TabControlSpec {
+struct TabControlDesign {
     std::string_view name;
     int left;
     int top;
@@ -59,14 +63,14 @@ struct TabControlSpec {
     int startPage;
 };
 
-[[nodiscard]] const TabControlSpec& TabControl();
+[[nodiscard]] const TabControlDesign& MainTabControl();
 /// The four pages in page order.
-[[nodiscard]] std::span<const PageSpec> Pages();
+[[nodiscard]] std::span<const PageDesign> MainPages();
 /// The controls directly on the client area besides the tab control.
-[[nodiscard]] std::span<const ControlSpec> WindowControls();
+[[nodiscard]] std::span<const ControlDesign> MainWindowControls();
 
 /// The client area (menu bar excluded), in twips.
 inline constexpr int kClientWidth = 8640;
 inline constexpr int kClientHeight = 6804;
 
-}  // namespace loopcalc::shell::design
+}  // namespace loopcalc::shell

@@ -29,8 +29,11 @@
 #include <memory>
 
 using loopcalc::shell::ApplyMinimumSize;
+using loopcalc::shell::ControlDesign;
+using loopcalc::shell::MainPages;
 using loopcalc::shell::MainWindow;
 using loopcalc::shell::OuterSize;
+using loopcalc::shell::PageDesign;
 using loopcalc::shell::TabRows;
 using loopcalc::testing::ClickAt;
 using loopcalc::testing::ClickOn;
@@ -843,7 +846,6 @@ void MainWindowTest::everyControlShownWhole_data()
 void MainWindowTest::everyControlShownWhole()
 {
     using loopcalc::shell::TwipsRect;
-    namespace design = loopcalc::shell::design;
     QFETCH(int, page);
     QFETCH(int, before);
     TabRows* tabs = m_window->tabControl();
@@ -852,8 +854,8 @@ void MainWindowTest::everyControlShownWhole()
     QCOMPARE(tabs->currentIndex(), page);
 
     const double dpi = m_window->logicalDpiX();
-    const design::PageSpec& spec = design::Pages()[static_cast<std::size_t>(page)];
-    for (const design::ControlSpec& control : spec.controls) {
+    const PageDesign& pageDesign = MainPages()[static_cast<std::size_t>(page)];
+    for (const ControlDesign& control : pageDesign.controls) {
         const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
         const QWidget* widget = m_window->findChild<QWidget*>(name);
         QVERIFY2(widget != nullptr && widget->isVisible(), qPrintable(name));
