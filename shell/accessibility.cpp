@@ -3,6 +3,7 @@
 
 #include "mainwindowdesign.h"
 #include "picturebox.h"
+#include "qttext.h"
 #include "tabrows.h"
 
 #include <QAccessible>
@@ -20,11 +21,6 @@
 namespace loopcalc::shell {
 
 namespace {
-
-QString Text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 struct PictureName {
     std::string_view window;
@@ -258,8 +254,8 @@ void NameBoxesByTheirLabels(QWidget* window)
         for (const ControlDesign& control : page.controls) {
             const bool box = control.kind == ControlKind::Input || control.kind == ControlKind::Result;
             if (box && label != nullptr && label->parent == control.parent) {
-                auto* caption = window->findChild<QLabel*>(Text(label->name));
-                auto* edit = window->findChild<QLineEdit*>(Text(control.name));
+                auto* caption = window->findChild<QLabel*>(QtText(label->name));
+                auto* edit = window->findChild<QLineEdit*>(QtText(control.name));
                 if (caption != nullptr && edit != nullptr) {
                     caption->setBuddy(edit);
                     edit->setAccessibleName(NameFromCaption(caption->text()));
@@ -281,11 +277,11 @@ void ExposeToAssistiveTechnology(QWidget* window)
     }
     NameBoxesByTheirLabels(window);
     for (const PictureName& entry : kPictureNames) {
-        if (window->objectName() != Text(entry.window)) {
+        if (window->objectName() != QtText(entry.window)) {
             continue;
         }
-        if (auto* picture = window->findChild<PictureBox*>(Text(entry.picture))) {
-            picture->setAccessibleName(Text(entry.name));
+        if (auto* picture = window->findChild<PictureBox*>(QtText(entry.picture))) {
+            picture->setAccessibleName(QtText(entry.name));
         }
     }
 }

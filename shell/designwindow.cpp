@@ -4,6 +4,7 @@
 #include "designaids.h"
 #include "mainwindowdesign.h"
 #include "numberreading.h"
+#include "qttext.h"
 #include "quantities.h"
 #include "tabrows.h"
 #include "turnsplot.h"
@@ -41,11 +42,6 @@ constexpr int kPauseMs = 60;
 
 enum Page { kCircular = 0, kRectangular = 1, kSpiral = 2, kFlatRectangular = 3 };
 
-QString Text(std::string_view utf8)
-{
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString Henries(double henries)
 {
     return QString::fromStdString(design::FormatHenries(henries));
@@ -62,13 +58,13 @@ QString LabelOf(int page, std::string_view box)
 {
     const auto pages = MainPages();
     if (page < 0 || page >= static_cast<int>(pages.size())) {
-        return Text(box);
+        return QtText(box);
     }
     const auto controls = pages[static_cast<std::size_t>(page)].controls;
     const auto boxAt =
         std::find_if(controls.begin(), controls.end(), [box](const auto& control) { return control.name == box; });
     if (boxAt == controls.end()) {
-        return Text(box);
+        return QtText(box);
     }
     auto nearest = controls.end();
     for (auto control = controls.begin(); control != controls.end(); ++control) {
@@ -77,7 +73,7 @@ QString LabelOf(int page, std::string_view box)
             nearest = control;
         }
     }
-    QString caption = nearest != controls.end() ? Text(nearest->text).trimmed() : Text(box);
+    QString caption = nearest != controls.end() ? QtText(nearest->text).trimmed() : QtText(box);
     if (caption.endsWith(QLatin1Char(':'))) {
         caption.chop(1);
     }
@@ -101,7 +97,7 @@ Reading ReadQuantity(const QString& typed, std::span<const units::Unit> units, b
     case units::Quantity::Status::NotANumber:
         return {std::nullopt, QObject::tr("“%1” is not %2: give a number and a unit (%3)").arg(typed, what, names)};
     case units::Quantity::Status::UnknownUnit:
-        return {std::nullopt, QObject::tr("“%1”: unknown unit “%2” (use %3)").arg(typed, Text(quantity.unit), names)};
+        return {std::nullopt, QObject::tr("“%1”: unknown unit “%2” (use %3)").arg(typed, QtText(quantity.unit), names)};
     case units::Quantity::Status::OutOfRange:
         return {std::nullopt, QObject::tr("“%1” is out of range: too large or too small to calculate with").arg(typed)};
     case units::Quantity::Status::Number: break;
@@ -341,7 +337,7 @@ void DesignWindow::watchSource()
     }
     for (const Shape& shape : Shapes()) {
         for (const ShapeField& field : shape.fields) {
-            if (auto* box = m_source->findChild<QLineEdit*>(Text(field.box))) {
+            if (auto* box = m_source->findChild<QLineEdit*>(QtText(field.box))) {
                 connect(box, &QLineEdit::textChanged, this, &DesignWindow::scheduleRefresh);
             }
         }
@@ -431,7 +427,7 @@ void DesignWindow::startStudy()
     design::StudyRequest request;
     request.shape = &Shapes()[static_cast<std::size_t>(currentPage())];
     for (const ShapeField& field : request.shape->fields) {
-        const auto* box = m_source->findChild<QLineEdit*>(Text(field.box));
+        const auto* box = m_source->findChild<QLineEdit*>(QtText(field.box));
         request.texts.push_back(box != nullptr ? box->text().toStdString() : std::string());
     }
     request.decimalSeparator = QLocale().decimalPoint().toStdString();
@@ -463,16 +459,16 @@ QString DesignWindow::describePage(const design::StudyRequest& request) const
     const int page = currentPage();
     QStringList inputs;
     for (std::size_t i = 0; i < request.shape->fields.size(); ++i) {
-        inputs << tr("%1 %2").arg(LabelOf(page, request.shape->fields[i].box), Text(request.texts[i]).trimmed());
+        inputs << tr("%1 %2").arg(LabelOf(page, request.shape->fields[i].box), QtText(request.texts[i]).trimmed());
     }
-    const QString caption = m_tabs != nullptr ? m_tabs->caption(page).trimmed() : Text(request.shape->name);
+    const QString caption = m_tabs != nullptr ? m_tabs->caption(page).trimmed() : QtText(request.shape->name);
     return tr("%1: %2").arg(caption, inputs.join(QStringLiteral(", ")));
 }
 
 QString DesignWindow::refusalInWords(const design::StudyRequest& request, const design::Study& result) const
 {
     if (result.classic.kind == Outcome::Kind::OutOfRange) {
-        return tr("Calculate would show no result: %1").arg(Text(result.classic.text));
+        return tr("Calculate would show no result: %1").arg(QtText(result.classic.text));
     }
     if (result.classic.kind != Outcome::Kind::Refused) {
         return {};
@@ -482,7 +478,7 @@ QString DesignWindow::refusalInWords(const design::StudyRequest& request, const 
     bool isTurns = false;
     for (std::size_t i = 0; i < request.shape->fields.size(); ++i) {
         if (request.shape->fields[i].box == result.refusedBox) {
-            typed = Text(request.texts[i]).trimmed();
+            typed = QtText(request.texts[i]).trimmed();
             isTurns = request.shape->fields[i].kind == FieldKind::Turns;
         }
     }
@@ -496,7 +492,7 @@ QString DesignWindow::refusalInWords(const design::StudyRequest& request, const 
         what = tr("%1 holds %2").arg(name, typed);
     }
     QString words =
-        tr("Calculate would refuse this page: %1. Its check says: %2.").arg(what, Text(result.classic.text));
+        tr("Calculate would refuse this page: %1. Its check says: %2.").arg(what, QtText(result.classic.text));
     const double value = ReadNumber(typed.toStdString(), request.decimalSeparator);
     if (isTurns && request.shape->name != "spiral" && value > 0.0 && value < 1.0) {
         words += tr(" The page takes 1 turn or more.");
@@ -515,7 +511,7 @@ void DesignWindow::showStudy(const design::StudyRequest& request, const design::
     // radius half its pitch.
     const int page = currentPage();
     if (page == kFlatRectangular && request.texts.size() > 3) {
-        m_gap->setPlaceholderText(tr("%1 mm (the trace)").arg(Text(request.texts[3]).trimmed()));
+        m_gap->setPlaceholderText(tr("%1 mm (the trace)").arg(QtText(request.texts[3]).trimmed()));
     }
     if (page == kSpiral && request.texts.size() > 2) {
         const double outer = ReadNumber(request.texts[0], request.decimalSeparator);
@@ -538,7 +534,7 @@ void DesignWindow::showStudy(const design::StudyRequest& request, const design::
     } else {
         QStringList lines;
         for (const std::string& warning : result.warnings) {
-            lines << QStringLiteral("• ") + Text(warning);
+            lines << QStringLiteral("• ") + QtText(warning);
         }
         m_warnings->setText(lines.join(QLatin1Char('\n')));
     }
@@ -559,16 +555,16 @@ void DesignWindow::showModels(const design::Study& result)
     Row classic{tr("classic"), {}, {}, {}};
     switch (result.classic.kind) {
     case Outcome::Kind::Result:
-        classic.inductance = Text(result.classic.text);
+        classic.inductance = QtText(result.classic.text);
         classic.note = tr("as Calculate shows it");
         break;
     case Outcome::Kind::OutOfRange:
         classic.inductance = tr("out of range");
-        classic.note = Text(result.classic.text);
+        classic.note = QtText(result.classic.text);
         break;
     case Outcome::Kind::Refused:
         classic.inductance = tr("refused");
-        classic.note = Text(result.classic.text);
+        classic.note = QtText(result.classic.text);
         break;
     }
     if (result.classic.kind != Outcome::Kind::Refused) {
@@ -579,7 +575,7 @@ void DesignWindow::showModels(const design::Study& result)
     rows << classic;
     for (std::size_t i = 0; i < result.models.size(); ++i) {
         const design::ModelLine& line = result.models[i];
-        Row row{Text(line.name), QStringLiteral("—"), {}, Text(line.henries ? line.note : line.reason)};
+        Row row{QtText(line.name), QStringLiteral("—"), {}, QtText(line.henries ? line.note : line.reason)};
         if (line.henries) {
             row.inductance = Henries(*line.henries);
             if (i > 0) {
@@ -618,11 +614,11 @@ void DesignWindow::showTurns(const design::StudyRequest& request, const design::
     QStringList lines;
     const design::TurnsSearch& classic = *result.classicTurns;
     if (classic.kind != design::TurnsSearch::Kind::Found) {
-        lines << tr("classic: %1").arg(Text(classic.message));
+        lines << tr("classic: %1").arg(QtText(classic.message));
     } else {
         QStringList whole;
         for (const design::TurnsSearch::Whole& w : classic.whole) {
-            QString shown = Text(w.outcome.text).trimmed();
+            QString shown = QtText(w.outcome.text).trimmed();
             if (w.outcome.kind == Outcome::Kind::Refused) {
                 shown = tr("not accepted (%1)").arg(shown);
             }
@@ -633,7 +629,7 @@ void DesignWindow::showTurns(const design::StudyRequest& request, const design::
     if (result.referenceTurns) {
         const design::ReferenceTurns& reference = *result.referenceTurns;
         if (!reference.turns) {
-            lines << tr("reference: %1").arg(Text(reference.message));
+            lines << tr("reference: %1").arg(QtText(reference.message));
         } else {
             QStringList whole{tr("%1 turns: %2").arg(Turns(reference.below), Henries(reference.belowHenries))};
             if (reference.above != reference.below) {

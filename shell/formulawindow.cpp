@@ -10,7 +10,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cmath>
 
 namespace loopcalc::shell {
 
@@ -31,12 +30,6 @@ constexpr FormulaDesign kRectangular{
     {10752, 3936}};
 constexpr FormulaDesign kSpiral{"frmUla2", "Formula for Spiral Aircoil", 5568,        4800, 7320, 6012, "Image1", 132,
                                 96,        ":/formula-spiral.svg",       {4560, 4236}};
-
-// Growing a window to its minimum must reach it: round pixels up.
-int TwipsToPixelsAtLeast(int twips)
-{
-    return static_cast<int>(std::ceil(twips / 15.0));
-}
 
 }  // namespace
 

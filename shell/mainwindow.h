@@ -58,11 +58,6 @@ public slots:
     void frmMain_Form_Resize();
     void frmMain_SSTab1_Click();
 
-    void frmMain_cmdCalculate2_Click();
-    void frmMain_cmdCalculate3_Click();
-    void frmMain_cmdCalculate4_Click();
-    void frmMain_cmdCalculate1_Click();
-
     void frmMain_mnuLog_Click();
     void frmMain_mnuExit_Click();
     void frmMain_mnuFsc_Click();

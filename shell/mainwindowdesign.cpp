@@ -32,10 +32,10 @@ constexpr ControlDesign Label(std::string_view name, std::string_view frame, int
     return {K::Label, name, frame, kLabelLeft, kLabelTop[row], kLabelWidth, kLabelHeight, caption, {}};
 }
 
-constexpr ControlDesign Box(std::string_view name, std::string_view frame, int row, std::string_view text,
-                            std::string_view toolTip)
+/// An input box; the text it starts with is its field's in the shape table.
+constexpr ControlDesign Box(std::string_view name, std::string_view frame, int row, std::string_view toolTip)
 {
-    return {K::Input, name, frame, kBoxLeft, kBoxTop[row], kBoxWidth, kBoxHeight, text, toolTip};
+    return {K::Input, name, frame, kBoxLeft, kBoxTop[row], kBoxWidth, kBoxHeight, {}, toolTip};
 }
 
 // Page 0: circular wire coil.
@@ -44,11 +44,11 @@ constexpr std::array kPage0{
     ControlDesign{K::Drawing, "imgCircWireCoil", "fraCircWireCoil", 120, 360, 3735, 3195, ":/coil-circular.svg", {}},
     ControlDesign{K::Frame, "fraInput2", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblRadius2", "fraInput2", 0, "Radius (mm):"),
-    Box("txtRadius2", "fraInput2", 0, "10", "Input Radius"),
+    Box("txtRadius2", "fraInput2", 0, "Input Radius"),
     Label("lblTurns2", "fraInput2", 1, "No.of Turns:"),
-    Box("txtTurns2", "fraInput2", 1, "11.5", "Input Number of Turns"),
+    Box("txtTurns2", "fraInput2", 1, "Input Number of Turns"),
     Label("lblWire2", "fraInput2", 2, "Wire Radius (mm):"),
-    Box("txtWire2", "fraInput2", 2, "0.127", "Input Wire Radius"),
+    Box("txtWire2", "fraInput2", 2, "Input Wire Radius"),
     ControlDesign{K::Frame, "fraResult2", {}, 4440, 3600, 3000, 720, kResult, {}},
     ControlDesign{K::Label, "lblResult2", "fraResult2", 135, 255, 1380, 255, kInductance, {}},
     ControlDesign{K::Result, "txtInductance2", "fraResult2", 1300, 255, 1600, 360, "5.82 µH", {}},
@@ -63,13 +63,13 @@ constexpr std::array kPage1{
     ControlDesign{K::Drawing, "imgRectWireCoil", "fraImage1", 120, 360, 3735, 3195, ":/coil-rectangular.svg", {}},
     ControlDesign{K::Frame, "fraInput4", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblWidth4", "fraInput4", 0, "Width (mm):"),
-    Box("txtWidth4", "fraInput4", 0, "21", "Input Width"),
+    Box("txtWidth4", "fraInput4", 0, "Input Width"),
     Label("lblheight4", "fraInput4", 1, "Height (mm):"),
-    Box("txtHeight4", "fraInput4", 1, "10", "Input Height"),
+    Box("txtHeight4", "fraInput4", 1, "Input Height"),
     Label("lblTurns4", "fraInput4", 2, "No. of Turns:"),
-    Box("txtTurns4", "fraInput4", 2, "11", "Input Turns"),
+    Box("txtTurns4", "fraInput4", 2, "Input Turns"),
     Label("lblWire4", "fraInput4", 3, "Wire Radius (mm):"),
-    Box("txtWireRad4", "fraInput4", 3, "0.127", "Input Wire Radius"),
+    Box("txtWireRad4", "fraInput4", 3, "Input Wire Radius"),
     ControlDesign{K::Frame, "fraResult4", {}, 4440, 3600, 3000, 720, kResult, {}},
     ControlDesign{K::Label, "lblInductance4", "fraResult4", 135, 255, 1380, 255, kInductance, {}},
     ControlDesign{K::Result, "txtInductance4", "fraResult4", 1300, 255, 1600, 360, "5.85 µH", {}},
@@ -85,11 +85,11 @@ constexpr std::array kPage2{
     ControlDesign{K::Drawing, "imgSpiralCoil", "fraSpiralCoil", 120, 360, 3735, 3195, ":/coil-spiral.svg", {}},
     ControlDesign{K::Frame, "fraInput3", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("Label1", "fraInput3", 0, "Outer Radius (mm):"),
-    Box("txtOuterRadius3", "fraInput3", 0, "8.5", "Input Outer Radius"),
+    Box("txtOuterRadius3", "fraInput3", 0, "Input Outer Radius"),
     Label("Label2", "fraInput3", 1, "Inner Radius (mm):"),
-    Box("txtInnerRadius3", "fraInput3", 1, "7.25", "Input Inner Radius"),
+    Box("txtInnerRadius3", "fraInput3", 1, "Input Inner Radius"),
     Label("Label3", "fraInput3", 2, "No. of Turns:"),
-    Box("txtTurns3", "fraInput3", 2, "12", "Input Number of Turns"),
+    Box("txtTurns3", "fraInput3", 2, "Input Number of Turns"),
     ControlDesign{K::Frame, "fraResult3", {}, 4440, 3600, 3000, 720, kResult, {}},
     ControlDesign{K::Label, "lblInductance3", "fraResult3", 135, 255, 1380, 255, kInductance, {}},
     ControlDesign{K::Result, "txtInductance3", "fraResult3", 1300, 255, 1600, 360, "4.62 µH", {}},
@@ -105,13 +105,13 @@ constexpr std::array kPage3{
         K::Drawing, "imgFlatRectCoil", "fraFlatRectCoil", 120, 360, 3735, 2760, ":/coil-flat-rectangular.svg", {}},
     ControlDesign{K::Frame, "fraInput1", {}, 4440, 1440, 3000, 2115, kInputData, {}},
     Label("lblWidth1", "fraInput1", 0, "Width (mm):"),
-    Box("txtWidth1", "fraInput1", 0, "21", "Input Width"),
+    Box("txtWidth1", "fraInput1", 0, "Input Width"),
     Label("lblHeight1", "fraInput1", 1, "Height (mm):"),
-    Box("txtHeight1", "fraInput1", 1, "10", "Input Height"),
+    Box("txtHeight1", "fraInput1", 1, "Input Height"),
     Label("lblTurns1", "fraInput1", 2, "No. of Turns:"),
-    Box("txtTurns1", "fraInput1", 2, "11", "Input Number of Turns"),
+    Box("txtTurns1", "fraInput1", 2, "Input Number of Turns"),
     Label("lblTrace1", "fraInput1", 3, "Trace Size (mm):"),
-    Box("txtTrace1", "fraInput1", 3, "0.127", "Input Trace Size"),
+    Box("txtTrace1", "fraInput1", 3, "Input Trace Size"),
     ControlDesign{K::Frame, "fraResult1", {}, 4440, 3600, 3000, 720, kResult, {}},
     ControlDesign{K::Label, "lblInduct1", "fraResult1", 135, 255, 1380, 255, kInductance, {}},
     ControlDesign{K::Result, "txtInductance1", "fraResult1", 1300, 255, 1600, 360, "5.858 µH", {}},
@@ -131,10 +131,10 @@ constexpr std::array<std::string_view, 6> kOrder3{"txtWidth1", "txtHeight1",    
                                                   "txtTrace1", "cmdCalculate1", "txtInductance1"};
 
 constexpr std::array kPages{
-    PageDesign{"Circular Wire Coil", kPage0, kOrder0, "txtRadius2", "cmdCalculate2"},
-    PageDesign{"Rectangular Wire Coil", kPage1, kOrder1, "txtWidth4", "cmdCalculate3"},
-    PageDesign{"Flat Spiral Air Coil", kPage2, kOrder2, "txtOuterRadius3", "cmdCalculate4"},
-    PageDesign{"Flat Rectangular Air Coil ", kPage3, kOrder3, "txtWidth1", "cmdCalculate1"},
+    PageDesign{kPage0, kOrder0, "txtRadius2"},
+    PageDesign{kPage1, kOrder1, "txtWidth4"},
+    PageDesign{kPage2, kOrder2, "txtOuterRadius3"},
+    PageDesign{kPage3, kOrder3, "txtWidth1"},
 };
 
 // About 350 twips a row: a tab height of 6.17 mm.

@@ -36,19 +36,19 @@ struct ControlDesign {
     int top;
     int width;
     int height;
-    std::string_view text;  ///< caption, initial text or picture resource (UTF-8)
+    std::string_view text;  ///< caption, result text or picture resource (UTF-8); an input box's is in the shape table
     std::string_view toolTip;
 };
 
-/// One page of the tab control.
+/// One page of the tab control: the page of the shape table's row at the
+/// same place, which gives the page its caption, its boxes' initial texts
+/// and its Calculate button's handler.
 struct PageDesign {
-    std::string_view caption;
     std::span<const ControlDesign> controls;
     /// The controls that take the focus, in Tab order after the tab control.
     std::span<const std::string_view> tabOrder;
     /// The box that receives the focus when the page is selected.
     std::string_view firstBox;
-    std::string_view calculateButton;
 };
 
 /// The tab control on the client area, in twips.
@@ -64,7 +64,7 @@ struct TabControlDesign {
 };
 
 [[nodiscard]] const TabControlDesign& MainTabControl();
-/// The four pages in page order.
+/// The pages in page order, one for each row of the shape table.
 [[nodiscard]] std::span<const PageDesign> MainPages();
 /// The controls directly on the client area besides the tab control.
 [[nodiscard]] std::span<const ControlDesign> MainWindowControls();

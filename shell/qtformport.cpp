@@ -3,6 +3,7 @@
 
 #include "codepage1252.h"
 #include "mainwindow.h"
+#include "qttext.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,8 +19,7 @@ QtFormPort::QtFormPort(MainWindow& window)
 
 QLineEdit* QtFormPort::box(std::string_view name) const
 {
-    const QString objectName = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    return m_window.findChild<QLineEdit*>(objectName);
+    return m_window.findChild<QLineEdit*>(QtText(name));
 }
 
 std::string QtFormPort::text(std::string_view box) const

@@ -17,6 +17,13 @@ namespace loopcalc::shell {
     return static_cast<int>(std::lround(twips * logicalDpi / 1440.0));
 }
 
+/// Pixels for twips, rounded up, so that a window grown to a size in twips
+/// reaches it: the size converted back is not below it.
+[[nodiscard]] inline int TwipsToPixelsAtLeast(int twips, double logicalDpi = 96.0)
+{
+    return static_cast<int>(std::ceil(twips * logicalDpi / 1440.0 - 1e-9));
+}
+
 [[nodiscard]] inline int PixelsToTwips(int pixels, double logicalDpi = 96.0)
 {
     return static_cast<int>(std::lround(pixels * 1440.0 / logicalDpi));
