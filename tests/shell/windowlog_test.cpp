@@ -3,6 +3,7 @@
 // Calculate buttons, and the bytes that reach Log.txt.
 #include "mainwindow.h"
 #include "messagecatcher.h"
+#include "realinput.h"
 #include "tabrows.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -30,7 +32,11 @@
 #include <unistd.h>
 
 using loopcalc::shell::MainWindow;
+using loopcalc::testing::ClickAt;
+using loopcalc::testing::ClickOn;
 using loopcalc::testing::MessageCatcher;
+using loopcalc::testing::TypeKey;
+using loopcalc::testing::TypeText;
 
 namespace {
 
@@ -120,6 +126,7 @@ private slots:
     void cleanup()
     {
         alarm(0);
+        m_limit.reset();
         m_window.reset();
         if (m_pipeReader >= 0) {
             ::close(m_pipeReader);
@@ -140,7 +147,7 @@ private slots:
         QCOMPARE(header.count("\r\n"), 3);
 
         for (const char* button : {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"}) {
-            QTest::mouseClick(m_window->findChild<QPushButton*>(button), Qt::LeftButton);
+            press(button);
         }
         // On disk while the log is still open: nothing waits in a buffer.
         QCOMPARE(FileBytes(logPath()), header + kCircular + kRectangular + kSpiral + kFlat);
@@ -153,19 +160,19 @@ private slots:
         existing.write("earlier\r\ncontent \xB5\r\n");
         existing.close();
 
-        toggleLog();
-        click("cmdCalculate2");
+        toggleLogByKeys();
+        press("cmdCalculate2");
         toggleLog();
         QVERIFY(!logItem()->isChecked());
         QCOMPARE(m_window->nLogFlag(), qint16(0));
-        click("cmdCalculate3");  // off: not recorded
-        toggleLog();
+        press("cmdCalculate3");  // off: not recorded
+        toggleLogByKeys();
         // A refusal writes nothing.
         MessageCatcher catcher;
-        m_window->findChild<QLineEdit*>("txtTurns1")->setText("0.5");
-        click("cmdCalculate1");
+        typeInto("txtTurns1", "0.5");
+        press("cmdCalculate1");
         QCOMPARE(catcher.seen.size(), 1);
-        click("cmdCalculate1");
+        press("cmdCalculate1");
 
         int headers = 0;
         const QByteArray rest = WithoutHeaders(FileBytes(logPath()), &headers);
@@ -223,6 +230,8 @@ private slots:
         QTest::newRow("named pipe with a reader") << "pipe-read";
         QTest::newRow("null device") << "null";
         QTest::newRow("socket") << "socket";
+        // A full disk: the header does not fit.
+        QTest::newRow("file-size limit reached") << "limit";
     }
 
     void aLogThatCannotBeWrittenIsReportedAndStaysOff()
@@ -241,6 +250,12 @@ private slots:
             }
         } else if (kind == "socket") {
             QVERIFY(BindSocket(logPath()));
+        } else if (kind == "limit") {
+            QFile existing(logPath());
+            QVERIFY(existing.open(QIODevice::WriteOnly));
+            existing.write("earlier\r\n");
+            existing.close();
+            m_limit.emplace(rlim_t(existing.size() + 10));
         } else {
             folder += "/not-there";
         }
@@ -258,6 +273,7 @@ private slots:
         QVERIFY(!logItem()->isChecked());
         QCOMPARE(m_window->nLogFlag(), qint16(0));
         QVERIFY(kind != "missing" || !QDir(folder).exists());
+        QVERIFY(kind != "limit" || FileBytes(logPath()) == "earlier\r\n");
         QVERIFY2(m_pipeReader < 0 || ::read(m_pipeReader, nullptr, 0) == 0, "nothing reached the pipe");
         // The program goes on: calculations work, and the next choice tries again.
         press("cmdCalculate1");
@@ -277,7 +293,7 @@ private slots:
     void aRecordThatDoesNotFitSwitchesTheLogOff()
     {
         QFETCH(int, room);
-        toggleLog();
+        toggleLogByKeys();
         press("cmdCalculate1");
         const QByteArray before = FileBytes(logPath());
         MessageCatcher catcher;
@@ -323,38 +339,61 @@ private slots:
 private:
     QString logPath() const { return m_dir->path() + "/Log.txt"; }
     QAction* logItem() const { return m_window->findChild<QAction*>("mnuLog"); }
-    /// A left click at `at` in `widget`, sent to its window as the mouse sends it.
-    static void clickOn(QWidget* widget, QPoint at)
-    {
-        QWidget* top = widget->window();
-        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
-    }
     /// "&File", then "&Log Calculations", with the mouse.
     void toggleLog()
     {
         QMenuBar* bar = m_window->menuBar();
         auto* file = m_window->findChild<QMenu*>("mnuFile");
-        clickOn(bar, bar->actionGeometry(file->menuAction()).center());
+        ClickAt(bar, bar->actionGeometry(file->menuAction()).center());
         QTRY_VERIFY(file->isVisible());
-        clickOn(file, file->actionGeometry(logItem()).center());
+        ClickAt(file, file->actionGeometry(logItem()).center());
         QTRY_VERIFY(!file->isVisible());
     }
-    void click(const char* button) { m_window->findChild<QPushButton*>(button)->click(); }
+    /// The same with the keyboard: Alt+F, then L.
+    void toggleLogByKeys()
+    {
+        auto* file = m_window->findChild<QMenu*>("mnuFile");
+        TypeKey(m_window.get(), Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(file->isVisible());
+        QTest::keyClick(file->windowHandle(), Qt::Key_L);
+        QTRY_VERIFY(!file->isVisible());
+    }
     /// Selects the button's page by its tab if need be, then clicks the button.
     void press(const char* button)
     {
         auto* target = m_window->findChild<QPushButton*>(button);
+        showPageOf(target);
+        QVERIFY(target->isVisible());
+        ClickOn(target);
+    }
+    /// Clicks into the box, takes out what it holds and types the text.
+    void typeInto(const char* box, const QString& text)
+    {
+        auto* edit = m_window->findChild<QLineEdit*>(box);
+        showPageOf(edit);
+        ClickOn(edit);
+        QTRY_VERIFY(edit->hasFocus());
+        TypeKey(edit, Qt::Key_End);
+        while (!edit->text().isEmpty()) {
+            const QString before = edit->text();
+            TypeKey(edit, Qt::Key_Backspace);
+            QVERIFY(edit->text() != before);
+        }
+        TypeText(edit, text);
+        QCOMPARE(edit->text(), text);
+    }
+    void showPageOf(const QWidget* widget)
+    {
         loopcalc::shell::TabRows* tabs = m_window->tabControl();
         for (int page = 0; page < 4; ++page) {
-            if (tabs->page(page)->isAncestorOf(target) && tabs->currentIndex() != page) {
-                clickOn(tabs, tabs->rowRect(page).center());
+            if (tabs->page(page)->isAncestorOf(widget) && tabs->currentIndex() != page) {
+                ClickAt(tabs, tabs->rowRect(page).center());
             }
         }
-        QVERIFY(target->isVisible());
-        clickOn(target, target->rect().center());
     }
 
     int m_pipeReader = -1;
+    std::optional<FileSizeLimit> m_limit;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -368,10 +407,25 @@ int ExitProbe(int argc, char* argv[], const QString& folder)
     QApplication app(argc, argv);
     MainWindow window(nullptr, folder);
     window.show();
-    window.findChild<QAction*>(QStringLiteral("mnuLog"))->trigger();
-    window.findChild<QPushButton*>(QStringLiteral("cmdCalculate2"))->click();
-    window.findChild<QPushButton*>(QStringLiteral("cmdCalculate4"))->click();
-    window.findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    const auto choose = [&](const char* item) {
+        ClickAt(window.menuBar(), window.menuBar()->actionGeometry(file->menuAction()).center());
+        ClickAt(file, file->actionGeometry(window.findChild<QAction*>(item)).center());
+    };
+    const auto press = [&](const char* button) {
+        auto* target = window.findChild<QPushButton*>(button);
+        loopcalc::shell::TabRows* tabs = window.tabControl();
+        for (int page = 0; page < 4; ++page) {
+            if (tabs->page(page)->isAncestorOf(target)) {
+                ClickAt(tabs, tabs->rowRect(page).center());
+            }
+        }
+        ClickOn(target);
+    };
+    choose("mnuLog");
+    press("cmdCalculate2");
+    press("cmdCalculate4");
+    choose("mnuExit");
     return 3;
 }
 
