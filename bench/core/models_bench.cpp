@@ -19,16 +19,18 @@ void FlatRectangular(benchmark::State& state)
 }
 BENCHMARK(FlatRectangular)->Arg(2)->Arg(5)->Arg(10)->Unit(benchmark::kMicrosecond);
 
-void Circular(benchmark::State& state, double turns, Winding winding)
+void Circular(benchmark::State& state, double turns, double wireRadius, Winding winding)
 {
-    const CircularCoil coil{0.05, turns, winding == Winding::bundle ? 0.1e-3 : 1e-7, winding};
+    const CircularCoil coil{0.05, turns, wireRadius, winding};
     for (auto _ : state) {
         benchmark::DoNotOptimize(CircularCoilModels(coil));
     }
 }
-BENCHMARK_CAPTURE(Circular, rfid_300_bundle, 300.5, Winding::bundle)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Circular, max_bundle, 1e6, Winding::bundle)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Circular, exact_layer, 299999.5, Winding::layer)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Circular, rfid_300_bundle, 300.5, 0.1e-3, Winding::bundle)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Circular, exact_bundle, 6999.5, 0.1e-3, Winding::bundle)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Circular, max_bundle, 999999.5, 1e-5, Winding::bundle)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Circular, exact_layer, 299999.5, 1e-7, Winding::layer)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Circular, max_layer, 999999.5, 1e-7, Winding::layer)->Unit(benchmark::kMillisecond);
 
 void Rectangular(benchmark::State& state, double turns, Winding winding)
 {
@@ -38,6 +40,7 @@ void Rectangular(benchmark::State& state, double turns, Winding winding)
     }
 }
 BENCHMARK_CAPTURE(Rectangular, exact_bundle, 2999.5, Winding::bundle)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Rectangular, max_bundle, 99999.5, Winding::bundle)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Rectangular, max_layer, 99999.5, Winding::layer)->Unit(benchmark::kMillisecond);
 
 void Spiral(benchmark::State& state)

@@ -47,19 +47,62 @@ double StripRingSelf(double r, double w)
     return kMu0 * r * (std::log(8.0 * r / w) - 0.5);
 }
 
+double LnDistanceOverStripGmd(double u)
+{
+    if (u > 4.0) {
+        // The series of ln(d/g) in (w/d)²; the exact form below loses digits to
+        // cancellation here, and five terms are exact to 1e-10.
+        const double v = 1.0 / (u * u);
+        return v * (1.0 / 12 + v * (1.0 / 60 + v * (1.0 / 168 + v * (1.0 / 360 + v / 660))));
+    }
+    return std::log(u) - LnStripGmd(1.0, u);
+}
+
 double LnStripGmd(double w, double distance)
 {
     const double u = distance / w;
     if (u > 4.0) {
-        // The series of ln(g/d) in (w/d)²; the exact form below loses digits to
-        // cancellation here, and five terms are exact to 1e-10.
-        const double v = 1.0 / (u * u);
-        return std::log(distance) - v * (1.0 / 12 + v * (1.0 / 60 + v * (1.0 / 168 + v * (1.0 / 360 + v / 660))));
+        return std::log(distance) - LnDistanceOverStripGmd(u);
     }
     // (1/w²) ∫∫ ln|x − y| over two segments of width w: the second difference of
     // F(t) = t² ln|t| / 2 − 3t²/4, in units of w.
     const auto f = [](double t) { return t == 0.0 ? 0.0 : 0.5 * t * t * std::log(std::fabs(t)) - 0.75 * t * t; };
     return f(u + 1.0) - 2.0 * f(u) + f(u - 1.0) + std::log(w);
+}
+
+namespace {
+
+// ∂²/∂x² ∂²/∂y² of this function is ln √(x² + y²); it is even in x and in y.
+double SquareKernel(double x, double y)
+{
+    const double r2 = x * x + y * y;
+    if (r2 == 0.0) {
+        return 0.0;
+    }
+    double t =
+        (-x * x * x * x + 6.0 * x * x * y * y - y * y * y * y) / 48.0 * std::log(r2) - 25.0 / 48.0 * x * x * y * y;
+    if (x != 0.0) {
+        t += x * x * x * y * std::atan(y / x) / 6.0;
+    }
+    if (y != 0.0) {
+        t += x * y * y * y * std::atan(x / y) / 6.0;
+    }
+    return t;
+}
+
+}  // namespace
+
+double LnSquaresGmd(int i, int j)
+{
+    // The second differences of the kernel across both squares, in units of s.
+    constexpr double weight[3] = {1.0, -2.0, 1.0};
+    double sum = 0.0;
+    for (int a = -1; a <= 1; ++a) {
+        for (int b = -1; b <= 1; ++b) {
+            sum += weight[a + 1] * weight[b + 1] * SquareKernel(i + a, j + b);
+        }
+    }
+    return sum;
 }
 
 namespace {
@@ -93,6 +136,22 @@ double BarSelf(double l, double w, double t)
 {
     const double wt = w + t;
     return kMu0 * l / (2.0 * std::numbers::pi) * (std::log(2.0 * l / wt) + 0.50049 + wt / (3.0 * l));
+}
+
+double RectangularTurnSelf(double w, double h, double gmd)
+{
+    return 2.0 * (CentredParallelMutual(w, w, gmd) + CentredParallelMutual(h, h, gmd)) -
+           2.0 * (CentredParallelMutual(w, w, h) + CentredParallelMutual(h, h, w));
+}
+
+double RectangularTurnsMutual(double w1, double h1, double w2, double h2, double axial)
+{
+    const double sameY = std::hypot(0.5 * (h1 - h2), axial);
+    const double oppositeY = std::hypot(0.5 * (h1 + h2), axial);
+    const double sameX = std::hypot(0.5 * (w1 - w2), axial);
+    const double oppositeX = std::hypot(0.5 * (w1 + w2), axial);
+    return 2.0 * (CentredParallelMutual(w1, w2, sameY) - CentredParallelMutual(w1, w2, oppositeY)) +
+           2.0 * (CentredParallelMutual(h1, h2, sameX) - CentredParallelMutual(h1, h2, oppositeX));
 }
 
 double RectangleGmd(double b, double c)

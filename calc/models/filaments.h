@@ -30,6 +30,18 @@ inline constexpr double kMu0 = 1.2566370614359173e-06;
 /// strip from itself, w·e^(−3/2)).
 [[nodiscard]] double LnStripGmd(double w, double distance);
 
+/// ln(d/g) for two coplanar strips of equal width lying side by side, their
+/// centre lines u widths apart (u > 0): how much farther apart their centre
+/// lines are than their geometric mean distance g.
+[[nodiscard]] double LnDistanceOverStripGmd(double u);
+
+/// ln(g/s) for two equal squares of side s whose centres lie (i s, j s)
+/// apart, g their geometric mean distance; (0, 0) gives the square from
+/// itself, ln 0.44705 (Maxwell). Exact, from the fourth integral of ln r over
+/// the two squares; for offsets of a few sides, where g departs from the
+/// distance of the centres.
+[[nodiscard]] double LnSquaresGmd(int i, int j);
+
 /// Mutual inductance of two parallel straight filaments at perpendicular
 /// distance d, the first spanning [a1, b1] and the second [a2, b2] along
 /// their common direction, both currents flowing towards larger values
@@ -49,6 +61,17 @@ inline constexpr double kMu0 = 1.2566370614359173e-06;
 /// w × t and length l (Greenhouse 1974):
 /// µ0 l / 2π · (ln(2l/(w + t)) + 0.50049 + (w + t)/(3l)).
 [[nodiscard]] double BarSelf(double l, double w, double t);
+
+/// Self-inductance of a closed rectangular turn of sides w × h whose
+/// conductor has the geometric mean distance g from itself: the partial
+/// self-inductances of its four sides less the mutual inductances of the
+/// opposite (counter-flowing) sides (Grover).
+[[nodiscard]] double RectangularTurnSelf(double w, double h, double gmd);
+
+/// Mutual inductance of two concentric rectangular turns, sides w1 × h1 and
+/// w2 × h2, in parallel planes `axial` apart: their parallel sides, the same
+/// sides adding and the opposite sides subtracting.
+[[nodiscard]] double RectangularTurnsMutual(double w1, double h1, double w2, double h2, double axial);
 
 /// Geometric mean distance of a rectangular cross-section b × c from itself,
 /// 0.2235 (b + c) (Maxwell; exact within 0.5 %).

@@ -2,6 +2,7 @@
 // The circular and the rectangular wire-wound coil.
 #include "closedforms.h"
 #include "filaments.h"
+#include "longcoils.h"
 #include "models.h"
 #include "modelsupport.h"
 #include "windinggrid.h"
@@ -104,11 +105,20 @@ Value CircularWhole(const CircularCoil& coil, long long turns)
     }
     const long long limit = coil.winding == Winding::bundle ? kExactTurnsCircularBundle : kExactTurnsCircularLayer;
     if (turns > limit) {
-        const auto n = static_cast<double>(turns);
-        return Value{MaxwellThinCoil(n, coil.radius, WindingGmd(n, coil.wireRadius, coil.winding)),
-                     {},
-                     "Maxwell's thin coil with the winding GMD in place of the turn-by-turn sum above " +
-                         detail::Count(static_cast<double>(limit)) + " turns"};
+        const auto note = [limit](std::string method) {
+            return method.append(" in place of the turn-by-turn sum above ")
+                .append(detail::Count(static_cast<double>(limit)))
+                .append(" turns");
+        };
+        if (coil.winding == Winding::layer) {
+            return Value{LayerCoilNagaokaRosa(turns, coil.radius, coil.wireRadius),
+                         {},
+                         note("Nagaoka's current sheet with Rosa's round-wire corrections")};
+        }
+        return Value{
+            CircularBundleBlocks(turns, coil.radius, coil.wireRadius),
+            {},
+            note("the cross-section in blocks at their geometric mean distances with Rosa's round-wire correction")};
     }
     const detail::WindingGrid grid = detail::MakeGrid(turns, coil.winding);
     const double a = coil.wireRadius;
@@ -136,25 +146,6 @@ std::optional<std::string> RectangularFit(const RectangularCoil& coil, long long
     return std::nullopt;
 }
 
-/// Two concentric rectangular turns, sides w1 × h1 and w2 × h2, `axial` apart:
-/// the mutual inductances of their parallel sides, same sides adding and
-/// opposite sides (counter-flowing) subtracting.
-double RectTurnsMutual(double w1, double h1, double w2, double h2, double axial)
-{
-    const double sameY = std::hypot(0.5 * (h1 - h2), axial);
-    const double oppositeY = std::hypot(0.5 * (h1 + h2), axial);
-    const double sameX = std::hypot(0.5 * (w1 - w2), axial);
-    const double oppositeX = std::hypot(0.5 * (w1 + w2), axial);
-    return 2.0 * (CentredParallelMutual(w1, w2, sameY) - CentredParallelMutual(w1, w2, oppositeY)) +
-           2.0 * (CentredParallelMutual(h1, h2, sameX) - CentredParallelMutual(h1, h2, oppositeX));
-}
-
-double RectTurnSelf(double w, double h, double a)
-{
-    return 2.0 * (RoundWireSelf(w, a) + RoundWireSelf(h, a)) -
-           2.0 * (CentredParallelMutual(w, w, h) + CentredParallelMutual(h, h, w));
-}
-
 Value RectangularWhole(const RectangularCoil& coil, long long turns)
 {
     if (auto why = RectangularFit(coil, turns)) {
@@ -163,21 +154,33 @@ Value RectangularWhole(const RectangularCoil& coil, long long turns)
     const long long limit =
         coil.winding == Winding::bundle ? kExactTurnsRectangularBundle : kExactTurnsRectangularLayer;
     if (turns > limit) {
+        const auto note = [limit](std::string method) {
+            return method.append(" in place of the turn-by-turn sum above ")
+                .append(detail::Count(static_cast<double>(limit)))
+                .append(" turns");
+        };
+        if (coil.winding == Winding::bundle) {
+            return Value{
+                RectangularBundleBlocks(turns, coil.width, coil.height, coil.wireRadius),
+                {},
+                note(
+                    "the cross-section in blocks at their geometric mean distances with Rosa's round-wire correction")};
+        }
         const auto n = static_cast<double>(turns);
         return Value{GroverRectangle(n, coil.width, coil.height, WindingGmd(n, coil.wireRadius, coil.winding)),
                      {},
-                     "Grover's rectangle with the winding GMD in place of the turn-by-turn sum above " +
-                         detail::Count(static_cast<double>(limit)) + " turns"};
+                     note("Grover's rectangle with the winding GMD")};
     }
     const detail::WindingGrid grid = detail::MakeGrid(turns, coil.winding);
     const double a = coil.wireRadius;
     const double pitch = 2.0 * a;
     const auto grow = [&](long long layer) { return 2.0 * grid.layerOffset(layer) * pitch; };
     const double sum = detail::GroupedSum(
-        grid, [&](long long j) { return RectTurnSelf(coil.width + grow(j), coil.height + grow(j), a); },
+        grid,
+        [&](long long j) { return RectangularTurnSelf(coil.width + grow(j), coil.height + grow(j), RoundWireGmd(a)); },
         [&](long long j1, long long j2, long long apart) {
-            return RectTurnsMutual(coil.width + grow(j1), coil.height + grow(j1), coil.width + grow(j2),
-                                   coil.height + grow(j2), static_cast<double>(apart) * pitch);
+            return RectangularTurnsMutual(coil.width + grow(j1), coil.height + grow(j1), coil.width + grow(j2),
+                                          coil.height + grow(j2), static_cast<double>(apart) * pitch);
         });
     return Value{
         sum, {}, "partial inductances of straight wires, " + detail::Count(static_cast<double>(turns)) + " turns"};

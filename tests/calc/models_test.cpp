@@ -4,11 +4,13 @@
 // numbers from a separate numerical integration (noted at each case).
 #include "models/closedforms.h"
 #include "models/filaments.h"
+#include "models/longcoils.h"
 #include "models/models.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 
@@ -66,6 +68,128 @@ TEST(CircularCoilReferenceTest, LongLayerCoilFollowsNagaoka)
         const double reference = ReferenceOf(CircularCoilModels({r, n, a, Winding::layer}));
         EXPECT_NEAR(reference / sheet, 1.0, 6e-4) << "2r/l = " << c.diameterOverLength;
     }
+}
+
+// Nagaoka's coefficient against his published table (2r/l: K), and a sheet
+// far shorter than its diameter against the flat strip ring
+// µ0 r (ln(8r/l) − 1/2).
+TEST(LongCoilTest, NagaokaCoefficientMatchesTheTable)
+{
+    struct Case {
+        double diameterOverLength, nagaoka;
+    };
+    for (const Case c : {Case{0.1, 0.9588}, Case{0.2, 0.9201}, Case{0.5, 0.8181}, Case{1.0, 0.6884}, Case{2.0, 0.5255},
+                         Case{5.0, 0.3198}, Case{10.0, 0.2033}}) {
+        EXPECT_NEAR(NagaokaCoefficient(0.5 * c.diameterOverLength, 1.0), c.nagaoka, 6e-5) << c.diameterOverLength;
+    }
+    for (const double length : {1e-5, 3e-3}) {
+        const double ring = kMu0 * (std::log(8.0 / length) - 0.5);
+        EXPECT_NEAR(NagaokaCoefficient(1.0, length) * kMu0 * kPi / length, ring, ring * 3e-6) << length;
+    }
+}
+
+// Rosa's corrections against the tables of Rosa and Grover: A for touching
+// turns, B for 2 to 10 turns and its limit ln 2π − 3/2 for many turns.
+TEST(LongCoilTest, RosaCorrectionsMatchTheTables)
+{
+    EXPECT_NEAR(RosaSelfCorrection(2e-3, 1e-3), 0.5568, 1e-4);
+    EXPECT_NEAR(RosaSelfCorrection(4e-3, 1e-3), 0.5568 - std::log(2.0), 1e-4);
+    struct Case {
+        long long turns;
+        double b;
+    };
+    for (const Case c : {Case{1, 0.0}, Case{2, 0.1137}, Case{3, 0.1663}, Case{4, 0.1973}, Case{5, 0.2180},
+                         Case{10, 0.2664}, Case{1000000, std::log(2 * kPi) - 1.5}}) {
+        EXPECT_NEAR(RosaMutualCorrection(c.turns), c.b, 1e-4) << c.turns;
+    }
+}
+
+// Above the sizes kExact... the reference is a published method instead of
+// the turn-by-turn sum. Where both are computed, at the switch-over size and
+// below it, they agree: a layer within 2·10⁻⁵ (Rosa's corrections leave out
+// terms of order (a/r)²), a bundle within 0.25 % when its inner turns almost
+// reach the axis and within 0.02 % otherwise.
+// The cases are computed in the test, not when the table is built: each of
+// them takes milliseconds.
+struct SwitchOverCase {
+    const char* what;
+    std::function<double()> exact;
+    std::function<double()> fallback;
+    double tolerance;
+};
+
+class SwitchOverTest : public ::testing::TestWithParam<SwitchOverCase> {};
+
+TEST_P(SwitchOverTest, ClosedFormMeetsTheSum)
+{
+    const SwitchOverCase& c = GetParam();
+    EXPECT_NEAR(c.fallback() / c.exact(), 1.0, c.tolerance) << c.what;
+}
+
+SwitchOverCase Layer(long long turns, double radius, double a, double tolerance)
+{
+    return {"layer",
+            [=] {
+                return ReferenceOf(CircularCoilModels({radius, static_cast<double>(turns), a, Winding::layer}));
+            },
+            [=] { return LayerCoilNagaokaRosa(turns, radius, a); }, tolerance};
+}
+
+// Bundles of kExact... turns whose mean radius is `fill` times the least that
+// holds their layers.
+SwitchOverCase CircularBundle(double fill, double tolerance)
+{
+    const long long turns = kExactTurnsCircularBundle;
+    const double a = 1e-5;
+    const double radius = fill * static_cast<double>((turns + 83) / 84) * a;  // 84 turns per layer
+    return {"circular bundle",
+            [=] {
+                return ReferenceOf(CircularCoilModels({radius, static_cast<double>(turns), a}));
+            },
+            [=] { return CircularBundleBlocks(turns, radius, a); }, tolerance};
+}
+
+SwitchOverCase RectangularBundle(double fill, double aspect, double tolerance)
+{
+    const long long turns = kExactTurnsRectangularBundle;
+    const double a = 1e-5;
+    const double width = fill * 2.0 * 55.0 * 2.0 * a;  // 55 layers
+    return {"rectangular bundle",
+            [=] {
+                return ReferenceOf(RectangularCoilModels({width, aspect * width, static_cast<double>(turns), a}));
+            },
+            [=] { return RectangularBundleBlocks(turns, width, aspect * width, a); }, tolerance};
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SwitchOverTest,
+                         ::testing::Values(Layer(2, 0.01, 1e-4, 2e-5), Layer(10, 0.01, 1e-4, 2e-5),
+                                           Layer(100, 0.01, 1e-4, 2e-5),
+                                           Layer(kExactTurnsCircularLayer, 1e-3, 1e-7, 1e-6),
+                                           Layer(kExactTurnsCircularLayer, 10.0, 1e-7, 1e-6),
+                                           CircularBundle(1.01, 2.5e-3), CircularBundle(3.0, 2e-4),
+                                           CircularBundle(100.0, 2e-4), RectangularBundle(1.05, 1.0, 5e-4),
+                                           RectangularBundle(10.0, 3.0, 2e-4)));
+
+// The largest coils, beyond the turn-by-turn sum: a thin bundle of a million
+// turns against Maxwell's thin coil at the winding's geometric mean distance
+// (good to the square of its cross-section over its radius, here 2 %), a
+// million-turn layer five times as long as wide against Nagaoka's tabulated
+// coefficient.
+TEST(LongCoilTest, LargestCoilsMeetIndependentValues)
+{
+    const double a = 1e-6;
+    const double radius = 100.0 * 1000.0 * a;
+    const ModelResult bundle = CircularCoilReference({radius, 1e6, a});
+    ASSERT_TRUE(bundle.henries) << bundle.reason;
+    EXPECT_NE(bundle.note.find("in place of the turn-by-turn sum"), std::string::npos) << bundle.note;
+    const double maxwell = MaxwellThinCoil(1e6, radius, RectangleGmd(2e-3, 2e-3));
+    EXPECT_NEAR(*bundle.henries / maxwell, 1.0, 1e-3);
+
+    const double length = 2.0 * 1e6 * a;
+    const ModelResult layer = CircularCoilReference({0.1 * length, 1e6, a, Winding::layer});
+    ASSERT_TRUE(layer.henries) << layer.reason;
+    const double sheet = 0.9201 * kMu0 * kPi * 0.01 * length * length * 1e12 / length;
+    EXPECT_NEAR(*layer.henries / sheet, 1.0, 2e-4);
 }
 
 struct ClosedLoopCase {
