@@ -26,6 +26,7 @@ run() {
 }
 
 run '^rows per second' tools/bench-batch.sh 2000 "$dir"
+run '^\| flat rectangular \(printed NFC antenna\) \|' tools/accuracy.sh "$dir"
 run '^ratio +[0-9.]+ x' tools/bench-startup.sh "$dir" 1
 run '^Press/flat_rectangular_logged +[0-9]' \
     env BENCH_DIR="$dir" tools/bench.sh --benchmark_filter=Press --benchmark_min_time=0.001
