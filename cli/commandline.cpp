@@ -17,8 +17,9 @@ namespace {
 
 constexpr std::string_view kUsage = "<command> [options]";
 
-constexpr std::array<Command, 2> kCommands{{
+constexpr std::array<Command, 3> kCommands{{
     {"turns", kTurnsSynopsis, kTurnsSummary, &RunTurnsCommand},
+    {"models", kModelsSynopsis, kModelsSummary, &RunModelsCommand},
     {"batch", kBatchSynopsis, kBatchSummary, &RunBatchCommand},
 }};
 

@@ -28,7 +28,7 @@ struct Command {
     int (*run)(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 };
 
-/// "turns" and "batch", in the order the help lists them.
+/// "turns", "models" and "batch", in the order the help lists them.
 [[nodiscard]] std::span<const Command> Commands();
 
 /// A calculation: "circular --radius 10 ...".
@@ -36,6 +36,9 @@ int RunShapeCommand(const Shape& shape, std::span<const std::string_view> args, 
 
 /// "turns SHAPE --target L ...": the turns for a target inductance.
 int RunTurnsCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
+
+/// "models SHAPE ...": the classic result beside the numeric models.
+int RunModelsCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);
 
 /// "batch [FILE]": one calculation per CSV row.
 int RunBatchCommand(std::span<const std::string_view> args, std::istream& in, std::ostream& out, std::ostream& err);

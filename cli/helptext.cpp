@@ -15,8 +15,9 @@ constexpr std::string_view kCommonOptionsHelp =
     "                 second line: \"C = 91.8 pF at 13.56 MHz\" (pF below 1 nF,\n"
     "                 then nF, three significant digits). F is \"13.56MHz\",\n"
     "                 \"125kHz\", \"2.4GHz\", \"50Hz\" or plain hertz\n"
-    "  --warnings     print on standard error, as \"warning: ...\", where the\n"
-    "                 formula no longer holds (the result and exit status stay)\n";
+    "  --no-warnings  print no warnings. By default the warnings below go to\n"
+    "                 standard error as \"warning: ...\" (the result and exit\n"
+    "                 status stay); --warnings, after --no-warnings, brings them back\n";
 
 constexpr std::string_view kUnitsHelp =
     "Lengths:\n"
@@ -27,13 +28,68 @@ constexpr std::string_view kUnitsHelp =
     "  Units are case-sensitive; an unknown unit is a usage error.\n";
 
 constexpr std::string_view kWarningsHelp =
-    "Warnings (--warnings), given only when the inputs passed their checks:\n"
+    "Warnings (by default; --no-warnings silences them), given only when the\n"
+    "inputs passed their checks:\n"
+    "  every shape: the classic result more than 10 % above or below the numeric\n"
+    "    reference (\"models SHAPE\" shows it; here the model options take their\n"
+    "    defaults), as \"the classic formula reads 29 % above the\n"
+    "    partial-inductance reference (3.92 \u00b5H)\"\n"
     "  spiral: depth below 0.2 x mean radius, where the flat spiral formula is\n"
     "    no longer accurate to about 5 %\n"
     "  circular, rectangular, flat-rectangular: a wire radius or trace size\n"
     "    above a tenth of the smallest of radius, width and height (the formula\n"
     "    takes the conductor as thin), and a result of 0 or less (the coil is\n"
-    "    too small for its wire: the formula does not apply)\n";
+    "    too small for its wire: the formula does not apply)\n"
+    "  In a batch only the latter two, and only with --warnings.\n";
+
+constexpr std::string_view kModelOptionsHelp =
+    "Model options:\n"
+    "  --winding W    circular, rectangular: how the turns lie. bundle (default):\n"
+    "                 at the pitch 2 x wire radius in a square-packed cross-section\n"
+    "                 of ceil(sqrt(N)) turns along the axis per layer, layers\n"
+    "                 outward, centred on the radius (circular: the mean radius;\n"
+    "                 rectangular: the width x height centre line). layer: one\n"
+    "                 layer at the pitch 2 x wire radius\n"
+    "  --wire-radius MM  spiral: a round wire (default half the pitch: closely wound)\n"
+    "  --trace MM     spiral: a printed strip of that width instead of a wire\n"
+    "  --gap MM       flat-rectangular: the edge-to-edge spacing of neighbouring\n"
+    "                 turns (default the trace width)\n"
+    "  --thickness MM flat-rectangular: the copper thickness (default 0.035 mm)\n"
+    "\n"
+    "The coil the models take (low frequency: no skin or proximity effect, no\n"
+    "feed line, no nearby metal, no self-resonance):\n"
+    "  flat-rectangular: width and height run centre trace to centre trace of the\n"
+    "    outermost turn; the trace size is the trace width. An inward rectangular\n"
+    "    spiral of round(4N) straight sides from a corner, each side after the\n"
+    "    first two shorter by one pitch (trace + gap) than the side two before\n"
+    "    it; the feed line and the crossover are left out. Reference: partial\n"
+    "    inductances of the sides (Greenhouse 1974).\n"
+    "  spiral: the outer and inner radius bound the winding: N turns at the\n"
+    "    pitch (outer - inner) / N, turn k a ring of radius\n"
+    "    inner + (k + 1/2) x pitch. Reference: the rings' self-inductances and\n"
+    "    Maxwell's mutual inductances of coaxial circles.\n"
+    "  circular: the radius is the winding's mean radius. Reference: the rings'\n"
+    "    self-inductances and Maxwell's mutual inductance of every pair of turns.\n"
+    "  rectangular: each turn a closed rectangle around the width x height centre\n"
+    "    line. Reference: partial inductances of straight round wires (Grover).\n"
+    "  Fractional turns lie on the straight line between the whole numbers of\n"
+    "  turns around N (the flat rectangular coil follows quarter turns). Above a\n"
+    "  few thousand turns the reference is a closed form; its note says so.\n";
+
+/// "[--gap MM] [--thickness MM]": the model options in a synopsis.
+std::string_view ModelOptionsSynopsis(const Shape& shape)
+{
+    if (shape.name == "circular" || shape.name == "rectangular") {
+        return "[--winding bundle|layer]";
+    }
+    if (shape.name == "spiral") {
+        return "[--wire-radius MM | --trace MM]";
+    }
+    if (shape.name == "flat-rectangular") {
+        return "[--gap MM] [--thickness MM]";
+    }
+    return {};
+}
 
 constexpr std::string_view kOptionsAndExitHelp =
     "Options:\n"
@@ -100,6 +156,13 @@ std::string Synopsis(const Shape& shape)
     return text;
 }
 
+std::string ModelsSynopsis(const Shape& shape)
+{
+    std::string text = "models ";
+    text.append(Synopsis(shape)).append(" ").append(ModelOptionsSynopsis(shape));
+    return text;
+}
+
 void PrintHelp(std::ostream& out)
 {
     out << "Usage: " << kProgramName << " <command> [options]\n"
@@ -118,9 +181,10 @@ void PrintHelp(std::ostream& out)
         PrintCommandEntry(out, command);
     }
     out << "\n"
-        << "Options of the four shapes and of turns:\n"
+        << "Options of the four shapes, of turns and of models:\n"
         << kCommonOptionsHelp << "  --target L     turns only: the inductance to reach\n"
         << "\n"
+        << kModelOptionsHelp << "\n"
         << kUnitsHelp << "\n"
         << kWarningsHelp << "\n"
         << kOptionsAndExitHelp;
@@ -129,7 +193,7 @@ void PrintHelp(std::ostream& out)
 void PrintShapeHelp(std::ostream& out, const Shape& shape)
 {
     out << "Usage: " << kProgramName << ' ' << Synopsis(shape) << '\n'
-        << "       [--frequency F] [--warnings]\n"
+        << "       [--frequency F] [--no-warnings]\n"
         << "Calculates a " << shape.description << ". Lengths in millimetres unless a\n"
         << "unit follows, \".\" as the decimal point; an option left out takes its default.\n";
     PrintDefaults(out, shape);
@@ -138,7 +202,7 @@ void PrintShapeHelp(std::ostream& out, const Shape& shape)
 
 void PrintTurnsHelp(std::ostream& out)
 {
-    out << "Usage: " << kProgramName << ' ' << kTurnsSynopsis << " [--frequency F] [--warnings]\n"
+    out << "Usage: " << kProgramName << ' ' << kTurnsSynopsis << " [--frequency F] [--no-warnings]\n"
         << kTurnsSummary << ".\n\nShapes and their options:\n";
     for (const Shape& shape : Shapes()) {
         out << "  " << shape.name;
@@ -150,6 +214,16 @@ void PrintTurnsHelp(std::ostream& out)
         out << '\n';
     }
     out << "\n" << kCommonOptionsHelp << "  --target L     the inductance to reach (required)\n\n" << kUnitsHelp;
+}
+
+void PrintModelsHelp(std::ostream& out)
+{
+    out << "Usage: " << kProgramName << ' ' << kModelsSynopsis << " [--no-warnings]\n"
+        << kModelsSummary << ".\n\nShapes and their options:\n";
+    for (const Shape& shape : Shapes()) {
+        out << "  " << Synopsis(shape) << ' ' << ModelOptionsSynopsis(shape) << '\n';
+    }
+    out << '\n' << kModelOptionsHelp << '\n' << kUnitsHelp;
 }
 
 void PrintBatchHelp(std::ostream& out)

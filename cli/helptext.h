@@ -15,7 +15,17 @@ constexpr std::string_view kTurnsSummary = "prints the exact number of turns at 
                                            "inductance L (\"1.5uH\", \"820nH\", \"0.02mH\", plain henries), then the\n"
                                            "whole numbers below and above it with the result each gives, as\n"
                                            "\"4 turns: 1.20 µH\"; exit status 2 when no accepted number of turns\n"
-                                           "reaches L. Takes --frequency and --warnings as a calculation does";
+                                           "reaches L. Takes --frequency and --no-warnings as a calculation does";
+
+constexpr std::string_view kModelsSynopsis = "models SHAPE [the shape's options] [model options]";
+constexpr std::string_view kModelsSummary =
+    "prints the classic result, as the calculation prints it, then the numeric\n"
+    "reference and the published closed forms for the same coil, one line each:\n"
+    "name, inductance (three significant digits and a unit) and difference from\n"
+    "the reference in per cent, or why a model does not apply. Model options:\n"
+    "circular, rectangular --winding bundle|layer; spiral --wire-radius MM or\n"
+    "--trace MM; flat-rectangular --gap MM, --thickness MM (\"models --help\"\n"
+    "gives the coil each model takes). Exit status as the calculation's";
 
 constexpr std::string_view kBatchSynopsis = "batch [FILE]";
 constexpr std::string_view kBatchSummary =
@@ -26,7 +36,11 @@ constexpr std::string_view kBatchSummary =
     "The delimiter, \",\", \";\" or a tab, is read from the header row and kept\n"
     "in the output; in a \";\" file, as a decimal-comma spreadsheet writes it,\n"
     "numbers may have a decimal comma and the output's numbers have one.\n"
-    "--output-bom starts the output with a UTF-8 byte order mark";
+    "--output-bom starts the output with a UTF-8 byte order mark. --models adds\n"
+    "\"reference\" (henries, empty where the reference has no value), a column\n"
+    "per closed form (maxwell-gmd, wheeler-1928, grover-gmd, current-sheet,\n"
+    "modified-wheeler) and \"reference-note\"; it reads the optional columns\n"
+    "gap, thickness and winding and, in spiral rows, wire-radius and trace";
 
 /// "circular [--radius MM] [--turns N] [--wire-radius MM]".
 [[nodiscard]] std::string Synopsis(const Shape& shape);
@@ -37,6 +51,10 @@ void PrintHelp(std::ostream& out);
 void PrintShapeHelp(std::ostream& out, const Shape& shape);
 /// "turns --help".
 void PrintTurnsHelp(std::ostream& out);
+/// "models flat-rectangular [--width MM] ... [--gap MM] [--thickness MM]".
+[[nodiscard]] std::string ModelsSynopsis(const Shape& shape);
+/// "models --help": the model options and the coil each model takes.
+void PrintModelsHelp(std::ostream& out);
 /// "batch --help".
 void PrintBatchHelp(std::ostream& out);
 

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "exitcodes.h"
 #include "helptext.h"
+#include "modeloptions.h"
 #include "shapeoptions.h"
 
 #include <ostream>
@@ -12,7 +13,7 @@ namespace loopcalc::cli {
 
 int RunShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
-    ShapeOptions options(shape, false);
+    ShapeOptions options(shape, OptionsFor::Calculation);
     if (const std::string problem = options.read(args); !problem.empty()) {
         return UsageError(err, problem, Synopsis(shape));
     }
@@ -39,7 +40,7 @@ int RunShapeCommand(const Shape& shape, std::span<const std::string_view> args, 
         }
     }
     if (input.design.warnings) {
-        PrintWarnings(err, ValidityWarnings(input.port, outcome.henries));
+        PrintWarnings(err, CalculationWarnings(input.port, outcome.henries));
     }
     return outcome.kind == Outcome::Kind::Result ? kExitOk : kExitOutOfRange;
 }

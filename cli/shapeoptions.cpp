@@ -2,6 +2,7 @@
 #include "shapeoptions.h"
 
 #include "designaids.h"
+#include "modeloptions.h"
 
 #include <cmath>
 #include <ostream>
@@ -51,6 +52,17 @@ std::string ReadFrequencyOption(std::string_view typed, double& hertz)
     return {};
 }
 
+/// Whether the option (without "--") is one of the shape's model options.
+bool IsModelOption(const Shape& shape, std::string_view name)
+{
+    for (const std::string_view option : ModelOptionNames(shape)) {
+        if (option == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 LengthText FieldText(const ShapeField& field, std::string_view typed, NumberBuffer& buffer,
@@ -96,22 +108,31 @@ bool WantsHelp(const ParsedArguments& parsed)
     return false;
 }
 
-ShapeOptions::ShapeOptions(const Shape& shape, bool forTurns)
+ShapeOptions::ShapeOptions(const Shape& shape, OptionsFor command)
     : m_shape(shape)
-    , m_forTurns(forTurns)
+    , m_command(command)
     , m_definitions(kHelpOptions.begin(), kHelpOptions.end())
 {
-    m_names.reserve(shape.fields.size());
+    const bool forTurns = command == OptionsFor::Turns;
+    m_names.reserve(shape.fields.size() + 2);
     for (const ShapeField& field : shape.fields) {
         if (!(forTurns && field.kind == FieldKind::Turns)) {
             m_names.push_back("--" + std::string(field.option));
         }
     }
+    if (command == OptionsFor::Models) {
+        for (const std::string_view name : ModelOptionNames(shape)) {
+            m_names.push_back("--" + std::string(name));
+        }
+    }
     for (const std::string& name : m_names) {
         m_definitions.push_back({name, true});
     }
-    m_definitions.push_back({"--frequency", true});
+    if (command != OptionsFor::Models) {
+        m_definitions.push_back({"--frequency", true});
+    }
     m_definitions.push_back({"--warnings", false});
+    m_definitions.push_back({"--no-warnings", false});
     if (forTurns) {
         m_definitions.push_back({"--target", true});
     }
@@ -120,16 +141,45 @@ ShapeOptions::ShapeOptions(const Shape& shape, bool forTurns)
 std::string ShapeOptions::read(std::span<const std::string_view> args)
 {
     m_parsed = ParseArguments(args, m_definitions);
-    if (m_forTurns && m_parsed.error == ParsedArguments::Error::UnknownOption && m_parsed.offending == "--turns") {
-        return "option '--turns' does not apply to turns: the number of turns is what it finds";
-    }
-    if (std::string problem = ParseProblem(m_parsed, &m_shape); !problem.empty()) {
+    if (std::string problem = readProblem(); !problem.empty()) {
         return problem;
     }
     if (!m_parsed.positionals.empty()) {
         return "unexpected argument '" + std::string(m_parsed.positionals.front()) + "'";
     }
     return {};
+}
+
+std::string ShapeOptions::readProblem() const
+{
+    const std::string_view offending = m_parsed.offending;
+    if (m_parsed.error == ParsedArguments::Error::UnknownOption) {
+        if (m_command == OptionsFor::Turns && offending == "--turns") {
+            return "option '--turns' does not apply to turns: the number of turns is what it finds";
+        }
+        const bool models = m_command == OptionsFor::Models;
+        if (models && offending == "--frequency") {
+            return "option '--frequency' does not apply to models";
+        }
+        // A box of another shape is named by ParseProblem; a model option
+        // points to the models command, of this shape first.
+        if (ShapeWithOption(offending, &m_shape) == nullptr) {
+            const Shape* owner =
+                IsModelOption(m_shape, offending.substr(2)) ? &m_shape : ShapeWithModelOption(offending, &m_shape);
+            if (owner != nullptr) {
+                std::string problem = "option '";
+                problem.append(offending)
+                    .append("' does not apply to ")
+                    .append(models ? "models " : "")
+                    .append(m_shape.name)
+                    .append(" (it is an option of models ")
+                    .append(owner->name)
+                    .append(")");
+                return problem;
+            }
+        }
+    }
+    return ParseProblem(m_parsed, &m_shape);
 }
 
 bool ShapeOptions::wantsHelp() const
@@ -141,19 +191,28 @@ std::string ShapeOptions::apply(ShapeInput& input) const
 {
     input.port.setShape(m_shape);
     for (const ParsedOption& option : m_parsed.options) {
-        if (option.name == "--frequency") {
+        const std::string_view name = option.name.substr(option.name.starts_with("--") ? 2 : 1);
+        if (name == "frequency") {
             if (std::string problem = ReadFrequencyOption(option.value, input.design.hertz); !problem.empty()) {
                 return problem;
             }
-        } else if (option.name == "--warnings") {
-            input.design.warnings = true;
-        } else if (option.name == "--target") {
+        } else if (name == "warnings" || name == "no-warnings") {
+            input.design.warnings = name == "warnings";
+        } else if (name == "target") {
             input.design.target = option.value;
-        } else if (option.name != "--help" && option.name != "-h") {
+        } else if (IsModelOption(m_shape, name)) {
+            const ModelValueProblem problem = ReadModelValue(name, option.value, input.design.models);
+            if (problem.kind != ModelValueProblem::Kind::None) {
+                return ModelOptionProblem(problem, option.name, option.value);
+            }
+        } else if (name != "help" && name != "h") {
             if (std::string problem = applyField(input, option); !problem.empty()) {
                 return problem;
             }
         }
+    }
+    if (input.design.models.spiralWireRadius && input.design.models.spiralTrace) {
+        return "give --wire-radius or --trace, not both";
     }
     return {};
 }

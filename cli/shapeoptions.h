@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The options of a calculation and of "turns": a shape's boxes, --frequency,
-// --warnings and --target, read into a TerminalPort. The batch shares the
-// reading of a box's text and of a frequency.
+// The options of a calculation, of "turns" and of "models": a shape's boxes,
+// --frequency, --warnings, --no-warnings, --target and the model options,
+// read into a TerminalPort. The batch shares the reading of a box's text and
+// of a frequency.
 #pragma once
 
+#include "designstudy.h"
 #include "optionparser.h"
 #include "shapes.h"
 #include "terminalport.h"
@@ -38,8 +40,11 @@ namespace loopcalc::cli {
 /// The design-aid options given with a calculation.
 struct DesignOptions {
     double hertz = 0.0;  ///< 0 without --frequency
-    bool warnings = false;
-    std::string_view target;  ///< turns only: --target as typed
+    /// Warnings on standard error: on unless --no-warnings comes after the
+    /// last --warnings.
+    bool warnings = true;
+    std::string_view target;     ///< turns only: --target as typed
+    design::ModelInputs models;  ///< models only: the model options
 };
 
 /// What a calculation's options set: the port's boxes, the lengths converted
@@ -55,11 +60,18 @@ struct ShapeInput {
     DesignOptions design;
 };
 
-/// The options a shape command, or turns on a shape (without --turns, with
-/// --target), accepts, and the arguments read by them.
+/// Which command reads a shape's options.
+enum class OptionsFor {
+    Calculation,
+    Turns,   ///< without --turns, with --target
+    Models,  ///< with the shape's model options, without --frequency
+};
+
+/// The options a shape command, turns or models on a shape accepts, and the
+/// arguments read by them.
 class ShapeOptions {
 public:
-    ShapeOptions(const Shape& shape, bool forTurns);
+    ShapeOptions(const Shape& shape, OptionsFor command);
     ShapeOptions(const ShapeOptions&) = delete;
     ShapeOptions& operator=(const ShapeOptions&) = delete;
 
@@ -74,8 +86,10 @@ public:
 private:
     [[nodiscard]] std::string applyField(ShapeInput& input, const ParsedOption& option) const;
 
+    [[nodiscard]] std::string readProblem() const;
+
     const Shape& m_shape;
-    bool m_forTurns;
+    OptionsFor m_command;
     std::vector<std::string> m_names;  ///< the shape's option names, viewed by m_definitions
     std::vector<OptionDefinition> m_definitions;
     ParsedArguments m_parsed;

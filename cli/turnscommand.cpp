@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "exitcodes.h"
 #include "helptext.h"
+#include "modeloptions.h"
 #include "shapeoptions.h"
 
 #include <ostream>
@@ -66,7 +67,12 @@ int PrintTurns(ShapeInput& input, double henries, std::ostream& out, std::ostrea
         PrintCapacitance(out, henries, input.design.hertz);
     }
     if (input.design.warnings) {
-        PrintWarnings(err, ValidityWarnings(input.port, std::nullopt));
+        std::vector<std::string> warnings = ValidityWarnings(input.port, std::nullopt);
+        // At the turns found the classic formula gives the target.
+        if (std::optional<std::string> warning = ReferenceWarning(input.port, henries, search.turns)) {
+            warnings.push_back(std::move(*warning));
+        }
+        PrintWarnings(err, warnings);
     }
     return kExitOk;
 }
@@ -87,7 +93,7 @@ int RunTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/
         return UsageError(err, "unknown shape '" + std::string(args.front()) + "'", kTurnsSynopsis);
     }
     const std::string usage = "turns " + std::string(shape->name) + " --target L [options]";
-    ShapeOptions options(*shape, true);
+    ShapeOptions options(*shape, OptionsFor::Turns);
     if (const std::string problem = options.read(args.subspan(1)); !problem.empty()) {
         return UsageError(err, problem, usage);
     }
