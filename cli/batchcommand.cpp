@@ -19,8 +19,8 @@ namespace loopcalc::cli {
 
 namespace {
 
-constexpr std::array<OptionDefinition, 4> kBatchOptions{
-    {{"--help", false}, {"-h", false}, {"--warnings", false}, {"--output-bom", false}}};
+constexpr std::array<OptionDefinition, 5> kBatchOptions{
+    {{"--help", false}, {"-h", false}, {"--warnings", false}, {"--output-bom", false}, {"--models", false}}};
 
 /// "loopcalc-cli: batch: cannot open 'x': reason".
 int CannotOpen(std::ostream& err, const std::string& path, std::string_view reason)
@@ -63,6 +63,7 @@ int RunBatchCommand(std::span<const std::string_view> args, std::istream& in, st
     for (const ParsedOption& option : parsed.options) {
         options.warnings = options.warnings || option.name == "--warnings";
         options.outputBom = options.outputBom || option.name == "--output-bom";
+        options.models = options.models || option.name == "--models";
     }
     if (parsed.positionals.empty() || parsed.positionals.front() == "-") {
         return RunBatch(in, out, err, options);

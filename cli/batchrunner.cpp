@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batchrunner.h"
 
+#include "batchmodels.h"
 #include "coildesign.h"
 #include "csvreader.h"
 #include "csvwriter.h"
@@ -16,6 +17,7 @@
 #include <array>
 #include <charconv>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -167,17 +169,6 @@ std::string_view ReadFrequency(std::string& text, std::string_view cell, std::st
     return {};
 }
 
-/// The value as printf's "%.17g" writes it in the C locale, with
-/// decimalPoint in place of ".".
-std::string_view HenriesText(char (&buffer)[32], double henries, char decimalPoint)
-{
-    const std::string_view text = WriteG17(buffer, henries);
-    if (decimalPoint != '.') {
-        std::replace(buffer, buffer + text.size(), '.', decimalPoint);
-    }
-    return text;
-}
-
 /// One run over the records of a reader: the header, then one output record
 /// per input record. The buffers are reused from row to row.
 class BatchRun {
@@ -257,6 +248,9 @@ private:
             return kExitDataError;
         }
         m_withFrequency = m_columns.frequencyColumn() != kNoColumn;
+        if (m_options.models) {
+            m_models.emplace(m_header);
+        }
         return kExitOk;
     }
 
@@ -275,6 +269,9 @@ private:
         m_writer.field("henries");
         if (m_withFrequency) {
             m_writer.field("capacitance");
+        }
+        if (m_models) {
+            m_models->writeHeader(m_writer);
         }
         if (m_options.warnings) {
             m_writer.field("warning");
@@ -363,6 +360,9 @@ private:
         if (m_withFrequency) {
             m_writer.field({});
         }
+        if (m_models) {
+            m_models->writeEmpty(m_writer);
+        }
         if (m_options.warnings) {
             m_writer.field({});
         }
@@ -375,11 +375,14 @@ private:
         // Numbers never need quotes: their decimal comma comes only with ";".
         const char point = m_decimalComma ? ',' : '.';
         m_writer.fields(outcome.kind == Outcome::Kind::Refused ? std::string_view()
-                                                               : HenriesText(m_number, outcome.henries, point));
+                                                               : NumberCell(m_number, outcome.henries, point));
         if (m_withFrequency) {
             const bool resonates = outcome.kind == Outcome::Kind::Result && hertz > 0.0 && outcome.henries > 0.0;
-            m_writer.fields(resonates ? HenriesText(m_number, design::TuningCapacitance(outcome.henries, hertz), point)
+            m_writer.fields(resonates ? NumberCell(m_number, design::TuningCapacitance(outcome.henries, hertz), point)
                                       : std::string_view());
+        }
+        if (m_models) {
+            m_models->writeRow(m_writer, m_reader, m_port, m_decimalComma);
         }
         if (m_options.warnings) {
             m_writer.field(warningsText(outcome));
@@ -409,6 +412,7 @@ private:
     std::vector<std::string> m_header;
     ColumnMap m_columns;
     bool m_withFrequency = false;
+    std::optional<BatchModels> m_models;
     TerminalPort m_port;
     std::string m_message;
     std::string m_warnings;

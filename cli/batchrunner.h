@@ -16,6 +16,9 @@ struct BatchOptions {
     /// Starts the output with a UTF-8 byte order mark, which some spreadsheet
     /// programs need to read UTF-8 (the µ of µH) as UTF-8.
     bool outputBom = false;
+    /// Adds the numeric models: "reference" (henries), a column per closed
+    /// form and "reference-note", before "warning".
+    bool models = false;
 };
 
 /// Runs one calculation per record of reader and writes the results as CSV
@@ -53,6 +56,17 @@ struct BatchOptions {
 /// the spreadsheet reads them back as numbers. Group separators are never
 /// accepted. In "," and tab files "." is the only decimal separator.
 /// With options.outputBom the output starts with a UTF-8 byte order mark.
+///
+/// With options.models the columns "reference" (henries, %.17g, empty where
+/// the reference has no value above 0), one per closed form of any shape
+/// ("maxwell-gmd", "wheeler-1928", "grover-gmd", "current-sheet",
+/// "modified-wheeler"; empty where the row's shape has none or it does not
+/// apply) and "reference-note" (how the reference was obtained, or why it has
+/// no value, or what is wrong with a model cell) follow "capacitance", for
+/// every row but error rows, refused rows included. The model cells come
+/// from the optional columns "winding" (circular and rectangular rows),
+/// "gap" and "thickness" (flat-rectangular rows) and "wire-radius" and
+/// "trace" (spiral rows); an empty or absent cell takes the model's default.
 ///
 /// reader must not have been read from yet.
 ///

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -19,13 +20,16 @@ struct BatchRun {
     std::string err;
 };
 
-BatchRun batch(const std::string& input, bool warnings = false)
+BatchRun batch(const std::string& input, bool warnings = false, bool models = false)
 {
     std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     BatchRun b;
-    b.code = loopcalc::cli::RunBatch(in, out, err, {warnings});
+    loopcalc::cli::BatchOptions options;
+    options.warnings = warnings;
+    options.models = models;
+    b.code = loopcalc::cli::RunBatch(in, out, err, options);
     b.out = out.str();
     b.err = err.str();
     return b;
@@ -196,6 +200,83 @@ TEST(BatchWarnings, NoExtraColumnsUnlessAskedFor)
     const BatchRun b = batch("shape\nspiral\n");
     EXPECT_EQ(lines(b.out), (std::vector<std::string>{"shape,outcome,text,henries",
                                                       "spiral,result, 4.619 " + kMicro + "H,4.6192954397394132e-06"}));
+}
+
+/// The cells of a record, quotes left in place.
+std::vector<std::string> cells(const std::string& record, char delimiter = ',')
+{
+    std::vector<std::string> result(1);
+    bool quoted = false;
+    for (const char c : record) {
+        if (c == delimiter && !quoted) {
+            result.emplace_back();
+        } else {
+            quoted = c == '"' ? !quoted : quoted;
+            result.back() += c;
+        }
+    }
+    return result;
+}
+
+// --models adds the reference, each closed form and the reference's note
+// after today's columns (before "warning"), and leaves those as they were.
+TEST(BatchModels, ColumnsAfterTodaysWithTheirValues)
+{
+    const std::string input = "shape,width,height,turns,trace,gap,thickness,winding,wire-radius\n"
+                              "flat-rectangular,39.1,39.1,9,0.9,0.15,0.03,,\n"
+                              "circular,,,0.5,,,,layer,0.1\n"
+                              "spiral,,,12,0.05,,,,0.05\n"
+                              "circular,,,,,,,coil,\n"
+                              "flat-rectangular,21,10,11,0.127,-1mm,,,\n"
+                              "cube,,,,,,,,\n";
+    const BatchRun plain = batch(input);
+    const BatchRun b = batch(input, true, true);
+    EXPECT_EQ(b.code, 0);
+    EXPECT_EQ(b.err, "");
+    const std::vector<std::string> out = lines(b.out);
+    const std::vector<std::string> before = lines(plain.out);
+    ASSERT_EQ(out.size(), 7U);
+    EXPECT_EQ(out[0], before[0] + ",reference,maxwell-gmd,wheeler-1928,grover-gmd,current-sheet,modified-wheeler,"
+                                  "reference-note,warning");
+    for (std::size_t i = 1; i < out.size(); ++i) {
+        EXPECT_TRUE(out[i].starts_with(before[i] + ",")) << out[i];
+        EXPECT_EQ(cells(out[i]).size(), cells(out[0]).size()) << out[i];
+    }
+    // The measured printed antenna: 3.915 uH.
+    const std::vector<std::string> measured = cells(out[1]);
+    EXPECT_NEAR(std::stod(measured[12]), 3.915e-6, 0.05 * 3.915e-6);
+    EXPECT_EQ(measured[13], "");  // no Maxwell coil for a printed rectangle
+    EXPECT_NE(measured[18].find("36 segments"), std::string::npos) << out[1];
+    // A refused row keeps its models: half a turn of a single-layer coil is
+    // half the one turn's mu0 R (ln(8R/a) - 2 + 1/4) = 62.0 nH.
+    const std::vector<std::string> half = cells(out[2]);
+    EXPECT_EQ(half[9], "refused");
+    EXPECT_NEAR(std::stod(half[12]), 0.5 * 4e-7 * 3.14159265 * 0.01 * (std::log(800.0) - 1.75), 0.05e-9);
+    EXPECT_TRUE(
+        out[3].ends_with(",,,,,,,\"give wire-radius or trace, not both\",the winding is shallow (depth "
+                         "below 0.2 x mean radius): the flat spiral formula is no longer accurate to about 5 %"))
+        << out[3];
+    EXPECT_TRUE(out[4].ends_with(",,,,,,,not bundle or layer in winding 'coil',")) << out[4];
+    EXPECT_TRUE(out[5].ends_with(",,,,,,,not a length above 0 mm in gap '-1mm',")) << out[5];
+    EXPECT_TRUE(out[6].ends_with(",error,unknown shape 'cube',,,,,,,,,")) << out[6];
+}
+
+// A decimal-comma spreadsheet's file: model cells read and henries written
+// with a comma.
+TEST(BatchModels, SemicolonFileReadsAndWritesDecimalCommas)
+{
+    const BatchRun b = batch("shape;width;height;turns;trace;gap;thickness\n"
+                             "flat-rectangular;39,1;39,1;9;0,9;0,15;0,03\n",
+                             false, true);
+    const std::vector<std::string> out = lines(b.out);
+    ASSERT_EQ(out.size(), 2U);
+    std::vector<std::string> row = cells(out[1], ';');
+    ASSERT_EQ(row.size(), 17U) << out[1];
+    EXPECT_EQ(row[9], "7,5897958757843662e-06");
+    std::string reference = row[10];
+    ASSERT_NE(reference.find(','), std::string::npos) << reference;
+    reference[reference.find(',')] = '.';
+    EXPECT_NEAR(std::stod(reference), 3.915e-6, 0.05 * 3.915e-6);
 }
 
 }  // namespace
