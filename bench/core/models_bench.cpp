@@ -19,6 +19,16 @@ void FlatRectangular(benchmark::State& state)
 }
 BENCHMARK(FlatRectangular)->Arg(2)->Arg(5)->Arg(10)->Unit(benchmark::kMicrosecond);
 
+void LargeFlatRectangular(benchmark::State& state, double side, double turns, double pitch)
+{
+    const FlatRectangularCoil coil{side, side, turns, 0.5 * pitch, 0.5 * pitch, 0.035e-3};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FlatRectangularCoilModels(coil));
+    }
+}
+BENCHMARK_CAPTURE(LargeFlatRectangular, exact, 0.5, 200.0, 0.4e-3)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LargeFlatRectangular, max, 0.05, 9999.75, 2e-6)->Unit(benchmark::kMillisecond);
+
 void Circular(benchmark::State& state, double turns, double wireRadius, Winding winding)
 {
     const CircularCoil coil{0.05, turns, wireRadius, winding};

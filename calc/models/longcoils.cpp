@@ -22,6 +22,9 @@ constexpr double kShortSheet = 1e-3;
 // Blocks per side of a bundle's cross-section.
 constexpr long long kBlocks = 16;
 
+// Strips across the band of a printed spiral's turns.
+constexpr long long kStrips = 128;
+
 // Neighbouring cells farther apart than this many pitches couple as their
 // centres within 3·10⁻⁵ of ln d.
 constexpr int kNearCells = 4;
@@ -229,6 +232,55 @@ double RectangularBundleBlocks(long long turns, double width, double height, dou
                                           height + 2.0 * offset2, axial);
         },
         [width, height](double offset) { return kMu0 * (width + height + 4.0 * offset) / kPi; });
+}
+
+std::optional<double> FlatRectangularBlocks(double turns, double width, double height, double trace, double gap,
+                                            double thickness)
+{
+    const double pitch = trace + gap;
+    const double band = turns * pitch;
+    const double strip = band / static_cast<double>(kStrips);
+    const double perStrip = turns / static_cast<double>(kStrips);
+    // The offset of a strip's centre line inside the outline.
+    const auto inset = [&](long long j) { return -0.25 * pitch + (static_cast<double>(j) + 0.5) * strip; };
+    const double stripGmd = RectangleGmd(strip, thickness);
+    const double innermost = 2.0 * inset(kStrips - 1);
+    if (!(width - innermost > 0.0 && height - innermost > 0.0)) {
+        return std::nullopt;
+    }
+    double total = 0.0;
+    double length = 0.0;
+    for (long long i = 0; i < kStrips; ++i) {
+        const double wi = width - 2.0 * inset(i);
+        const double hi = height - 2.0 * inset(i);
+        total += perStrip * perStrip * RectangularTurnSelf(wi, hi, stripGmd);
+        length += perStrip * 2.0 * (wi + hi);
+        for (long long j = i + 1; j < kStrips; ++j) {
+            const double wj = width - 2.0 * inset(j);
+            const double hj = height - 2.0 * inset(j);
+            // Like sides lie side by side in the plane, coupled at the strips'
+            // geometric mean distance; opposite sides lie far apart.
+            const double gmd = std::exp(LnStripGmd(strip, static_cast<double>(j - i) * strip));
+            const double mutual = CentredParallelMutual(wi, wj, gmd) - CentredParallelMutual(wi, wj, 0.5 * (hi + hj)) +
+                                  CentredParallelMutual(hi, hj, gmd) - CentredParallelMutual(hi, hj, 0.5 * (wi + wj));
+            total += 2.0 * perStrip * perStrip * 2.0 * mutual;
+        }
+    }
+    // From the uniform band to the traces: per unit length of a turn, its own
+    // bar (trace against the pitch, both of the copper's thickness; the
+    // partial self-inductance takes the GMD as proportional to width plus
+    // thickness) and its neighbours s pitches away (strips of the trace
+    // against strips of the pitch).
+    const auto whole = static_cast<long long>(std::ceil(turns));
+    double neighbours = 0.0;
+    for (long long s = 1; s < whole; ++s) {
+        const auto apart = static_cast<double>(s);
+        neighbours += static_cast<double>(whole - s) *
+                      (LnDistanceOverStripGmd(apart * pitch / trace) - LnDistanceOverStripGmd(apart));
+    }
+    const double perLength =
+        std::log((pitch + thickness) / (trace + thickness)) + 2.0 * neighbours / static_cast<double>(whole);
+    return total + kMu0 / (2.0 * kPi) * length * perLength;
 }
 
 }  // namespace loopcalc::models

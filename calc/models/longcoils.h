@@ -5,6 +5,8 @@
 // where both are computed.
 #pragma once
 
+#include <optional>
+
 namespace loopcalc::models {
 
 /// Nagaoka's coefficient K of a current-sheet solenoid of radius r and
@@ -48,5 +50,17 @@ namespace loopcalc::models {
 /// The same for the rectangular bundle winding of sides w × h (the centre
 /// line), each block a closed rectangular turn (Grover's partial inductances).
 [[nodiscard]] double RectangularBundleBlocks(long long turns, double width, double height, double wireRadius);
+
+/// A printed rectangular spiral of N turns (a multiple of a quarter), outline
+/// w × h centre to centre of the outer turn, traces of width `trace` and
+/// thickness t at the pitch trace + gap: the turns as concentric rectangles,
+/// turn k a quarter pitch plus k pitches inside the outline, and the band of
+/// turns as a uniform current in 128 strips, each strip a closed rectangular
+/// turn at its own geometric mean distance and neighbouring strips coupled at
+/// theirs (Greenhouse's partial inductances, Maxwell's geometric mean
+/// distances), plus the correction of each turn from the strip of its pitch
+/// to its trace (Rosa's method). Nothing when the turns do not fit.
+[[nodiscard]] std::optional<double> FlatRectangularBlocks(double turns, double width, double height, double trace,
+                                                          double gap, double thickness);
 
 }  // namespace loopcalc::models

@@ -54,9 +54,10 @@
 // cross-section as a uniform current in 16 × 16 blocks at their geometric
 // mean distances (Maxwell, Lyle) plus Rosa's correction for square-packed
 // round wire (within 0.02 % of the sum, 0.25 % when the inner turns almost
-// reach the axis). The flat spiral: the current sheet (Mohan 1999); the flat
-// rectangular coil: Grover's rectangle at the winding's geometric mean
-// distance.
+// reach the axis). The flat rectangular coil: its turns as concentric
+// rectangles in 128 strips across the band of turns, with the correction from
+// the strips to the traces (within 0.2 % of the sum). The flat spiral: the
+// current sheet (Mohan 1999).
 #pragma once
 
 #include <optional>

@@ -2,6 +2,7 @@
 // The flat spiral and the flat rectangular (printed) coil.
 #include "closedforms.h"
 #include "filaments.h"
+#include "longcoils.h"
 #include "models.h"
 #include "modelsupport.h"
 
@@ -334,10 +335,15 @@ ModelResult FlatRectangularCoilReference(const FlatRectangularCoil& coil)
         return detail::Line("reference", "reference", detail::Refused(layout.misfit));
     }
     if (count > 4 * kExactTurnsFlatRectangular) {
-        Value fallback = FlatRectangularGrover(coil);
-        fallback.note = "Grover's rectangle with the winding GMD in place of the segment-by-segment sum above " +
-                        detail::Count(static_cast<double>(kExactTurnsFlatRectangular)) + " turns";
-        return detail::Line("reference", "reference", std::move(fallback));
+        const auto henries = FlatRectangularBlocks(static_cast<double>(count) / 4.0, coil.width, coil.height,
+                                                   coil.trace, GapOf(coil), coil.thickness);
+        if (!henries) {
+            return detail::Line("reference", "reference", detail::Refused("the turns do not fit inside the outline"));
+        }
+        std::string note("the turns as concentric rectangles in strips at their geometric mean distances with "
+                         "Rosa's correction to the traces, in place of the segment-by-segment sum above ");
+        note.append(detail::Count(static_cast<double>(kExactTurnsFlatRectangular))).append(" turns");
+        return detail::Line("reference", "reference", Value{henries, {}, std::move(note)});
     }
     return detail::Line("reference", "reference", FlatRectangularSum(coil, layout.segments));
 }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <ostream>
 
 namespace loopcalc::models {
 namespace {
@@ -108,7 +109,9 @@ TEST(LongCoilTest, RosaCorrectionsMatchTheTables)
 // the turn-by-turn sum. Where both are computed, at the switch-over size and
 // below it, they agree: a layer within 2·10⁻⁵ (Rosa's corrections leave out
 // terms of order (a/r)²), a bundle within 0.25 % when its inner turns almost
-// reach the axis and within 0.02 % otherwise.
+// reach the axis and within 0.05 % otherwise, a printed spiral within 0.2 %
+// when its turns almost fill an oblong outline and within 0.02 % otherwise,
+// a flat spiral (by the current sheet) within 1 %.
 // The cases are computed in the test, not when the table is built: each of
 // them takes milliseconds.
 struct SwitchOverCase {
@@ -161,14 +164,46 @@ SwitchOverCase RectangularBundle(double fill, double aspect, double tolerance)
             [=] { return RectangularBundleBlocks(turns, width, aspect * width, a); }, tolerance};
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SwitchOverTest,
-                         ::testing::Values(Layer(2, 0.01, 1e-4, 2e-5), Layer(10, 0.01, 1e-4, 2e-5),
-                                           Layer(100, 0.01, 1e-4, 2e-5),
-                                           Layer(kExactTurnsCircularLayer, 1e-3, 1e-7, 1e-6),
-                                           Layer(kExactTurnsCircularLayer, 10.0, 1e-7, 1e-6),
-                                           CircularBundle(1.01, 2.5e-3), CircularBundle(3.0, 2e-4),
-                                           CircularBundle(100.0, 2e-4), RectangularBundle(1.05, 1.0, 5e-4),
-                                           RectangularBundle(10.0, 3.0, 2e-4)));
+// Printed spirals of kExact... turns on a side × aspect·side outline.
+SwitchOverCase FlatRectangular(double side, double aspect, double trace, double gap, double tolerance)
+{
+    const auto turns = static_cast<double>(kExactTurnsFlatRectangular);
+    return {"printed spiral",
+            [=] {
+                return ReferenceOf(FlatRectangularCoilModels({side, aspect * side, turns, trace, gap, 0.035e-3}));
+            },
+            [=] { return FlatRectangularBlocks(turns, side, aspect * side, trace, gap, 0.035e-3).value_or(0.0); },
+            tolerance};
+}
+
+// Flat spirals of kExact... turns, closely wound, the winding `share` of the
+// outer radius deep.
+SwitchOverCase FlatSpiral(double share, double tolerance)
+{
+    const auto turns = static_cast<double>(kExactTurnsSpiral);
+    const double outer = 0.1;
+    const double inner = outer * (1.0 - share);
+    return {"flat spiral",
+            [=] {
+                return ReferenceOf(SpiralCoilModels({outer, inner, turns}));
+            },
+            [=] { return MohanCurrentSheet(Outline::circle, turns, 2.0 * outer, 2.0 * inner); }, tolerance};
+}
+
+void PrintTo(const SwitchOverCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SwitchOverTest,
+    ::testing::Values(Layer(2, 0.01, 1e-4, 2e-5), Layer(10, 0.01, 1e-4, 2e-5), Layer(100, 0.01, 1e-4, 2e-5),
+                      Layer(kExactTurnsCircularLayer, 1e-3, 1e-7, 1e-6),
+                      Layer(kExactTurnsCircularLayer, 10.0, 1e-7, 1e-6), CircularBundle(1.01, 2.5e-3),
+                      CircularBundle(3.0, 2e-4), CircularBundle(100.0, 2e-4), RectangularBundle(1.05, 1.0, 5e-4),
+                      RectangularBundle(10.0, 3.0, 2e-4), FlatRectangular(0.1, 2.0, 0.2e-3, 0.05e-3, 2e-3),
+                      FlatRectangular(0.2, 1.0, 0.2e-3, 0.2e-3, 2e-4), FlatRectangular(1.0, 1.0, 0.1e-3, 0.05e-3, 2e-4),
+                      FlatSpiral(0.05, 1e-2), FlatSpiral(0.5, 1e-2), FlatSpiral(0.99, 1e-2)));
 
 // The largest coils, beyond the turn-by-turn sum: a thin bundle of a million
 // turns against Maxwell's thin coil at the winding's geometric mean distance
