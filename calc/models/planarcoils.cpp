@@ -205,8 +205,10 @@ Layout SpiralSegments(const FlatRectangularCoil& coil, long long count)
         const long long shortenings = k / 2;  // each pair of sides is one pitch shorter
         const double side = (k % 2 == 0 ? coil.width : coil.height) - static_cast<double>(shortenings) * pitch;
         if (side <= coil.trace) {
+            // A side that comes out at rounding's distance from 0 is said as 0.
+            const double shown = std::fabs(side) < 1e-9 * coil.trace ? 0.0 : side;
             out.misfit = "the turns do not fit: side " + detail::Count(static_cast<double>(k + 1)) + " of " +
-                         detail::Count(static_cast<double>(count)) + " would be " + detail::Millimetres(side) +
+                         detail::Count(static_cast<double>(count)) + " would be " + detail::Millimetres(shown) +
                          " long, not longer than the trace width";
             return out;
         }
