@@ -85,7 +85,8 @@ int RunCommandLine(std::span<const std::string_view> args, std::istream& in, std
 {
     const int code = Dispatch(args, in, out, err);
     out.flush();
-    if (!out) {
+    // A command that stopped on the failure has said so already.
+    if (!out && code != kExitIoError) {
         err << kProgramName << ": writing the output failed\n";
         return kExitIoError;
     }

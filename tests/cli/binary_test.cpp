@@ -3,6 +3,7 @@
 // standard output, standard error and exit status.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -154,6 +155,33 @@ TEST(Program, BatchExitCodes)
     const Process missing = runCli("batch '" + ::testing::TempDir() + "missing.csv'");
     EXPECT_EQ(missing.code, 66);
     EXPECT_NE(missing.err.find("missing.csv"), std::string::npos) << missing.err;
+}
+
+// A full disk, as the per-process file-size limit makes it: the program is
+// not ended by the signal that comes with the failed write, but says so and
+// exits with 74, as on any other device that stops taking output.
+TEST(Program, OutputBeyondTheFileSizeLimitExits74)
+{
+    const std::string stem = ::testing::TempDir() + "cli_binary_limit_" + std::to_string(getpid());
+    {
+        std::ofstream rows(stem + ".csv", std::ios::binary);
+        rows << "shape,turns\n";
+        for (int i = 0; i < 4000; ++i) {
+            rows << "circular,11.5\n";
+        }
+    }
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = 16384;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const Process p = runCli("batch '" + stem + ".csv' >'" + stem + ".out'");
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(p.code, 74);
+    EXPECT_EQ(p.err, "loopcalc-cli: batch: writing the output failed\n");
+    EXPECT_EQ(slurp(stem + ".out").size(), 16384U);
+    std::remove((stem + ".csv").c_str());
+    std::remove((stem + ".out").c_str());
 }
 
 }  // namespace
