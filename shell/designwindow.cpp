@@ -415,6 +415,12 @@ DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
         const Reading reading = ReadQuantity(inputs.frequencyText, units::FrequencyUnits(), true, tr("a frequency"));
         inputs.hertz = reading.value;
         inputs.frequencyProblem = reading.problem;
+        // As on the command line: beyond these no coil and capacitor resonate.
+        if (reading.value && !design::IsTuningFrequency(*reading.value)) {
+            inputs.hertz.reset();
+            inputs.frequencyProblem = tr("“%1” is out of range: give a frequency %2")
+                                          .arg(inputs.frequencyText, QString::fromLatin1(design::kTuningRangeText));
+        }
     }
     return inputs;
 }

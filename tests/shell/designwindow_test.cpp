@@ -112,6 +112,8 @@ private slots:
     void everyControlIsReachedByTabAndNamed();
     void readsTargetsWithTheirUnits_data();
     void readsTargetsWithTheirUnits();
+    void tunesFrequenciesFrom1HzTo100GHz_data();
+    void tunesFrequenciesFrom1HzTo100GHz();
     void readsTheDecimalCommaOfTheUsersLocale();
 
 private:
@@ -601,6 +603,38 @@ void DesignWindowTest::readsTargetsWithTheirUnits()
     }
     const double exact = std::sqrt(henries / loopcalc::RectLoopInductance(1.0, 2.1, 1.0, 0.0127));
     QVERIFY2(found.startsWith(QStringLiteral("classic: %1 turns").arg(exact, 0, 'f', 2)), qPrintable(found));
+}
+
+void DesignWindowTest::tunesFrequenciesFrom1HzTo100GHz_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");  // the start of the capacitance box
+    // 5.85 µH tunes to about 4330 F at 1 Hz and 0.000433 fF at 100 GHz.
+    QTest::newRow("1 Hz") << "1 Hz"
+                          << "classic: 1000 F or more: no practical capacitor";
+    QTest::newRow("100 GHz") << "100GHz"
+                             << "classic: below 1 fF: no practical capacitor";
+    const QString range = QStringLiteral(" is out of range: give a frequency from 1 Hz to 100 GHz");
+    QTest::newRow("below 1 Hz") << "0.5 Hz"
+                                << "“0.5 Hz”" + range;
+    QTest::newRow("far below") << "1e-148 Hz"
+                               << "“1e-148 Hz”" + range;
+    QTest::newRow("above 100 GHz") << "100.1GHz"
+                                   << "“100.1GHz”" + range;
+    QTest::newRow("far above") << "1e200 Hz"
+                               << "“1e200 Hz”" + range;
+}
+
+void DesignWindowTest::tunesFrequenciesFrom1HzTo100GHz()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    typeInto(design->findChild<QComboBox*>("cboFrequency"), typed);
+    waitUntilShown(design);
+    const QString capacitance = design->findChild<QPlainTextEdit*>("txtCapacitance")->toPlainText();
+    QVERIFY2(capacitance.startsWith(shown), qPrintable(capacitance));
 }
 
 void DesignWindowTest::readsTheDecimalCommaOfTheUsersLocale()
