@@ -582,7 +582,12 @@ void DesignWindow::showModels(const design::Study& result)
     for (std::size_t i = 0; i < result.models.size(); ++i) {
         const design::ModelLine& line = result.models[i];
         Row row{QtText(line.name), QStringLiteral("—"), {}, QtText(line.henries ? line.note : line.reason)};
-        if (line.henries) {
+        // A closed form taken beyond its geometry may give 0 or less: no
+        // value, and no difference worked out from it.
+        if (line.henries && !(*line.henries > 0.0)) {
+            row.inductance = tr("no value");
+            row.note = tr("does not apply here: it gives no inductance above 0");
+        } else if (line.henries) {
             row.inductance = Henries(*line.henries);
             if (i > 0) {
                 if (const auto percent = design::PercentFromReference(*line.henries, result.reference)) {

@@ -114,6 +114,8 @@ private slots:
     void readsTargetsWithTheirUnits();
     void tunesFrequenciesFrom1HzTo100GHz_data();
     void tunesFrequenciesFrom1HzTo100GHz();
+    void aModelWithoutAValueShowsNoDifference_data();
+    void aModelWithoutAValueShowsNoDifference();
     void readsTheDecimalCommaOfTheUsersLocale();
 
 private:
@@ -360,7 +362,10 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
 {
     QFETCH(PageCase, c);
     // The log is on: the design window must add nothing to it.
-    m_window->findChild<QAction*>("mnuLog")->trigger();
+    auto* file = m_window->findChild<QMenu*>("mnuFile");
+    ClickAt(m_window->menuBar(), m_window->menuBar()->actionGeometry(file->menuAction()).center());
+    QTRY_VERIFY(file->isVisible());
+    ClickAt(file, file->actionGeometry(m_window->findChild<QAction*>("mnuLog")).center());
     QVERIFY(m_window->calcLog().isOn());
     const QString logPath = m_folder->filePath("Log.txt");
     const QByteArray logBefore = [&] {
@@ -635,6 +640,42 @@ void DesignWindowTest::tunesFrequenciesFrom1HzTo100GHz()
     waitUntilShown(design);
     const QString capacitance = design->findChild<QPlainTextEdit*>("txtCapacitance")->toPlainText();
     QVERIFY2(capacitance.startsWith(shown), qPrintable(capacitance));
+}
+
+void DesignWindowTest::aModelWithoutAValueShowsNoDifference_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    // Copper as thick as the coil: the winding's mean distance exceeds the
+    // outline, and a closed form gives an inductance below 0.
+    QTest::newRow("thick copper") << 3 << "txtThickness"
+                                  << "1000 mm";
+    QTest::newRow("wide gap") << 3 << "txtGap"
+                              << "1000 mm";
+    QTest::newRow("thick spiral wire") << 2 << "txtSpiralWire"
+                                       << "100 mm";
+}
+
+void DesignWindowTest::aModelWithoutAValueShowsNoDifference()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    selectPage(page);
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    typeInto(design->findChild<QLineEdit*>(box), typed);
+    waitUntilShown(design);
+    auto* table = design->findChild<QTableWidget*>("tblModels");
+    QVERIFY(table->rowCount() > 2);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QString inductance = table->item(row, 1)->text();
+        const bool value = inductance.contains(QRegularExpression(QStringLiteral("^[ -]?[0-9.]+ [nµm]?H$")));
+        QVERIFY2(value || table->item(row, 2)->text().isEmpty(),
+                 qPrintable(table->item(row, 0)->text() + ": " + inductance + " " + table->item(row, 2)->text()));
+        QVERIFY2(value || !table->item(row, 3)->text().isEmpty(), qPrintable(table->item(row, 0)->text()));
+    }
 }
 
 void DesignWindowTest::readsTheDecimalCommaOfTheUsersLocale()
