@@ -362,10 +362,10 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
 {
     QFETCH(PageCase, c);
     // The log is on: the design window must add nothing to it.
-    auto* file = m_window->findChild<QMenu*>("mnuFile");
-    ClickAt(m_window->menuBar(), m_window->menuBar()->actionGeometry(file->menuAction()).center());
-    QTRY_VERIFY(file->isVisible());
-    ClickAt(file, file->actionGeometry(m_window->findChild<QAction*>("mnuLog")).center());
+    auto* fileMenu = m_window->findChild<QMenu*>("mnuFile");
+    ClickAt(m_window->menuBar(), m_window->menuBar()->actionGeometry(fileMenu->menuAction()).center());
+    QTRY_VERIFY(fileMenu->isVisible());
+    ClickAt(fileMenu, fileMenu->actionGeometry(m_window->findChild<QAction*>("mnuLog")).center());
     QVERIFY(m_window->calcLog().isOn());
     const QString logPath = m_folder->filePath("Log.txt");
     const QByteArray logBefore = [&] {
