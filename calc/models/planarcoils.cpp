@@ -46,7 +46,8 @@ std::vector<std::string_view> Ids(const Names& names)
 }
 
 // Maxwell's thin-coil formula is offered while the winding's depth stays
-// within this share of its mean radius.
+// within this share of its mean radius; Grover's rectangle while the band of
+// a printed spiral's turns stays within this share of its shorter side.
 constexpr double kThinSpiral = 0.5;
 // Mohan's expressions are for a square: offered while the longer side
 // exceeds the shorter by at most this share.
@@ -260,6 +261,12 @@ Value FlatRectangularGrover(const FlatRectangularCoil& coil)
         return detail::Refused("the turns do not fit inside the outline");
     }
     const double band = std::max(n, 1.0) * pitch - GapOf(coil);
+    if (std::max(band, coil.thickness) > kThinSpiral * std::min(w, h)) {
+        // The winding's GMD is then no longer small beside the sides, and the
+        // formula runs to nonsense (below zero at last).
+        return detail::Refused("the winding is not thin: its cross-section " + detail::Millimetres(band) + " × " +
+                               detail::Millimetres(coil.thickness) + " exceeds half the shorter side of its mean turn");
+    }
     return Value{GroverRectangle(n, w, h, RectangleGmd(band, coil.thickness)), {}, {}};
 }
 
@@ -273,6 +280,9 @@ Value FlatRectangularMohan(const FlatRectangularCoil& coil, bool currentSheet)
     const auto [out, in] = MohanDiameters(coil);
     if (!(in > 0.0)) {
         return detail::Refused("the turns do not fit inside the outline");
+    }
+    if (!(in < out)) {
+        return detail::Refused("less than a turn: no fill ratio");
     }
     return Value{currentSheet ? MohanCurrentSheet(Outline::square, coil.turns, out, in)
                               : MohanModifiedWheelerSquare(coil.turns, out, in),

@@ -31,7 +31,8 @@ const std::vector<std::pair<std::string_view, std::string>>& RectangularNames()
 }
 
 // Maxwell's thin-coil formula is offered while the winding's cross-section
-// stays within this share of the radius.
+// stays within this share of the radius, Grover's rectangle while it stays
+// within this share of the shorter side.
 constexpr double kThinWinding = 0.5;
 
 std::optional<std::string> CheckCircular(const CircularCoil& coil)
@@ -267,12 +268,22 @@ std::vector<ModelResult> RectangularCoilModels(const RectangularCoil& coil)
     }
     std::vector<ModelResult> lines{RectangularCoilReference(coil)};
     const double n = coil.turns;
-    const auto fit = RectangularFit(coil, static_cast<long long>(std::ceil(n)));
-    lines.push_back(detail::Line(
-        names[1].first, names[1].second,
-        fit ? detail::Refused(*fit)
-            : Value{
-                  GroverRectangle(n, coil.width, coil.height, WindingGmd(n, coil.wireRadius, coil.winding)), {}, {}}));
+    const auto whole = static_cast<long long>(std::ceil(n));
+    const auto fit = RectangularFit(coil, whole);
+    const CrossSection s = Section(whole, coil.wireRadius, coil.winding);
+    Value grover;
+    if (fit) {
+        grover = detail::Refused(*fit);
+    } else if (std::max(s.length, s.depth) > kThinWinding * std::min(coil.width, coil.height)) {
+        // Beyond this the winding's GMD is no longer small beside the sides,
+        // and the formula runs to nonsense (below zero at last).
+        grover = detail::Refused("the winding is not thin: its cross-section " + detail::Millimetres(s.length) + " × " +
+                                 detail::Millimetres(s.depth) + " exceeds half the shorter side");
+    } else {
+        grover =
+            Value{GroverRectangle(n, coil.width, coil.height, WindingGmd(n, coil.wireRadius, coil.winding)), {}, {}};
+    }
+    lines.push_back(detail::Line(names[1].first, names[1].second, std::move(grover)));
     return lines;
 }
 

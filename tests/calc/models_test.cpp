@@ -360,6 +360,41 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"too few segments", FlatRectangularCoilModels({0.04, 0.04, 0.1, 1e-3}), "quarter turn"},
         RefusalCase{"too many flat turns", FlatRectangularCoilModels({1, 1, 1e4 + 1, 1e-6}), "more than 10000"}));
 
+// A closed form outside its reach says why instead of a number: Grover's
+// rectangle for a winding whose cross-section is not small beside the sides
+// (it ran below zero), Mohan's expressions for less than a turn (no fill
+// ratio; they gave NaN).
+TEST(ClosedFormReachTest, OutsideItsReachAFormSaysWhy)
+{
+    struct Case {
+        const char* what;
+        std::vector<ModelResult> lines;
+        std::string_view id;
+        const char* reasonContains;
+    };
+    const Case cases[] = {
+        {"thick rectangular bundle", RectangularCoilModels({0.01, 0.01, 300, 0.2e-3}), "grover-gmd", "not thin"},
+        {"printed copper thicker than the coil", FlatRectangularCoilModels({0.02, 0.02, 2, 0.5e-3, 0.5e-3, 0.02}),
+         "grover-gmd", "not thin"},
+        {"a quarter turn, modified Wheeler", FlatRectangularCoilModels({0.04, 0.04, 0.25, 0.3e-3, 1e-3}),
+         "modified-wheeler", "less than a turn"},
+        {"a quarter turn, current sheet", FlatRectangularCoilModels({0.04, 0.04, 0.25, 0.3e-3, 1e-3}), "current-sheet",
+         "less than a turn"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.lines.front().henries) << c.what << ": the reference still answers";
+        bool found = false;
+        for (const ModelResult& line : c.lines) {
+            if (line.id == c.id) {
+                found = true;
+                EXPECT_FALSE(line.henries) << c.what;
+                EXPECT_NE(line.reason.find(c.reasonContains), std::string::npos) << c.what << ": " << line.reason;
+            }
+        }
+        EXPECT_TRUE(found) << c.what;
+    }
+}
+
 // Windings that do not fit refuse in the reference while the list keeps its
 // shape: the same ids in the same order.
 TEST(ModelListTest, SameIdsInTheSameOrderWhateverTheInput)
