@@ -218,10 +218,10 @@ void PrintTurnsHelp(std::ostream& out)
 
 void PrintModelsHelp(std::ostream& out)
 {
-    out << "Usage: " << kProgramName << ' ' << kModelsSynopsis << " [--no-warnings]\n"
+    out << "Usage: " << kProgramName << ' ' << kModelsSynopsis << "\n       [--no-warnings]\n"
         << kModelsSummary << ".\n\nShapes and their options:\n";
     for (const Shape& shape : Shapes()) {
-        out << "  " << Synopsis(shape) << ' ' << ModelOptionsSynopsis(shape) << '\n';
+        out << "  " << Synopsis(shape) << "\n      " << ModelOptionsSynopsis(shape) << '\n';
     }
     out << '\n' << kModelOptionsHelp << '\n' << kUnitsHelp;
 }

@@ -44,7 +44,8 @@ Row ClassicRow(const Outcome& outcome, const std::optional<double>& reference)
 {
     Row row{"classic formula", outcome.text, {}, {}, outcome.kind == Outcome::Kind::Result};
     if (outcome.kind == Outcome::Kind::Refused) {
-        row.value = "refused: " + outcome.text;
+        row.value = "refused: ";
+        row.value.append(outcome.text);
     } else {
         row.percent = Percent(outcome.henries, reference);
     }
@@ -62,7 +63,8 @@ Row ModelRow(const design::ModelLine& line, const std::optional<double>& referen
         }
     } else if (line.henries) {
         // A blank in front, as the page's result has where a sign would go.
-        row.value = " " + design::FormatHenries(*line.henries);
+        row.value = design::FormatHenries(*line.henries);
+        row.value.insert(row.value.begin(), ' ');
         if (!isReference) {
             row.percent = Percent(*line.henries, reference);
         }
