@@ -207,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The largest coils, beyond the turn-by-turn sum: a thin bundle of a million
 // turns against Maxwell's thin coil at the winding's geometric mean distance
-// (good to the square of its cross-section over its radius, here 2 %), a
+// (good to the square of its cross-section over its radius, here 2 %) and
+// thicker ones against Stefan's formula, a
 // million-turn layer five times as long as wide against Nagaoka's tabulated
 // coefficient.
 TEST(LongCoilTest, LargestCoilsMeetIndependentValues)
@@ -219,6 +220,18 @@ TEST(LongCoilTest, LargestCoilsMeetIndependentValues)
     EXPECT_NE(bundle.note.find("in place of the turn-by-turn sum"), std::string::npos) << bundle.note;
     const double maxwell = MaxwellThinCoil(1e6, radius, RectangleGmd(2e-3, 2e-3));
     EXPECT_NEAR(*bundle.henries / maxwell, 1.0, 1e-3);
+
+    // Thicker square windings against Stefan's formula for a square section of
+    // side c (Rosa and Grover 1916): µ0 R N² [(1 + c²/24R²) ln(8R/(c√2))
+    // − 0.84834 + 0.8162 c²/16R²], good to the fourth power of c/R.
+    for (const double side : {0.1, 0.5}) {
+        const double c = 2e-3;
+        const double r = c / side;
+        const double stefan = kMu0 * r * 1e12 *
+                              ((1 + c * c / (24 * r * r)) * std::log(8 * r / (c * std::sqrt(2.0))) - 0.84834 +
+                               0.8162 * c * c / (16 * r * r));
+        EXPECT_NEAR(ReferenceOf(CircularCoilModels({r, 1e6, a})) / stefan, 1.0, 1e-4) << "c/R = " << side;
+    }
 
     const double length = 2.0 * 1e6 * a;
     const ModelResult layer = CircularCoilReference({0.1 * length, 1e6, a, Winding::layer});
