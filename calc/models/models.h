@@ -53,7 +53,7 @@
 // corrections (within 10⁻⁶ of the sum at the switch-over). A bundle: its
 // cross-section as a uniform current in 16 × 16 blocks at their geometric
 // mean distances (Maxwell, Lyle) plus Rosa's correction for square-packed
-// round wire (within 0.02 % of the sum, 0.25 % when the inner turns almost
+// round wire (within 0.05 % of the sum, 0.25 % when the inner turns almost
 // reach the axis). The flat rectangular coil: its turns as concentric
 // rectangles in 128 strips across the band of turns, with the correction from
 // the strips to the traces (within 0.2 % of the sum). The flat spiral: the
