@@ -7,8 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
 namespace loopcalc::design {
 
@@ -245,7 +246,9 @@ std::optional<double> PercentFromReference(double henries, std::optional<double>
     if (!reference || !(*reference > 0.0)) {
         return std::nullopt;
     }
-    return (henries - *reference) / *reference * 100.0;
+    const double percent = (henries - *reference) / *reference * 100.0;
+    // A difference beyond a double says nothing: none is shown.
+    return std::isfinite(percent) ? std::optional(percent) : std::nullopt;
 }
 
 std::optional<std::string> ReferenceWarning(const Shape& shape, double classic, std::optional<double> reference)
@@ -279,13 +282,18 @@ std::string FormatHenries(double henries)
 
 std::string FormatPercent(double percent)
 {
+    // Written without the C library's printf, whose decimal separator is
+    // the locale's (a window sets it from the environment: "4,3" in German).
     std::array<char, 32> buffer{};
-    const char* format = std::abs(percent) >= 9.95 ? "%+.0f %%" : "%+.1f %%";
-    std::snprintf(buffer.data(), buffer.size(), format, percent);
-    std::string text(buffer.data());
-    if (text == "-0.0 %") {
-        text = "+0.0 %";
-    }
+    const int decimals = std::abs(percent) >= 9.95 ? 0 : 1;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::abs(percent),
+                                      std::chars_format::fixed, decimals);
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    // Nothing but zeros shown: no sign of its own ("-0.0" is "+0.0").
+    const bool negative = percent < 0.0 && digits.find_first_not_of("0.") != std::string_view::npos;
+    std::string text = negative ? "-" : "+";
+    text.append(digits);
+    text.append(" %");
     return text;
 }
 

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -34,8 +36,55 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatHenriesTest,
                                            TextCase{999.6e-9, "1.00 \xC2\xB5H"}, TextCase{3.916e-6, "3.92 \xC2\xB5H"},
                                            TextCase{1.2e-3, "1.20 mH"}, TextCase{0.5e-9, "0.500 nH"},
                                            TextCase{2.5, "2.50 H"}, TextCase{4200.0, "4200 H"}, TextCase{0.0, "0 H"},
-                                           TextCase{4.2e12, "4.20e+12 H"},
-                                           TextCase{-1e-6, "no value"}));
+                                           TextCase{4.2e12, "4.20e+12 H"}, TextCase{-1e-6, "no value"}));
+
+/// The C library's numbers in a decimal-comma locale while it lives, as in a
+/// window on a German desktop (the toolkit sets the locale from the
+/// environment). Made with localedef in a scratch folder where the system
+/// has none; inactive where neither works.
+class CommaLocale {
+public:
+    CommaLocale()
+    {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"}) {
+            if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+                return;
+            }
+        }
+        if (Folder().empty()) {
+            return;
+        }
+        ::setenv("LOCPATH", Folder().c_str(), 1);
+        if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+            ::unsetenv("LOCPATH");
+        }
+    }
+    ~CommaLocale()
+    {
+        std::setlocale(LC_NUMERIC, "C");
+        ::unsetenv("LOCPATH");
+    }
+    CommaLocale(const CommaLocale&) = delete;
+    CommaLocale& operator=(const CommaLocale&) = delete;
+    [[nodiscard]] static bool Active() { return std::localeconv()->decimal_point == std::string(","); }
+
+private:
+    static const std::string& Folder()
+    {
+        static const std::string folder = [] {
+            std::string path = ::testing::TempDir() + "locales-XXXXXX";
+            if (::mkdtemp(path.data()) == nullptr) {
+                return std::string();
+            }
+            const std::string command = "localedef -i de_DE -f UTF-8 '" + path + "/de_DE.UTF-8' >/dev/null 2>&1";
+            return std::system(command.c_str()) == 0 ? path : std::string();
+        }();
+        return folder;
+    }
+};
+
+const TextCase kPercentCases[] = {{99.74, "+100 %"}, {29.4, "+29 %"},   {-4.26, "-4.3 %"}, {9.94, "+9.9 %"},
+                                  {9.96, "+10 %"},   {-0.01, "+0.0 %"}, {-13.0, "-13 %"}};
 
 class FormatPercentTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -44,10 +93,20 @@ TEST_P(FormatPercentTest, SignedWithOneDecimalBelowTen)
     EXPECT_EQ(FormatPercent(GetParam().value), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FormatPercentTest,
-                         ::testing::Values(TextCase{99.74, "+100 %"}, TextCase{29.4, "+29 %"},
-                                           TextCase{-4.26, "-4.3 %"}, TextCase{9.94, "+9.9 %"}, TextCase{9.96, "+10 %"},
-                                           TextCase{-0.01, "+0.0 %"}, TextCase{-13.0, "-13 %"}));
+INSTANTIATE_TEST_SUITE_P(Table, FormatPercentTest, ::testing::ValuesIn(kPercentCases));
+
+// With a decimal point whatever the locale, like every other number the
+// design window shows.
+TEST(FormatPercentLocaleTest, TheSameInADecimalCommaLocale)
+{
+    const CommaLocale comma;
+    if (!CommaLocale::Active()) {
+        GTEST_SKIP() << "no decimal-comma locale here";
+    }
+    for (const TextCase& c : kPercentCases) {
+        EXPECT_EQ(FormatPercent(c.value), c.text);
+    }
+}
 
 TEST(ReferenceWarningTest, OnlyBeyondTenPerCentWithTheReferenceAndItsMethod)
 {
@@ -59,6 +118,8 @@ TEST(ReferenceWarningTest, OnlyBeyondTenPerCentWithTheReferenceAndItsMethod)
     EXPECT_FALSE(ReferenceWarning(flat, 1.09e-6, 1e-6));
     EXPECT_FALSE(ReferenceWarning(flat, 0.91e-6, 1e-6));
     EXPECT_FALSE(ReferenceWarning(flat, 5e-6, std::nullopt));
+    // A difference beyond a double is none at all.
+    EXPECT_FALSE(ReferenceWarning(flat, 1e300, 1e-300));
 }
 
 struct RangeCase {

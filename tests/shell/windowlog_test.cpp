@@ -437,6 +437,9 @@ int main(int argc, char* argv[])
     if (!probe.isEmpty()) {
         return ExitProbe(argc, argv, probe);
     }
+    // The same on any desktop: the system's reasons in English and the exit
+    // probe's records with ".", whatever the developer's own locale is.
+    qputenv("LC_ALL", "C.UTF-8");
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     WindowLogTest test;
