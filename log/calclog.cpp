@@ -130,6 +130,12 @@ bool CalcLog::appendWhole(const QByteArray& bytes)
         m_lastReason = qt_error_string(errno);
         return false;
     }
+    // Deleted while the log was on: what went in now would be lost with the
+    // last handle on it.
+    if (info.st_nlink == 0) {
+        m_lastReason = QStringLiteral("Removed while the log was on");
+        return false;
+    }
     const off_t before = info.st_size;
     // One write for everything. A regular file takes less only at a limit
     // (a full disk, the file-size limit) or when a signal cuts in; the rest

@@ -246,6 +246,29 @@ TEST_F(CalcLogTest, ARecordReachesTheFileWholeOrNotAtAllAndAFailureSwitchesOff)
     }
 }
 
+// Log.txt deleted while the log is on: the records would go to a file that
+// no folder holds any more, lost without a word. The next record says so
+// and switches the log off; switched on again, it starts a new file.
+TEST_F(CalcLogTest, AFileRemovedWhileOnIsReportedAndANewOneStartsOnSwitchOn)
+{
+    CalcLog log = makeLog();
+    ASSERT_TRUE(log.switchOn(nullptr));
+    LoggingPort port(log);
+    port.boxes = {{"txtWidth1", "21"}, {"txtHeight1", "10"}, {"txtTurns1", "11"}, {"txtTrace1", "0.127"}};
+    ASSERT_TRUE(QFile::remove(logPath()));
+    EXPECT_EQ(frmMain_cmdCalculate1_Click(port).text, " 5.85 \xC2\xB5H");
+    EXPECT_EQ(port.failedRecords, 1);
+    EXPECT_EQ(port.lastError.toStdString(),
+              "Cannot write the calculation log " + logPath().toStdString() + ": Removed while the log was on");
+    EXPECT_FALSE(log.isOn());
+    EXPECT_FALSE(QFile::exists(logPath()));
+    ASSERT_TRUE(log.switchOn(nullptr));
+    ASSERT_EQ(frmMain_cmdCalculate1_Click(port).kind, Outcome::Kind::Result);
+    EXPECT_EQ(port.failedRecords, 1);
+    const std::string start = kEveningHeader + "\r\nFlat Rectangular Air Coil\r\n";
+    EXPECT_EQ(FileBytes(logPath()).substr(0, start.size()), start);
+}
+
 TEST_F(CalcLogTest, AHeaderThatCannotBeWrittenLeavesTheFileAsItWas)
 {
     const std::string earlier = "earlier\r\n";
