@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "accessibility.h"
+#include "afterfirstpaint.h"
 #include "entryfilter.h"
 #include "mainwindowdesign.h"
 #include "minimumsize.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,8 +38,8 @@ MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
 
     buildMenus();
     buildControls();
-    connectButtons();
-    setTabOrders();
+    const int startPage = MainTabControl().startPage;
+    buildPage(startPage);
 
     const double dpi = logicalDpi();
     // The user cannot resize the frame; only the minimum-size rule changes it.
@@ -47,11 +49,11 @@ MainWindow::MainWindow(QWidget* parent, const QString& logFolder)
         move(available.center() - QPoint(width() / 2, height() / 2));
     }
 
-    InstallEntryFilters(this);
-    ExposeToAssistiveTechnology(this);
-
-    m_tabs->setCurrentIndex(MainTabControl().startPage);
+    m_tabs->setCurrentIndex(startPage);
     m_tabs->setFocus(Qt::OtherFocusReason);
+    // The first picture needs the start page only; the others are built as
+    // soon as it is on the screen.
+    AfterFirstPaint(*this, [this] { completePages(); });
 }
 
 QString MainWindow::applicationTitle()
@@ -119,19 +121,47 @@ void MainWindow::buildControls()
     setCentralWidget(client);
     const BuildContext context = ContextFor(*client, dpi);
 
+    m_context = context;
     m_tabs = BuildTabControl(client, dpi);
-    for (int index = 0; index < m_tabs->count(); ++index) {
-        BuildPage(*m_tabs, index, context);
-    }
+    // The pages are built one by one, each at the latest before it is shown.
+    m_pageBuilt.assign(static_cast<std::size_t>(m_tabs->count()), false);
+    connect(m_tabs, &TabRows::pageAboutToShow, this, &MainWindow::buildPage);
     connect(m_tabs, &TabRows::currentIndexChanged, this, &MainWindow::frmMain_SSTab1_Click);
 
     BuildControls(MainWindowControls(), client, 0, context);
 }
 
-void MainWindow::connectButtons()
+void MainWindow::buildPage(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_pageBuilt.size() ||
+        m_pageBuilt[static_cast<std::size_t>(index)]) {
+        return;
+    }
+    m_pageBuilt[static_cast<std::size_t>(index)] = true;
+    BuildPage(*m_tabs, index, m_context);
+    QWidget* page = m_tabs->page(index);
+    connectButtons(*page);
+    setTabOrders();
+    InstallEntryFilters(page);
+    ExposeToAssistiveTechnology(this);
+}
+
+bool MainWindow::pagesComplete() const
+{
+    return std::all_of(m_pageBuilt.begin(), m_pageBuilt.end(), [](bool built) { return built; });
+}
+
+void MainWindow::completePages()
+{
+    for (int index = 0; index < m_tabs->count(); ++index) {
+        buildPage(index);
+    }
+}
+
+void MainWindow::connectButtons(const QWidget& page)
 {
     for (const Shape& shape : Shapes()) {
-        auto* button = findChild<QPushButton*>(QtText(shape.calculateButton));
+        auto* button = page.findChild<QPushButton*>(QtText(shape.calculateButton));
         if (button == nullptr) {
             continue;
         }
@@ -140,7 +170,7 @@ void MainWindow::connectButtons()
         // Enter or the keypad's Enter in an input box presses its page's
         // Calculate; no button is a default button, so nothing else does.
         for (const ShapeField& field : shape.fields) {
-            if (auto* box = findChild<QLineEdit*>(QtText(field.box))) {
+            if (auto* box = page.findChild<QLineEdit*>(QtText(field.box))) {
                 connect(box, &QLineEdit::returnPressed, button, &QPushButton::click);
             }
         }
@@ -257,6 +287,8 @@ void MainWindow::frmMain_mnuAbout_Click()
 
 void MainWindow::frmMain_mnuDesign_Click()
 {
+    // The assistant reads every page's boxes.
+    completePages();
     m_secondary.showDesign(this);
     watchSecondaryWindow(m_secondary.designWindow());
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calclog.h"
+#include "pagebuilder.h"
 #include "qtformport.h"
 #include "secondarywindows.h"
 
@@ -11,6 +12,7 @@
 #include <QtGlobal>
 
 #include <string_view>
+#include <vector>
 
 class QLineEdit;
 
@@ -36,6 +38,13 @@ public:
     static constexpr int kMinimumOuterHeight = 7452;
 
     [[nodiscard]] TabRows* tabControl() const { return m_tabs; }
+
+    /// True once every page has its controls. The window is made with its
+    /// start page only; each other page is built when it is first shown, and
+    /// all of them right after the window's first paint.
+    [[nodiscard]] bool pagesComplete() const;
+    /// Builds every page that has no controls yet.
+    void completePages();
     [[nodiscard]] FormPort& port() { return m_port; }
 
     /// 1 while the calculation log is on, else 0. Only the log writes it.
@@ -74,7 +83,10 @@ protected:
 private:
     void buildMenus();
     void buildControls();
-    void connectButtons();
+    /// Builds the controls of one page, once, and ties them in: handlers,
+    /// Tab order, entry filters and names for assistive technology.
+    void buildPage(int index);
+    void connectButtons(const QWidget& page);
     void setTabOrders();
     [[nodiscard]] double logicalDpi() const;
     /// Ends the program once the main window is closed and no secondary
@@ -83,6 +95,8 @@ private:
     void watchSecondaryWindow(QWidget* window);
 
     TabRows* m_tabs = nullptr;
+    BuildContext m_context{};
+    std::vector<bool> m_pageBuilt;
     qint16 m_nLogFlag = 0;
     QtFormPort m_port{*this};
     CalcLog m_log;

@@ -54,6 +54,9 @@ void CondenseToFit(QLabel* label)
     label->setFont(font);
 }
 
+// Each control gets its font before its text, so that the text is laid out
+// once, in its own font.
+
 /// The text a control starts with: an input box's comes from the shape
 /// table, every other control's from the design.
 QString StartText(const ControlDesign& control)
@@ -68,10 +71,11 @@ QString StartText(const ControlDesign& control)
 
 QWidget* MakeEdit(const QString& text, bool readOnly, QWidget* parent)
 {
-    auto* edit = new QLineEdit(text, parent);
+    auto* edit = new QLineEdit(parent);
     edit->setFont(Arial(kTextPoints));
     edit->setAlignment(Qt::AlignCenter);
     edit->setReadOnly(readOnly);
+    edit->setText(text);
     // The whole text shows from its first character, as the design has it.
     edit->setCursorPosition(0);
     return edit;
@@ -79,8 +83,9 @@ QWidget* MakeEdit(const QString& text, bool readOnly, QWidget* parent)
 
 QWidget* MakeButton(const QString& text, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new QPushButton(parent);
     button->setFont(Arial(kLargePoints, true));
+    button->setText(text);
     // No button of the window is a default button: Enter presses nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -90,7 +95,7 @@ QWidget* MakeButton(const QString& text, QWidget* parent)
 
 QWidget* MakeLabel(const QString& text, ControlKind kind, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     switch (kind) {
     case ControlKind::Note:
         // The window's small dialog font, not the tab control's; at this
@@ -105,6 +110,7 @@ QWidget* MakeLabel(const QString& text, ControlKind kind, QWidget* parent)
         break;
     default: label->setFont(Arial(kTextPoints)); break;
     }
+    label->setText(text);
     return label;
 }
 
@@ -114,9 +120,10 @@ QWidget* MakeWidget(const ControlDesign& control, QWidget* parent)
     const QString text = StartText(control);
     switch (control.kind) {
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(text, parent);
+        auto* frame = new QGroupBox(parent);
         frame->setFont(Arial(kCaptionPoints));
         SetColour(frame, QPalette::WindowText, Qt::blue);
+        frame->setTitle(text);
         return frame;
     }
     case ControlKind::PlainFrame: return new QGroupBox(parent);

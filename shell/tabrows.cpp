@@ -51,6 +51,7 @@ void TabRows::setCurrentIndex(int index)
     if (index < 0 || index >= count() || index == m_current) {
         return;
     }
+    emit pageAboutToShow(index);
     const int previous = m_current;
     m_current = index;
     // Show the new page before hiding the old one, so that a focus pushed

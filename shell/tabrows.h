@@ -41,6 +41,8 @@ public:
     [[nodiscard]] int pageTop() const { return m_rowHeight * count(); }
 
 signals:
+    /// A page is about to be shown; its contents can still be made.
+    void pageAboutToShow(int index);
     void currentIndexChanged(int index);
 
 protected:

@@ -9,7 +9,7 @@ namespace loopcalc::bench {
 
 /// Shows window, runs the event loop until the window's first paint has
 /// finished, prints "startup_ms=<milliseconds since process start>" and
-/// returns the exit code. The start is LOOPCALC_T0_NS (wall-clock
+/// ends the process there (status 0); returns only if the loop ends first. The start is LOOPCALC_T0_NS (wall-clock
 /// nanoseconds, taken by the caller just before starting the process) when
 /// set, else the process's start time from /proc.
 int RunUntilFirstPaint(QWidget& window);

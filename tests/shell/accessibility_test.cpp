@@ -52,6 +52,8 @@ void AccessibilityTest::init()
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    // The pages other than the start page are built after the first paint.
+    QTRY_VERIFY(m_window->pagesComplete());
 }
 
 void AccessibilityTest::cleanup()

@@ -120,6 +120,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         m_window = std::make_unique<MainWindow>(nullptr, m_dir->path());
         m_window->show();
+        QTRY_VERIFY(m_window->pagesComplete());
         // A switch-on that blocks would hang the test: end it instead.
         alarm(60);
     }
@@ -208,6 +209,7 @@ private slots:
         QLocale::setDefault(QLocale(locale));
         m_window = std::make_unique<MainWindow>(nullptr, m_dir->path());
         m_window->show();
+        QTRY_VERIFY(m_window->pagesComplete());
         toggleLog();
         press("cmdCalculate4");
         const QByteArray bytes = FileBytes(logPath());
@@ -261,6 +263,7 @@ private slots:
         }
         m_window = std::make_unique<MainWindow>(nullptr, folder);
         m_window->show();
+        QTRY_VERIFY(m_window->pagesComplete());
 
         MessageCatcher catcher;
         toggleLog();
@@ -407,6 +410,9 @@ int ExitProbe(int argc, char* argv[], const QString& folder)
     QApplication app(argc, argv);
     MainWindow window(nullptr, folder);
     window.show();
+    if (!QTest::qWaitFor([&window] { return window.pagesComplete(); })) {
+        return 2;
+    }
     auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
     const auto choose = [&](const char* item) {
         ClickAt(window.menuBar(), window.menuBar()->actionGeometry(file->menuAction()).center());

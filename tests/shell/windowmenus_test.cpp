@@ -36,6 +36,7 @@ private slots:
     {
         m_window = std::make_unique<MainWindow>();
         m_window->show();
+        QTRY_VERIFY(m_window->pagesComplete());
     }
     void cleanup() { m_window.reset(); }
 
