@@ -5,7 +5,8 @@
 // independently in long double; a conversion is out of range only where a
 // double cannot hold it; a length for a box is the shortest text of its
 // millimetres; and every line the command line prints for the value, as a
-// length option, an inductance target or a frequency, is well-formed.
+// length option, an inductance target, a frequency or a model's input, is
+// well-formed.
 #include "commandline.h"
 #include "designaids.h"
 #include "fuzzcheck.h"
@@ -108,12 +109,13 @@ void CheckLengthForBox(std::string_view text, std::string_view separator)
 /// no argument can hold) and checks what it prints.
 void CheckCommandLine(std::vector<std::string_view> args)
 {
+    const bool models = args.front() == "models";
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
     const int code = cli::RunCommandLine(args, in, out, err);
     FUZZ_REQUIRE(code == 0 || code == 2 || code == 3 || code == 64);
-    FUZZ_REQUIRE(AreCalculationLines(out.str()));
+    FUZZ_REQUIRE(models ? AreModelLines(out.str()) : AreCalculationLines(out.str()));
     FUZZ_REQUIRE((code == 0) == !out.str().empty() || code == 2);
     FUZZ_REQUIRE(code != 64 || err.str().starts_with("loopcalc-cli: "));
 }
@@ -153,6 +155,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckLengthForBox(text, separator);
         CheckCommandLine({variant ? "spiral" : "circular", variant ? "--outer-radius" : "--radius", argument,
                           "--frequency", "13.56MHz"});
+        // The models' own inputs, and a coil's size as the models take it.
+        if ((choice & 16) != 0) {
+            CheckCommandLine({"models", "flat-rectangular", variant ? "--gap" : "--thickness", argument});
+        } else if ((choice & 32) != 0) {
+            CheckCommandLine(
+                {"models", variant ? "spiral" : "circular", variant ? "--trace" : "--wire-radius", argument});
+        }
         break;
     }
     return 0;

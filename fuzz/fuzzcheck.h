@@ -142,4 +142,26 @@ inline bool AreCalculationLines(std::string_view out)
     return true;
 }
 
+/// What "models" prints on standard output: the classic result, then one
+/// line a model, its name first, then a value with its unit, "no value" or
+/// the result out of range, then its difference and note.
+inline bool AreModelLines(std::string_view out)
+{
+    static const std::regex line(
+        "^[A-Za-z][ -~]*[A-Za-z0-9)] +(-?[0-9.]+(e[+-][0-9]+)? (nH|µH|mH|H)|no value|refused: [ -~]+|"
+        "Result out of range: [ -][0-9]*(\\.[0-9]+)?(E[+-][0-9]+)? (H|µH))( .*)?$");
+    if (!out.empty() && out.back() != '\n') {
+        return false;
+    }
+    while (!out.empty()) {
+        const std::string text(out.substr(0, out.find('\n')));
+        if (!IsCleanLine(text, 240) || !std::regex_match(text, line)) {
+            std::fprintf(stderr, "ill-formed line: %s\n", text.c_str());
+            return false;
+        }
+        out.remove_prefix(text.size() + 1);
+    }
+    return true;
+}
+
 }  // namespace loopcalc::fuzzing
