@@ -89,6 +89,16 @@ inline bool IsFrequencyText(const std::string& text)
     return IsCleanLine(text, 32) && std::regex_match(text, shape);
 }
 
+/// The out-of-range message names a value beyond a double as the general
+/// text form does (" Infinity", " NaN"): a length typed at the edge of a
+/// double gets there ("--wire-radius 4e-311"). The line is checked with a
+/// number in its place.
+inline std::string WithoutNonFiniteResult(const std::string& line)
+{
+    static const std::regex nonFinite("Result out of range: ( Infinity|-Infinity| NaN) ");
+    return std::regex_replace(line, nonFinite, "Result out of range:  0 ");
+}
+
 /// A line that a single calculation or "turns" prints on standard output:
 /// a result, a result out of range, the exact turns, a whole number of
 /// turns with its result, or the tuning capacitor.
@@ -133,7 +143,7 @@ inline bool AreCalculationLines(std::string_view out)
     }
     while (!out.empty()) {
         const std::size_t end = out.find('\n');
-        if (!IsCalculationLine(std::string(out.substr(0, end)))) {
+        if (!IsCalculationLine(WithoutNonFiniteResult(std::string(out.substr(0, end))))) {
             std::fprintf(stderr, "ill-formed line: %s\n", std::string(out.substr(0, end)).c_str());
             return false;
         }
@@ -155,7 +165,8 @@ inline bool AreModelLines(std::string_view out)
     }
     while (!out.empty()) {
         const std::string text(out.substr(0, out.find('\n')));
-        if (!IsCleanLine(text, 240) || !std::regex_match(text, line)) {
+        const std::string checked = WithoutNonFiniteResult(text);
+        if (!IsCleanLine(checked, 240) || !std::regex_match(checked, line)) {
             std::fprintf(stderr, "ill-formed line: %s\n", text.c_str());
             return false;
         }
