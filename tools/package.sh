@@ -93,11 +93,11 @@ QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/loopcalc" || status=$?
 # candidates bash offers for it.
 completions=(
     "loopcalc-cli f|flat-rectangular"
-    "loopcalc-cli spiral --|--outer-radius --inner-radius --turns --frequency --warnings --help"
+    "loopcalc-cli spiral --|--outer-radius --inner-radius --turns --frequency --no-warnings --warnings --help"
     "loopcalc-cli turns sp|spiral"
-    "loopcalc-cli turns circular --|--radius --wire-radius --target --frequency --warnings --help"
+    "loopcalc-cli turns circular --|--radius --wire-radius --target --frequency --no-warnings --warnings --help"
     "loopcalc-cli circular --radius |"
-    "loopcalc-cli batch --|--warnings --output-bom --help"
+    "loopcalc-cli batch --|--models --warnings --output-bom --help"
 )
 for entry in "${completions[@]}"; do
     line=${entry%%|*}
