@@ -2,16 +2,24 @@
 // The formula windows, the About box and the entry filter, reached through
 // the real main window's menus and boxes.
 #include "mainwindow.h"
+#include "realinput.h"
+#include "tabrows.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
 #include <memory>
 
 using loopcalc::shell::MainWindow;
+using loopcalc::testing::ClickAt;
+using loopcalc::testing::ClickOn;
+using loopcalc::testing::TypeKey;
+using loopcalc::testing::TypeText;
 
 namespace {
 
@@ -45,10 +53,18 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("window");
-        QTest::newRow("flat spiral") << "mnuFsc" << "mnuFsc" << "frmUla2";
-        QTest::newRow("circular") << "mnuCwc" << "mnuCwc" << "frmUla1";
-        QTest::newRow("rectangular shared") << "mnuFrc" << "mnuRwC" << "frmUla";
-        QTest::newRow("about") << "mnuAbout" << "mnuAbout" << "frmAbout";
+        QTest::newRow("flat spiral") << "mnuFsc"
+                                     << "mnuFsc"
+                                     << "frmUla2";
+        QTest::newRow("circular") << "mnuCwc"
+                                  << "mnuCwc"
+                                  << "frmUla1";
+        QTest::newRow("rectangular shared") << "mnuFrc"
+                                            << "mnuRwC"
+                                            << "frmUla";
+        QTest::newRow("about") << "mnuAbout"
+                               << "mnuAbout"
+                               << "frmAbout";
     }
 
     void eachMenuItemOpensOneWindowOfItsKind()
@@ -65,9 +81,10 @@ private slots:
         QVERIFY(!shown->isModal());
 
         // The main window stays usable while it is open.
-        auto* turns = m_window->findChild<QLineEdit*>("txtTurns1");
-        turns->setText("12");
-        m_window->findChild<QPushButton*>("cmdCalculate1")->click();
+        retype("txtTurns1", "12");
+        auto* calculate = m_window->findChild<QPushButton*>("cmdCalculate1");
+        QVERIFY(calculate->isVisible());
+        ClickOn(calculate);
         QCOMPARE(m_window->findChild<QLineEdit*>("txtInductance1")->text(), QStringLiteral(" 6.97 µH"));
 
         // Closing destroys it; the next choice creates it anew.
@@ -94,27 +111,75 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(int, limit);
+        retype(box, QString());
         auto* edit = m_window->findChild<QLineEdit*>(box);
-        edit->clear();
-        edit->setFocus();
-        QTest::keyClicks(edit, "1a-E ,.2.3456789");
+        TypeText(edit, "1a-E ,.2.3456789");
         const QString expected = QStringLiteral("1.2.3456789").left(limit);
         QCOMPARE(edit->text(), expected);
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, "9");
+        TypeKey(edit, Qt::Key_Backspace);
+        TypeText(edit, "9");
         QCOMPARE(edit->text(), expected.left(limit - 1) + "9");
     }
 
     void resultBoxesTakeNoTyping()
     {
         auto* result = m_window->findChild<QLineEdit*>("txtInductance2");
+        showPageOf(result);
         const QString before = result->text();
-        QTest::keyClicks(result, "123");
+        ClickOn(result);
+        TypeText(result, "123");
         QCOMPARE(result->text(), before);
     }
 
 private:
-    void choose(const QString& item) { m_window->findChild<QAction*>(item)->trigger(); }
+    /// The item with the mouse: on the menu bar itself, or in the menu that
+    /// the bar opens.
+    void choose(const QString& item)
+    {
+        m_window->activateWindow();
+        QMenuBar* bar = m_window->menuBar();
+        auto* action = m_window->findChild<QAction*>(item);
+        if (bar->actions().contains(action)) {
+            ClickAt(bar, bar->actionGeometry(action).center());
+            return;
+        }
+        for (QAction* entry : bar->actions()) {
+            QMenu* menu = entry->menu();
+            if (menu != nullptr && menu->actions().contains(action)) {
+                ClickAt(bar, bar->actionGeometry(entry).center());
+                QTRY_VERIFY(menu->isVisible());
+                ClickAt(menu, menu->actionGeometry(action).center());
+                QTRY_VERIFY(!menu->isVisible());
+                return;
+            }
+        }
+        QFAIL(qPrintable("no menu holds " + item));
+    }
+    /// The box's page by its tab, a click into the box, what it holds taken
+    /// out key by key and the text typed.
+    void retype(const QString& box, const QString& text)
+    {
+        auto* edit = m_window->findChild<QLineEdit*>(box);
+        showPageOf(edit);
+        m_window->activateWindow();
+        ClickOn(edit);
+        QTRY_VERIFY(edit->hasFocus());
+        TypeKey(edit, Qt::Key_End);
+        for (qsizetype i = edit->text().size(); i > 0; --i) {
+            TypeKey(edit, Qt::Key_Backspace);
+        }
+        TypeText(edit, text);
+        QCOMPARE(edit->text(), text);
+    }
+    void showPageOf(const QWidget* widget)
+    {
+        loopcalc::shell::TabRows* tabs = m_window->tabControl();
+        for (int page = 0; page < tabs->count(); ++page) {
+            if (tabs->page(page)->isAncestorOf(widget) && tabs->currentIndex() != page) {
+                ClickAt(tabs, tabs->rowRect(page).center());
+            }
+        }
+    }
     static QWidget* visibleTopLevel(const QString& name)
     {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
