@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <atomic>
+#include <cstddef>
 #include <memory>
 
 class QComboBox;
@@ -22,6 +23,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 class QTimer;
+class QVBoxLayout;
 
 namespace loopcalc::shell {
 
@@ -57,19 +59,34 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Building (designwindowbuild.cpp).
     void buildControls();
+    void buildModelInputs(QVBoxLayout* root);
+    void buildModelTable(QVBoxLayout* root);
+    /// Validity, turns for a target and the tuning capacitor.
+    void buildAids(QVBoxLayout* left);
+    [[nodiscard]] QLineEdit* makeLengthBox(const char* name, const QString& accessible);
+
+    // Following the main window and working out (designwindow.cpp).
     void watchSource();
     void followPage();
     void scheduleRefresh();
     void startStudy();
+
+    // Showing a study (designwindowshow.cpp).
     void showStudy(const design::StudyRequest& request, const design::Study& result);
+    /// The models' defaults that follow the page, as placeholders.
+    void showDefaults(const design::StudyRequest& request);
     void showModels(const design::Study& result);
     void showTurns(const design::StudyRequest& request, const design::Study& result);
     void showCapacitance(const design::Study& result);
     void showPlot(const design::StudyRequest& request, const design::Study& result);
+    /// The model inputs the current page shows, as "label value".
+    [[nodiscard]] QStringList modelInputsInWords() const;
     void copySummary();
     void placeBesideSource();
-    [[nodiscard]] int currentPage() const;
+    /// The main window's current page; the last page when it names none.
+    [[nodiscard]] std::size_t currentPage() const;
     [[nodiscard]] QString describePage(const design::StudyRequest& request) const;
     [[nodiscard]] QString refusalInWords(const design::StudyRequest& request, const design::Study& result) const;
 

@@ -56,6 +56,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /// Round axis values from low to high, about count of them.
+    [[nodiscard]] static QList<double> tickValues(double low, double high, int count);
     void rescale();
     void setReadout(std::optional<double> turns);
     void drawAxes(QPainter& painter, const QRectF& area) const;
