@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <string_view>
 
 namespace loopcalc::design {
@@ -18,9 +19,8 @@ namespace {
 constexpr double kWarnAbovePercent = 10.0;
 constexpr int kClassicSamples = 121;
 constexpr int kMostReferenceSamples = 48;
-// The flat spiral's calculator takes at most 100 turns; the others have no
-// upper bound, but the reference stops somewhere.
-constexpr double kMostSpiralTurns = 100.0;
+// The turns checks of most shapes have no upper bound, but the reference
+// stops somewhere.
 constexpr double kMostSearchedTurns = 1e5;
 
 std::string TurnsBox(const Shape& shape)
@@ -33,9 +33,15 @@ std::string TurnsBox(const Shape& shape)
     return {};
 }
 
+/// The most turns searched: the turns check's upper bound, where it has one.
 double MostTurns(const Shape& shape)
 {
-    return shape.name == "spiral" ? kMostSpiralTurns : kMostSearchedTurns;
+    for (const ShapeField& field : shape.fields) {
+        if (field.kind == FieldKind::Turns) {
+            return std::min(field.highest, kMostSearchedTurns);
+        }
+    }
+    return kMostSearchedTurns;
 }
 
 /// The reference alone at a number of turns, or why it has no value.
@@ -53,83 +59,82 @@ ReferenceAt Reference(const Shape& shape, const FormPort& page, const ModelInput
     return {line->henries, line->reason};
 }
 
-/// The exact turns at which the reference gives the target. The reference
-/// between whole numbers of turns is a straight line, so the whole numbers
-/// around the target are found by doubling and halving, and the exact
-/// number lies on the line between them.
-ReferenceTurns SolveReference(const StudyRequest& request, const FormPort& page, double target,
-                              const Cancelled& cancelled)
-{
-    const Shape& shape = *request.shape;
-    ReferenceTurns found;
-    const auto at = [&](double turns) { return Reference(shape, page, request.models, turns); };
-    const ReferenceAt one = at(1.0);
-    if (!one.henries) {
-        found.message = "the reference has no value: " + one.reason;
-        return found;
-    }
-    if (*one.henries >= target) {
-        if (*one.henries == target) {
-            found.turns = 1.0;
-            found.below = found.above = 1.0;
-            found.belowHenries = found.aboveHenries = *one.henries;
-        } else {
-            found.message = "the reference reaches " + request.targetText + " with less than one turn";
-        }
-        return found;
-    }
+using ReferenceOf = std::function<ReferenceAt(double turns)>;
+
+/// Whole numbers of turns around a target: the reference gives less than the
+/// target at low and at least the target at high.
+struct Bracket {
     double low = 1.0;
-    double lowHenries = *one.henries;
+    double lowHenries = 0.0;
     double high = 2.0;
-    std::optional<double> highHenries;
-    const double most = MostTurns(shape);
+    double highHenries = 0.0;
+};
+
+/// Doubles the turns from one until the reference reaches the target; says
+/// in found.message why it does not.
+std::optional<Bracket> BracketByDoubling(const StudyRequest& request, double target, const ReferenceOf& at,
+                                         double oneHenries, const Cancelled& cancelled, ReferenceTurns& found)
+{
+    Bracket bracket{1.0, oneHenries, 2.0, 0.0};
+    const double most = MostTurns(*request.shape);
     for (;;) {
         if (cancelled && cancelled()) {
-            return found;
+            return std::nullopt;
         }
-        const ReferenceAt next = at(high);
+        const ReferenceAt next = at(bracket.high);
         if (!next.henries) {
-            found.message = "the reference has no value at " + ThreeDigits(high) + " turns: " + next.reason;
-            return found;
+            found.message = "the reference has no value at " + ThreeDigits(bracket.high) + " turns: " + next.reason;
+            return std::nullopt;
         }
         if (*next.henries >= target) {
-            highHenries = next.henries;
-            break;
+            bracket.highHenries = *next.henries;
+            return bracket;
         }
-        if (high >= most) {
-            found.message =
-                "the reference stays below " + request.targetText + " up to " + ThreeDigits(most) + " turns";
-            return found;
+        if (bracket.high >= most) {
+            found.message = "the reference stays below ";
+            found.message.append(request.targetText).append(" up to ").append(ThreeDigits(most)).append(" turns");
+            return std::nullopt;
         }
-        low = high;
-        lowHenries = *next.henries;
-        high = std::min(high * 2.0, most);
+        bracket.low = bracket.high;
+        bracket.lowHenries = *next.henries;
+        bracket.high = std::min(bracket.high * 2.0, most);
     }
-    while (high - low > 1.0) {
+}
+
+/// Halves the bracket until its ends are whole numbers one turn apart.
+bool NarrowToOneTurn(Bracket& bracket, double target, const ReferenceOf& at, const Cancelled& cancelled,
+                     ReferenceTurns& found)
+{
+    while (bracket.high - bracket.low > 1.0) {
         if (cancelled && cancelled()) {
-            return found;
+            return false;
         }
-        const double middle = std::floor((low + high) / 2.0);
+        const double middle = std::floor((bracket.low + bracket.high) / 2.0);
         const std::optional<double> value = at(middle).henries;
         if (!value) {
             found.message = "the reference has no value at " + ThreeDigits(middle) + " turns";
-            return found;
+            return false;
         }
         if (*value >= target) {
-            high = middle;
-            highHenries = value;
+            bracket.high = middle;
+            bracket.highHenries = *value;
         } else {
-            low = middle;
-            lowHenries = *value;
+            bracket.low = middle;
+            bracket.lowHenries = *value;
         }
     }
-    // Within the whole turn the reference is straight between its own steps.
-    const double step = ReferenceTurnsStep(shape);
-    double from = low;
-    double fromHenries = lowHenries;
-    double to = high;
-    double toHenries = *highHenries;
-    for (double turns = low + step; turns < high - 1e-9; turns += step) {
+    return true;
+}
+
+/// The exact turns within a one-turn bracket: the reference is straight
+/// between its own steps.
+double ExactWithinTurn(const Bracket& bracket, double target, const ReferenceOf& at, double step)
+{
+    double from = bracket.low;
+    double fromHenries = bracket.lowHenries;
+    double to = bracket.high;
+    double toHenries = bracket.highHenries;
+    for (double turns = bracket.low + step; turns < bracket.high - 1e-9; turns += step) {
         const std::optional<double> value = at(turns).henries;
         if (!value) {
             break;
@@ -142,13 +147,45 @@ ReferenceTurns SolveReference(const StudyRequest& request, const FormPort& page,
         from = turns;
         fromHenries = *value;
     }
-    const double exact =
-        toHenries > fromHenries ? from + (target - fromHenries) / (toHenries - fromHenries) * (to - from) : to;
+    return toHenries > fromHenries ? from + (target - fromHenries) / (toHenries - fromHenries) * (to - from) : to;
+}
+
+/// The exact turns at which the reference gives the target. The reference
+/// between whole numbers of turns is a straight line, so the whole numbers
+/// around the target are found by doubling and halving, and the exact
+/// number lies on the line between them.
+ReferenceTurns SolveReference(const StudyRequest& request, const FormPort& page, double target,
+                              const Cancelled& cancelled)
+{
+    const Shape& shape = *request.shape;
+    ReferenceTurns found;
+    const ReferenceOf at = [&](double turns) { return Reference(shape, page, request.models, turns); };
+    const ReferenceAt one = at(1.0);
+    if (!one.henries) {
+        found.message = "the reference has no value: " + one.reason;
+        return found;
+    }
+    if (*one.henries >= target) {
+        if (*one.henries == target) {
+            found.turns = 1.0;
+            found.below = found.above = 1.0;
+            found.belowHenries = found.aboveHenries = *one.henries;
+        } else {
+            found.message = "the reference reaches ";
+            found.message.append(request.targetText).append(" with less than one turn");
+        }
+        return found;
+    }
+    std::optional<Bracket> bracket = BracketByDoubling(request, target, at, *one.henries, cancelled, found);
+    if (!bracket || !NarrowToOneTurn(*bracket, target, at, cancelled, found)) {
+        return found;
+    }
+    const double exact = ExactWithinTurn(*bracket, target, at, ReferenceTurnsStep(shape));
     found.turns = exact;
-    found.below = exact >= high ? high : low;
-    found.belowHenries = exact >= high ? *highHenries : lowHenries;
-    found.above = high;
-    found.aboveHenries = *highHenries;
+    found.below = exact >= bracket->high ? bracket->high : bracket->low;
+    found.belowHenries = exact >= bracket->high ? bracket->highHenries : bracket->lowHenries;
+    found.above = bracket->high;
+    found.aboveHenries = bracket->highHenries;
     return found;
 }
 

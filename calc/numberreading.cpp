@@ -33,42 +33,48 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-}  // namespace
+/// What the form check finds in a number's text: its sign, its point, and
+/// up to 19 significant digits as a whole number with the count of those
+/// after the point.
+struct NumberForm {
+    bool negative = false;
+    size_t point = std::string_view::npos;
+    size_t pointSize = 0;
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+    bool allDigitsKept = true;
+    int exponent = 0;
+};
 
-std::optional<double> ParseNumber(std::string_view text, std::string_view decimalSeparator)
+/// Reads the sign and the digits with at most one point from the start of
+/// text, leaving i after them; nothing without a digit or with two points.
+std::optional<NumberForm> ReadDigits(std::string_view text, std::string_view decimalSeparator, size_t& i)
 {
-    text = Trimmed(text);
-    // Check the form, collecting up to 19 significant digits on the way.
-    size_t i = 0;
-    const bool negative = i < text.size() && text[i] == '-';
+    NumberForm form;
+    form.negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
     }
-    size_t point = std::string_view::npos;
-    size_t pointSize = 0;
     int digits = 0;
-    std::uint64_t mantissa = 0;
     int mantissaDigits = 0;  // digits in mantissa from the first nonzero one on
-    int fractionDigits = 0;  // of those, the ones after the point
-    bool allDigitsKept = true;
     while (i < text.size()) {
         if (IsDigit(text[i])) {
             if (mantissaDigits < 19) {
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
-                mantissaDigits += mantissa != 0 ? 1 : 0;
-                fractionDigits += point != std::string_view::npos ? 1 : 0;
+                form.mantissa = form.mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+                mantissaDigits += form.mantissa != 0 ? 1 : 0;
+                form.fractionDigits += form.point != std::string_view::npos ? 1 : 0;
             } else {
-                allDigitsKept = false;
+                form.allDigitsKept = false;
             }
             ++i;
             ++digits;
         } else if (text[i] == '.' || (!decimalSeparator.empty() && text.substr(i).starts_with(decimalSeparator))) {
-            if (point != std::string_view::npos) {
+            if (form.point != std::string_view::npos) {
                 return std::nullopt;
             }
-            point = i;
-            pointSize = text[i] == '.' ? 1 : decimalSeparator.size();
-            i += pointSize;
+            form.point = i;
+            form.pointSize = text[i] == '.' ? 1 : decimalSeparator.size();
+            i += form.pointSize;
         } else {
             break;
         }
@@ -76,52 +82,64 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
     if (digits == 0) {
         return std::nullopt;
     }
-    int exponent = 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    return form;
+}
+
+/// Reads an exponent ("e-12", "E+3") at i, if there is one, leaving i after
+/// it; false for an "e" without digits.
+bool ReadExponent(std::string_view text, size_t& i, int& exponent)
+{
+    if (i >= text.size() || (text[i] != 'e' && text[i] != 'E')) {
+        return true;
+    }
+    ++i;
+    const bool negativeExponent = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
-        const bool negativeExponent = i < text.size() && text[i] == '-';
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        int exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) {
-            if (exponent < 100000) {
-                exponent = exponent * 10 + (text[i] - '0');
-            }
-            ++i;
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
-        exponent = negativeExponent ? -exponent : exponent;
     }
-    if (i != text.size()) {
-        return std::nullopt;
+    int exponentDigits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        if (exponent < 100000) {
+            exponent = exponent * 10 + (text[i] - '0');
+        }
+        ++i;
+        ++exponentDigits;
     }
-    // Up to 2^53 and 10^22 both factors are exact, so one multiplication or
-    // division rounds correctly: the value from_chars would give.
+    exponent = negativeExponent ? -exponent : exponent;
+    return exponentDigits != 0;
+}
+
+/// The value by one multiplication or division, when that rounds correctly:
+/// up to 2^53 and 10^22 both factors are exact, so the result is the value
+/// from_chars would give.
+std::optional<double> ExactValue(const NumberForm& form)
+{
     constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
     constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    const int scale = exponent - fractionDigits;
-    if (allDigitsKept && mantissa <= kExactMantissa && scale >= -22 && scale <= 22) {
-        const auto m = static_cast<double>(mantissa);
-        const double power = kExactPowers[static_cast<size_t>(scale < 0 ? -scale : scale)];
-        const double value = scale < 0 ? m / power : m * power;
-        return negative ? -value : value;
+    const int scale = form.exponent - form.fractionDigits;
+    if (!form.allDigitsKept || form.mantissa > kExactMantissa || scale < -22 || scale > 22) {
+        return std::nullopt;
     }
-    // Otherwise from_chars reads the text, in place when its point is "."
-    // and from a copy with "." for any other separator; it takes a "-" but
-    // no "+".
+    const auto m = static_cast<double>(form.mantissa);
+    const double power = kExactPowers[static_cast<size_t>(scale < 0 ? -scale : scale)];
+    const double value = scale < 0 ? m / power : m * power;
+    return form.negative ? -value : value;
+}
+
+/// The value as from_chars reads the text: in place when its point is "."
+/// and from a copy with "." for any other separator; it takes a "-" but no
+/// "+".
+std::optional<double> ValueFromChars(std::string_view text, const NumberForm& form)
+{
     std::string_view number = text.substr(text[0] == '+' ? 1 : 0);
     std::string plain;
-    if (point != std::string_view::npos && text[point] != '.') {
+    if (form.point != std::string_view::npos && text[form.point] != '.') {
         plain.reserve(text.size());
-        plain.append(number.substr(0, point - (text.size() - number.size())));
+        plain.append(number.substr(0, form.point - (text.size() - number.size())));
         plain += '.';
-        plain.append(text.substr(point + pointSize));
+        plain.append(text.substr(form.point + form.pointSize));
         number = plain;
     }
     double value = 0.0;
@@ -130,6 +148,22 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
         return std::nullopt;
     }
     return value;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text, std::string_view decimalSeparator)
+{
+    text = Trimmed(text);
+    size_t i = 0;
+    std::optional<NumberForm> form = ReadDigits(text, decimalSeparator, i);
+    if (!form || !ReadExponent(text, i, form->exponent) || i != text.size()) {
+        return std::nullopt;
+    }
+    if (const std::optional<double> exact = ExactValue(*form)) {
+        return exact;
+    }
+    return ValueFromChars(text, *form);
 }
 
 double ReadNumber(std::string_view text, std::string_view decimalSeparator)

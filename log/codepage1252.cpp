@@ -35,6 +35,34 @@ bool IsContinuation(std::uint8_t b)
     return (b & 0xC0) == 0x80;
 }
 
+/// The first byte of a multi-byte sequence: how many bytes the sequence
+/// has, the bits of the code point it holds, and the range of the second
+/// byte. Well-formed sequences after the Unicode table of UTF-8 byte
+/// sequences: the second byte's range shuts out overlong forms, surrogates
+/// and code points beyond U+10FFFF.
+struct Lead {
+    int length = 0;  ///< 0: the byte never starts a sequence
+    char32_t bits = 0;
+    std::uint8_t low = 0x80;
+    std::uint8_t high = 0xBF;
+};
+
+Lead LeadOf(std::uint8_t lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return {2, lead & 0x1Fu, 0x80, 0xBF};
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return {3, lead & 0x0Fu, static_cast<std::uint8_t>(lead == 0xE0 ? 0xA0 : 0x80),
+                static_cast<std::uint8_t>(lead == 0xED ? 0x9F : 0xBF)};
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return {4, lead & 0x07u, static_cast<std::uint8_t>(lead == 0xF0 ? 0x90 : 0x80),
+                static_cast<std::uint8_t>(lead == 0xF4 ? 0x8F : 0xBF)};
+    }
+    return {};
+}
+
 }  // namespace
 
 QByteArray ToCodePage1252(std::string_view utf8)
@@ -43,53 +71,29 @@ QByteArray ToCodePage1252(std::string_view utf8)
     out.reserve(static_cast<qsizetype>(utf8.size()));
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<std::uint8_t>(utf8[i]);
-        if (lead < 0x80) {
-            out.append(static_cast<char>(lead));
+        const auto byte = static_cast<std::uint8_t>(utf8[i]);
+        if (byte < 0x80) {
+            out.append(static_cast<char>(byte));
             ++i;
             continue;
         }
-        // Well-formed sequences after the Unicode table of UTF-8 byte
-        // sequences: the second byte's range shuts out overlong forms,
-        // surrogates and code points beyond U+10FFFF.
-        int length = 0;
-        std::uint8_t low = 0x80;
-        std::uint8_t high = 0xBF;
-        char32_t c = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            c = lead & 0x1Fu;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            c = lead & 0x0Fu;
-            if (lead == 0xE0) {
-                low = 0xA0;
-            } else if (lead == 0xED) {
-                high = 0x9F;
-            }
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            c = lead & 0x07u;
-            if (lead == 0xF0) {
-                low = 0x90;
-            } else if (lead == 0xF4) {
-                high = 0x8F;
-            }
-        } else {
+        const Lead lead = LeadOf(byte);
+        if (lead.length == 0) {
             // A stray continuation byte or a byte that never starts a sequence.
             out.append('?');
             ++i;
             continue;
         }
+        char32_t c = lead.bits;
         std::size_t next = i + 1;
         bool complete = true;
-        for (int k = 1; k < length; ++k, ++next) {
+        for (int k = 1; k < lead.length; ++k, ++next) {
             if (next >= utf8.size()) {
                 complete = false;
                 break;
             }
             const auto b = static_cast<std::uint8_t>(utf8[next]);
-            const bool fits = k == 1 ? (b >= low && b <= high) : IsContinuation(b);
+            const bool fits = k == 1 ? (b >= lead.low && b <= lead.high) : IsContinuation(b);
             if (!fits) {
                 complete = false;
                 break;

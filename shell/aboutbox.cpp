@@ -77,6 +77,14 @@ AboutBox::AboutBox()
     logo->setGeometry(TwipsRect(204, 744, 1452, 1656));
     ExposeToAssistiveTechnology(this);
 
+    buildTexts();
+    centreOnScreen();
+    m_ok->setFocus();
+}
+
+/// The version, the description, the line and the disclaimer.
+void AboutBox::buildTexts()
+{
     QLabel* version = AddLabel(this, "lblVersion", QStringLiteral("Ver 1.0.0"), {1896, 744, 1128, 348});
     version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -112,9 +120,6 @@ AboutBox::AboutBox()
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
     }
-
-    centreOnScreen();
-    m_ok->setFocus();
 }
 
 void AboutBox::centreOnScreen()

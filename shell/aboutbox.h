@@ -24,6 +24,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void buildTexts();
     void centreOnScreen();
 
     QPushButton* m_ok;

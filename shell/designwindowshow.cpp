@@ -41,11 +41,11 @@ QString DesignWindow::refusalInWords(const design::StudyRequest& request, const 
     }
     const std::size_t page = currentPage();
     QString typed;
-    bool isTurns = false;
+    const ShapeField* refused = nullptr;
     for (std::size_t i = 0; i < request.shape->fields.size(); ++i) {
         if (request.shape->fields[i].box == result.refusedBox) {
             typed = QtText(request.texts[i]).trimmed();
-            isTurns = request.shape->fields[i].kind == FieldKind::Turns;
+            refused = &request.shape->fields[i];
         }
     }
     const QString name = LabelOf(page, result.refusedBox);
@@ -60,7 +60,9 @@ QString DesignWindow::refusalInWords(const design::StudyRequest& request, const 
     QString words =
         tr("Calculate would refuse this page: %1. Its check says: %2.").arg(what, QtText(result.classic.text));
     const double value = ReadNumber(typed.toStdString(), request.decimalSeparator);
-    if (isTurns && request.shape->name != "spiral" && value > 0.0 && value < 1.0) {
+    // A turns check that refuses below one turn says "> 0"; say what it takes.
+    if (refused != nullptr && refused->kind == FieldKind::Turns && refused->lowest == 1.0 && value > 0.0 &&
+        value < 1.0) {
         words += tr(" The page takes 1 turn or more.");
     }
     return words;
