@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace loopcalc::units {
@@ -71,6 +72,26 @@ bool IsTooLargeForADouble(std::string_view number, std::string_view decimalSepar
     return result.ec == std::errc::result_out_of_range && result.ptr == text.data() + text.size();
 }
 
+/// The smallest magnitude a typed value may have: lengths go on from
+/// millimetres to metres (÷ 1000), and a value below this would reach the
+/// models as a denormal number or as 0 there.
+constexpr double kSmallestMagnitude = std::numeric_limits<double>::min() * 1e3;
+
+/// The number in the base unit: 0 for a value too small to calculate with,
+/// infinity for one too large. The product comes first, as it is exact for
+/// whole factors; only where it overflows is it done again in the wider type,
+/// so that "1e308mil" (2.54e306 mm) is taken although 1e308 × 25.4 is not a
+/// double.
+double InBaseUnit(double number, const Unit& unit)
+{
+    double value = number * unit.multiply / unit.divide;
+    if (std::isinf(value)) {
+        const long double wide = static_cast<long double>(number) * unit.multiply / unit.divide;
+        value = std::fabs(wide) > std::numeric_limits<double>::max() ? value : static_cast<double>(wide);
+    }
+    return std::fabs(value) < kSmallestMagnitude ? 0.0 : value;
+}
+
 std::string_view TrimmedEnd(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.back())) {
@@ -112,21 +133,21 @@ Quantity ReadQuantity(std::string_view text, std::span<const Unit> units, std::s
                               : Quantity::Status::NotANumber;
         return quantity;
     }
-    if (quantity.unit.empty()) {
-        quantity.status = Quantity::Status::Number;
-        quantity.value = *number;
-        return quantity;
-    }
-    for (const Unit& unit : units) {
-        if (unit.name == quantity.unit) {
-            quantity.value = *number * unit.multiply / unit.divide;
-            // "1e308m" overflows to infinity, "1e-320um" underflows to 0.
-            const bool lost = !std::isfinite(quantity.value) || (quantity.value == 0.0 && *number != 0.0);
-            quantity.status = lost ? Quantity::Status::OutOfRange : Quantity::Status::Number;
-            return quantity;
+    static constexpr Unit kBaseUnit{};
+    const Unit* unit = quantity.unit.empty() ? &kBaseUnit : nullptr;
+    for (const Unit& candidate : units) {
+        if (unit == nullptr && candidate.name == quantity.unit) {
+            unit = &candidate;
         }
     }
-    quantity.status = Quantity::Status::UnknownUnit;
+    if (unit == nullptr) {
+        quantity.status = Quantity::Status::UnknownUnit;
+        return quantity;
+    }
+    quantity.value = InBaseUnit(*number, *unit);
+    // "1e308m" overflows to infinity, "1e-320um" and "1e-320" come to 0.
+    const bool lost = !std::isfinite(quantity.value) || (quantity.value == 0.0 && *number != 0.0);
+    quantity.status = lost ? Quantity::Status::OutOfRange : Quantity::Status::Number;
     return quantity;
 }
 

@@ -338,6 +338,14 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"models", "flat-rectangular", "--gap", "nan"}, "--gap needs a length above 0 mm, not 'nan'"},
         UsageCase{{"models", "flat-rectangular", "--thickness", "1yd"},
                   "unknown unit 'yd' in --thickness '1yd' (use mm, cm, m, um, \xC2\xB5m, in or mil)"},
+        // A length that reaches the models as 0 or a denormal number once it is
+        // in metres is as much out of range as one that overflows.
+        UsageCase{{"models", "flat-rectangular", "--thickness", "1e-320um"},
+                  "--thickness '1e-320um' is out of range: too large or too small to calculate with"},
+        UsageCase{{"models", "flat-rectangular", "--gap", "1e-306"},
+                  "--gap '1e-306' is out of range: too large or too small to calculate with"},
+        UsageCase{{"turns", "circular", "--target", "1e-320"},
+                  "--target '1e-320' is out of range: too large or too small to calculate with"},
         UsageCase{{"models", "spiral", "--trace", "1e308in"},
                   "--trace '1e308in' is out of range: too large or too small to calculate with"},
         UsageCase{{"models", "circular", "--gap", "1"},

@@ -62,6 +62,19 @@ INSTANTIATE_TEST_SUITE_P(
         LengthCase{"exponent_then_unit", "1e-3m", LengthText::Status::Converted, "1", "m"},
         LengthCase{"negative", "-5mm", LengthText::Status::Converted, "-5", "mm"},
         LengthCase{"zero", "0cm", LengthText::Status::Converted, "0", "cm"},
+        // Any length whose millimetres fit a double is taken, however large its
+        // product with the unit's factor; the smallest is one whose metres are
+        // still a normal double.
+        LengthCase{"mil_huge", "1e308mil", LengthText::Status::Converted, "2.54e+306", "mil"},
+        LengthCase{"mil_largest", "1.7976931348623157e308mil", LengthText::Status::Converted, "4.5661405625502816e+306",
+                   "mil"},
+        LengthCase{"in_largest", "7.07e306in", LengthText::Status::Converted, "1.7957799999999998e+308", "in"},
+        LengthCase{"in_over", "7.08e306in", LengthText::Status::OutOfRange, "7.08e306in", "in"},
+        LengthCase{"m_over", "1e308m", LengthText::Status::OutOfRange, "1e308m", "m"},
+        LengthCase{"mm_smallest", "2.3e-305mm", LengthText::Status::Converted, "2.3e-305", "mm"},
+        LengthCase{"mm_under", "2.2e-305mm", LengthText::Status::OutOfRange, "2.2e-305mm", "mm"},
+        LengthCase{"um_smallest", "2.3e-302um", LengthText::Status::Converted, "2.3e-305", "um"},
+        LengthCase{"um_denormal", "1e-320um", LengthText::Status::OutOfRange, "1e-320um", "um"},
         // Units are case-sensitive, and anything else after a number is refused.
         LengthCase{"upper_mm", "10MM", LengthText::Status::UnknownUnit, "10MM", "MM"},
         LengthCase{"unknown", "10xy", LengthText::Status::UnknownUnit, "10xy", "xy"},
@@ -75,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LengthText, ConvertedTextReadsBackBitForBit)
 {
     for (const char* typed :
-         {"0.1in", "3.3cm", "7mil", "0.000123m", "333.3um", "1e300m", "2.2250738585072014e-308mm"}) {
+         {"0.1in", "3.3cm", "7mil", "0.000123m", "333.3um", "1e300m", "2.2250738585072014e-305mm"}) {
         NumberBuffer buffer;
         const LengthText length = loopcalc::cli::LengthForBox(typed, buffer);
         ASSERT_EQ(length.status, LengthText::Status::Converted) << typed;
