@@ -1132,16 +1132,27 @@ void MainWindowTest::exitEndsTheProcessAtOnce()
 
 namespace {
 
-/// The child of exitEndsTheProcessAtOnce: chooses "Exit" and would report 3
-/// if the process went on; a close event would print, too.
+/// The child of exitEndsTheProcessAtOnce: chooses "Exit" with the mouse, in
+/// the File menu opened from the menu bar, and would report 3 if the process
+/// went on; a close event would print, too.
 int ExitProbe(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     MainWindow window;
     window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 4;
+    }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] { std::printf("aboutToQuit\n"); });
+    QMenuBar* bar = window.menuBar();
+    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    ClickAt(bar, bar->actionGeometry(file->menuAction()).center());
+    if (!QTest::qWaitFor([file] { return file->isVisible(); })) {
+        return 5;
+    }
     std::printf("exiting\n");
-    window.findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    ClickAt(file, file->actionGeometry(window.findChild<QAction*>(QStringLiteral("mnuExit"))).center());
+    QTest::qWait(500);
     std::printf("still running\n");
     return 3;
 }
