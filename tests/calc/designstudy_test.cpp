@@ -8,6 +8,8 @@
 #include "formulas.h"
 #include "shapes.h"
 
+#include "localefolder.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -40,23 +42,15 @@ INSTANTIATE_TEST_SUITE_P(Table, FormatHenriesTest,
 
 /// The C library's numbers in a decimal-comma locale while it lives, as in a
 /// window on a German desktop (the toolkit sets the locale from the
-/// environment). Made with localedef in a scratch folder where the system
-/// has none; inactive where neither works.
+/// environment); inactive where none can be made.
 class CommaLocale {
 public:
     CommaLocale()
     {
-        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8"}) {
-            if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-                return;
-            }
-        }
-        if (Folder().empty()) {
-            return;
-        }
-        ::setenv("LOCPATH", Folder().c_str(), 1);
-        if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-            ::unsetenv("LOCPATH");
+        const std::string& folder = loopcalc::testing::LocaleFolder();
+        if (!folder.empty()) {
+            ::setenv("LOCPATH", folder.c_str(), 1);
+            std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
         }
     }
     ~CommaLocale()
@@ -67,20 +61,6 @@ public:
     CommaLocale(const CommaLocale&) = delete;
     CommaLocale& operator=(const CommaLocale&) = delete;
     [[nodiscard]] static bool Active() { return std::localeconv()->decimal_point == std::string(","); }
-
-private:
-    static const std::string& Folder()
-    {
-        static const std::string folder = [] {
-            std::string path = ::testing::TempDir() + "locales-XXXXXX";
-            if (::mkdtemp(path.data()) == nullptr) {
-                return std::string();
-            }
-            const std::string command = "localedef -i de_DE -f UTF-8 '" + path + "/de_DE.UTF-8' >/dev/null 2>&1";
-            return std::system(command.c_str()) == 0 ? path : std::string();
-        }();
-        return folder;
-    }
 };
 
 const TextCase kPercentCases[] = {{99.74, "+100 %"}, {29.4, "+29 %"},   {-4.26, "-4.3 %"}, {9.94, "+9.9 %"},
@@ -101,7 +81,7 @@ TEST(FormatPercentLocaleTest, TheSameInADecimalCommaLocale)
 {
     const CommaLocale comma;
     if (!CommaLocale::Active()) {
-        GTEST_SKIP() << "no decimal-comma locale here";
+        GTEST_SKIP() << loopcalc::testing::kNoLocales;
     }
     for (const TextCase& c : kPercentCases) {
         EXPECT_EQ(FormatPercent(c.value), c.text);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Runs the loopcalc-cli program as a shell would: arguments, standard input,
 // standard output, standard error and exit status.
+#include "localefolder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -43,8 +46,9 @@ Process runCli(const std::string& arguments, const std::string& input = {})
         in << input;
     }
     // A locale with "," as its decimal separator must change nothing.
-    const std::string command =
-        "LC_ALL=de_DE.UTF-8 '" LOOPCALC_CLI "' " + arguments + " <'" + inPath + "' 2>'" + errPath + "'";
+    std::string command = loopcalc::testing::LocaleAssignments("de_DE.UTF-8");
+    command.append("'" LOOPCALC_CLI "' ").append(arguments).append(" <'").append(inPath);
+    command.append("' 2>'").append(errPath).append("'");
     Process p;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
@@ -62,6 +66,22 @@ Process runCli(const std::string& arguments, const std::string& input = {})
     std::remove(inPath.c_str());
     std::remove(errPath.c_str());
     return p;
+}
+
+// The program runs in a decimal-comma locale indeed, not in the C locale a
+// machine without de_DE falls back to.
+TEST(Program, RunsInADecimalCommaLocale)
+{
+    if (loopcalc::testing::LocaleFolder().empty()) {
+        GTEST_SKIP() << loopcalc::testing::kNoLocales;
+    }
+    const std::string command = loopcalc::testing::LocaleAssignments("de_DE.UTF-8") + "locale decimal_point";
+    FILE* pipe = popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::array<char, 16> point{};
+    const std::size_t count = std::fread(point.data(), 1, point.size(), pipe);
+    pclose(pipe);
+    EXPECT_EQ(std::string(point.data(), count), ",\n");
 }
 
 TEST(Program, PrintsTheWorkedExample)

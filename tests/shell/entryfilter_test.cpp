@@ -162,6 +162,12 @@ void EntryFilterTest::typing()
 {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
+    // The rule of a decimal-point locale, whatever the machine's is.
+    struct RestoreLocale {
+        QLocale saved;
+        ~RestoreLocale() { QLocale::setDefault(saved); }
+    } restore;
+    QLocale::setDefault(QLocale::c());
     QLineEdit* edit = focused("txtRadius2");
     QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), expected);

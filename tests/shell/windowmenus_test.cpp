@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,6 +34,18 @@ int TopLevelCount(const QString& name)
     }
     return count;
 }
+
+/// The toolkit's default locale while it lives.
+class LocaleForTheTest {
+public:
+    explicit LocaleForTheTest(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleForTheTest() { QLocale::setDefault(m_saved); }
+    LocaleForTheTest(const LocaleForTheTest&) = delete;
+    LocaleForTheTest& operator=(const LocaleForTheTest&) = delete;
+
+private:
+    QLocale m_saved;
+};
 
 }  // namespace
 
@@ -111,6 +124,8 @@ private slots:
     {
         QFETCH(QString, box);
         QFETCH(int, limit);
+        // The rule of a decimal-point locale, whatever the machine's is.
+        const LocaleForTheTest point(QLocale::c());
         retype(box, QString());
         auto* edit = m_window->findChild<QLineEdit*>(box);
         TypeText(edit, "1a-E ,.2.3456789");
@@ -119,6 +134,22 @@ private slots:
         TypeKey(edit, Qt::Key_Backspace);
         TypeText(edit, "9");
         QCOMPARE(edit->text(), expected.left(limit - 1) + "9");
+    }
+
+    // A decimal-comma user typing "22,5" gets 22.5, never 225 or 22 without
+    // a word.
+    void aDecimalCommaIsReadAsTheLocalesSeparator()
+    {
+        const LocaleForTheTest comma(QLocale(QLocale::German, QLocale::Germany));
+        const auto inductanceFor = [this](const QString& width) {
+            retype("txtWidth1", width);
+            ClickOn(m_window->findChild<QPushButton*>("cmdCalculate1"));
+            return m_window->findChild<QLineEdit*>("txtInductance1")->text();
+        };
+        const QString withPoint = inductanceFor("22.5");
+        QCOMPARE(inductanceFor("22,5"), withPoint);
+        QVERIFY(inductanceFor("225") != withPoint);
+        QVERIFY(inductanceFor("22") != withPoint);
     }
 
     void resultBoxesTakeNoTyping()
