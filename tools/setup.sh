@@ -14,6 +14,7 @@ PACKAGES=(
     clang clang-tidy clang-format libclang-rt-14-dev
     libbenchmark-dev
     dpkg-dev file desktop-file-utils appstream man-db
+    locales
 )
 
 missing_packages() {
