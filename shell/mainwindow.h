@@ -47,9 +47,9 @@ public:
     void completePages();
     [[nodiscard]] FormPort& port() { return m_port; }
 
-    /// 1 while the calculation log is on, else 0. Only the log writes it.
+    /// 1 while the calculation log is on, else 0: set by "&Log
+    /// Calculations" and cleared when a record cannot be written.
     [[nodiscard]] qint16 nLogFlag() const { return m_nLogFlag; }
-    void setNLogFlag(qint16 flag) { m_nLogFlag = flag; }
 
     /// The calculation log behind "&Log Calculations".
     [[nodiscard]] const CalcLog& calcLog() const { return m_log; }

@@ -125,7 +125,7 @@ TEST(Program, UsageErrorAndVersion)
 
     const Process version = runCli("--version");
     EXPECT_EQ(version.code, 0);
-    EXPECT_EQ(version.out, "loopcalc-cli 1.0.0\n");
+    EXPECT_EQ(version.out, "loopcalc-cli " LOOPCALC_PROJECT_VERSION "\n");
 }
 
 TEST(Program, BatchFromStandardInput)

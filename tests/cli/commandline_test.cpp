@@ -109,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
     loopcalc::testing::argumentsName<CliCase>);
 
 INSTANTIATE_TEST_SUITE_P(VersionAndHelp, CalculationTest,
-                         ::testing::Values(CliCase{{"--version"}, 0, "loopcalc-cli 1.0.0\n", ""}),
+                         ::testing::Values(CliCase{
+                             {"--version"}, 0, "loopcalc-cli " LOOPCALC_PROJECT_VERSION "\n", ""}),
                          loopcalc::testing::argumentsName<CliCase>);
 
 // Each option must reach its own box: the command line and the handler run

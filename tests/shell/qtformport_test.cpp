@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The calculators' port onto the real main window.
 #include "mainwindow.h"
+#include "realinput.h"
 #include "tabrows.h"
 
+#include <QFile>
 #include <QLineEdit>
-#include <QLocale>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 using loopcalc::FormPort;
 using loopcalc::shell::MainWindow;
+using loopcalc::testing::TypeKey;
 
 class QtFormPortTest : public QObject {
     Q_OBJECT
@@ -24,9 +28,7 @@ private slots:
     void unknownNamesAreHarmless();
     void writesResultBoxesTheUserCannot();
     void movesTheFocus();
-    void loggingFollowsTheWindowsFlag();
-    void decimalSeparatorIsTheLocales_data();
-    void decimalSeparatorIsTheLocales();
+    void logsWhileTheLogMenuIsOn();
 
 private:
     std::unique_ptr<MainWindow> m_window;
@@ -97,40 +99,40 @@ void QtFormPortTest::movesTheFocus()
     QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("txtHeight1"));
 }
 
-void QtFormPortTest::loggingFollowsTheWindowsFlag()
+void QtFormPortTest::logsWhileTheLogMenuIsOn()
 {
-    FormPort& port = m_window->port();
-    QVERIFY(!port.logging());
-    m_window->setNLogFlag(1);
-    QVERIFY(port.logging());
-    m_window->setNLogFlag(-1);
-    QVERIFY(port.logging());
-    m_window->setNLogFlag(0);
+    QTemporaryDir folder;
+    MainWindow window(nullptr, folder.path());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    const auto toggleLog = [&window, file]() {
+        TypeKey(&window, Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(file->isVisible());
+        QTest::keyClick(file->windowHandle(), Qt::Key_L);
+        QTRY_VERIFY(!file->isVisible());
+    };
+    FormPort& port = window.port();
     QVERIFY(!port.logging());
     // With no log open, lines go nowhere and nothing breaks.
-    port.logLine("Width = 21 mm");
+    port.logLine("Before = 1 mm");
     port.endLogRecord();
-}
+    toggleLog();
+    QVERIFY(port.logging());
+    port.logLine("During = 2 mm");
+    port.endLogRecord();
+    toggleLog();
+    QVERIFY(!port.logging());
+    port.logLine("After = 3 mm");
+    port.endLogRecord();
 
-void QtFormPortTest::decimalSeparatorIsTheLocales_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("separator");
-    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << ".";
-    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << ",";
-    QTest::newRow("French") << QLocale(QLocale::French, QLocale::France) << ",";
-    QTest::newRow("Japanese") << QLocale(QLocale::Japanese, QLocale::Japan) << ".";
-}
-
-void QtFormPortTest::decimalSeparatorIsTheLocales()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, separator);
-    const QLocale saved;
-    QLocale::setDefault(locale);
-    const std::string got = m_window->port().decimalSeparator();
-    QLocale::setDefault(saved);
-    QCOMPARE(QString::fromStdString(got), separator);
+    QFile log(folder.filePath(QStringLiteral("Log.txt")));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    const QByteArray bytes = log.readAll();
+    QVERIFY(bytes.contains("During = 2 mm\r\n"));
+    QVERIFY(!bytes.contains("Before"));
+    QVERIFY(!bytes.contains("After"));
 }
 
 QTEST_MAIN(QtFormPortTest)
