@@ -67,9 +67,11 @@ void CheckReading(std::string_view text, std::span<const units::Unit> list, std:
     case Quantity::Status::UnknownUnit: FUZZ_REQUIRE(number && !unit.empty() && factor == 0.0L); return;
     case Quantity::Status::OutOfRange:
         if (number) {
-            // Only where a double cannot hold the product, or nearly so.
-            const long double exact = std::fabs(static_cast<long double>(*number) * factor);
-            FUZZ_REQUIRE(factor != 0.0L && (exact > DBL_MAX / 100.0L || (exact < 1e-300L && exact != 0.0L)));
+            // Only where a double cannot hold the product, or nearly so; a
+            // plain number (no unit) is its own product.
+            const long double scale = unit.empty() ? 1.0L : factor;
+            const long double exact = std::fabs(static_cast<long double>(*number) * scale);
+            FUZZ_REQUIRE(scale != 0.0L && (exact > DBL_MAX / 100.0L || (exact < 1e-300L && exact != 0.0L)));
         }
         return;
     case Quantity::Status::Number: break;
