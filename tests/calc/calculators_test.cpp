@@ -63,6 +63,7 @@ TEST_P(CalculatorFlowTest, TakesItsStepsInOrder)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Circular, CalculatorFlowTest,
     ::testing::Values(
@@ -160,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"message warning: Result out of range:  1941.84782608696 µH", "text txtOuterRadius3=8.5",
                   "text txtInnerRadius3=7.25", "focus txtOuterRadius3", "text txtTurns3=12"}}),
     CaseName);
+// clang-format on
 
 struct RecordCase {
     const char* shape;
@@ -184,6 +186,7 @@ TEST_P(CalculatorRecordTest, WritesItsRecordAfterTheBeep)
     EXPECT_EQ(port.events.back(), "beep");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Records, CalculatorRecordTest,
     ::testing::Values(
@@ -207,6 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
                    ".",
                    {"", "Flat Rectangular Air Coil", "", "Width = 21 mm", "Height = 10 mm", "Turns = 11",
                     "Wire Radius = 2.5 mm", "Inductance =  1.38 µH", "", "<end of record>"}}));
+// clang-format on
 
 TEST(CalculatorLogTest, NothingIsLoggedWhileTheLogIsOff)
 {

@@ -22,31 +22,30 @@ TEST_P(FormatCapacitanceTest, ThreeSignificantDigits)
     EXPECT_EQ(FormatCapacitance(GetParam().farads), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FormatCapacitanceTest,
-                         ::testing::Values(CapacitanceCase{56.23e-12, "56.2 pF"}, CapacitanceCase{1.5e-9, "1.50 nF"},
-                                           CapacitanceCase{999.4e-12, "999 pF"}, CapacitanceCase{999.95e-12, "1.00 nF"},
-                                           CapacitanceCase{0.01234e-12, "12.3 fF"},
-                                           CapacitanceCase{123.45e-9, "123 nF"}, CapacitanceCase{4.7e-6, "4.70 \xC2\xB5" "F"},
-                                           CapacitanceCase{0.0, "no capacitance resonates"},
-                                           CapacitanceCase{-1e-12, "no capacitance resonates"},
-                                           // Every prefix from fF to F, and beyond them a statement.
-                                           CapacitanceCase{0.9996e-15, "1.00 fF"}, CapacitanceCase{999.4e-15, "999 fF"},
-                                           CapacitanceCase{0.9994e-15, "below 1 fF: no practical capacitor"},
-                                           CapacitanceCase{1.5e-3, "1.50 mF"}, CapacitanceCase{2.2, "2.20 F"},
-                                           CapacitanceCase{999.4, "999 F"},
-                                           CapacitanceCase{999.6, "1000 F or more: no practical capacitor"},
-                                           CapacitanceCase{1e300, "1000 F or more: no practical capacitor"},
-                                           CapacitanceCase{4.9e-324, "below 1 fF: no practical capacitor"},
-                                           CapacitanceCase{INFINITY, "no capacitance resonates"},
-                                           CapacitanceCase{NAN, "no capacitance resonates"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, FormatCapacitanceTest,
+    ::testing::Values(CapacitanceCase{56.23e-12, "56.2 pF"}, CapacitanceCase{1.5e-9, "1.50 nF"},
+                      CapacitanceCase{999.4e-12, "999 pF"}, CapacitanceCase{999.95e-12, "1.00 nF"},
+                      CapacitanceCase{0.01234e-12, "12.3 fF"}, CapacitanceCase{123.45e-9, "123 nF"},
+                      CapacitanceCase{4.7e-6, "4.70 \u00B5F"}, CapacitanceCase{0.0, "no capacitance resonates"},
+                      CapacitanceCase{-1e-12, "no capacitance resonates"},
+                      // Every prefix from fF to F, and beyond them a statement.
+                      CapacitanceCase{0.9996e-15, "1.00 fF"}, CapacitanceCase{999.4e-15, "999 fF"},
+                      CapacitanceCase{0.9994e-15, "below 1 fF: no practical capacitor"},
+                      CapacitanceCase{1.5e-3, "1.50 mF"}, CapacitanceCase{2.2, "2.20 F"},
+                      CapacitanceCase{999.4, "999 F"}, CapacitanceCase{999.6, "1000 F or more: no practical capacitor"},
+                      CapacitanceCase{1e300, "1000 F or more: no practical capacitor"},
+                      CapacitanceCase{4.9e-324, "below 1 fF: no practical capacitor"},
+                      CapacitanceCase{INFINITY, "no capacitance resonates"},
+                      CapacitanceCase{NAN, "no capacitance resonates"}));
 
 TEST(ThreeDigitsTest, EveryDoubleGivesAShortText)
 {
     const std::pair<double, const char*> cases[] = {
-        {1.5, "1.50"}, {56.23, "56.2"}, {0.01234, "0.0123"}, {1234.0, "1230"}, {0.0, "0.00"}, {-1.5, "-1.50"},
-        {0.0001234, "0.000123"}, {0.00001234, "1.23e-05"}, {999.5e6, "1.00e+09"}, {123.4e6, "123000000"},
-        {1e300, "1.00e+300"}, {4.9e-324, "4.94e-324"}, {INFINITY, "infinity"}, {-INFINITY, "-infinity"},
-        {NAN, "not a number"},
+        {1.5, "1.50"},          {56.23, "56.2"},          {0.01234, "0.0123"},     {1234.0, "1230"},
+        {0.0, "0.00"},          {-1.5, "-1.50"},          {0.0001234, "0.000123"}, {0.00001234, "1.23e-05"},
+        {999.5e6, "1.00e+09"},  {123.4e6, "123000000"},   {1e300, "1.00e+300"},    {4.9e-324, "4.94e-324"},
+        {INFINITY, "infinity"}, {-INFINITY, "-infinity"}, {NAN, "not a number"},
     };
     for (const auto& [value, text] : cases)
         EXPECT_EQ(ThreeDigits(value), text) << value;

@@ -25,6 +25,7 @@ TEST_P(FormatInductanceTest, ChoosesUnitAndCutsDigits)
     EXPECT_EQ(d.text, c.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     UnitTable, FormatInductanceTest,
     ::testing::Values(DisplayCase{1.23456789012345E-03, true, " 1.23 mH"},
@@ -41,6 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DisplayCase{5.12345678901234E-03, true, " 5.12 mH"},
                       DisplayCase{-2.07625822379243E-09, true, "-2.07 nH"},
                       DisplayCase{-1.35138e-09, true, "-1.35 nH"}));
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, FormatInductanceTest,
@@ -55,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Exact values whose general text form is plain are shown by the same table,
 // the mantissa's missing digits taken as zeros.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(PlainButInRange, FormatInductanceTest,
                          ::testing::Values(DisplayCase{5.8E-06, true, " 5.80 µH"},
                                            DisplayCase{0.005, true, " 5.00 mH"},
@@ -64,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(PlainButInRange, FormatInductanceTest,
                                            DisplayCase{1.5E-05, true, " 15.00 µH"},
                                            DisplayCase{3E-08, true, " 30 nH"},
                                            DisplayCase{-0.002, true, "-2.00 mH"}));
+// clang-format on
 
 class SpiralDisplayTest : public ::testing::TestWithParam<DisplayCase> {};
 
@@ -75,6 +79,7 @@ TEST_P(SpiralDisplayTest, ChoosesUnitFromThePoint)
     EXPECT_EQ(d.text, c.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, SpiralDisplayTest,
     ::testing::Values(DisplayCase{5.86577198697068, true, " 5.865 µH"},
@@ -92,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DisplayCase{5.0, true, " 5 µH"},
                       DisplayCase{999.0, true, " 999 µH"},
                       DisplayCase{999.9999, true, " 999.999 µH"}));
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(
     OutOfRange, SpiralDisplayTest,

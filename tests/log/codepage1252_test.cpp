@@ -18,6 +18,7 @@ struct Case {
 
 TEST(CodePage1252, ConvertsCharactersAndReplacesTheRest)
 {
+    // clang-format off
     const Case cases[] = {
         {"", ""},
         {"Log Calculation", "Log Calculation"},
@@ -56,6 +57,7 @@ TEST(CodePage1252, ConvertsCharactersAndReplacesTheRest)
         {"\xF0\x9F\x98" "x", "?x"},
         {"\xC2\xC2\xB5", "?\xB5"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(ToCodePage1252(c.utf8).toStdString(), c.bytes) << "input: " << ::testing::PrintToString(c.utf8);
         // It fits when nothing became "?" that was not one before.
@@ -79,12 +81,14 @@ TEST(CodePage1252, EveryCodePointFromA0ToFFIsItsOwnByte)
 TEST(CodePage1252, TheHighControlBlockMatchesTheCodePageChart)
 {
     // The chart of 0x80..0x9F; 0 where the byte holds no character.
+    // clang-format off
     const char16_t chart[32] = {
         0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
         0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
         0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
     };
+    // clang-format on
     for (int byte = 0x80; byte <= 0x9F; ++byte) {
         const char16_t c = chart[byte - 0x80];
         if (c == 0)
@@ -113,4 +117,3 @@ TEST(CodePage1252, TheLogsDecimalSeparatorIsTheLocalesWhereverTheCodePageHoldsIt
 
 }  // namespace
 }  // namespace loopcalc
-
