@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "picturebox.h"
 
+#include "bakedpictures.h"
+#include "picturedrawing.h"
+
 #include <QPainter>
 
 #include <utility>
@@ -36,17 +39,37 @@ void PictureBox::setFramed(bool framed)
     update();
 }
 
+bool PictureBox::drawBaked(QPainter& painter) const
+{
+    const qreal scale = devicePixelRatioF();
+    if (m_fit != Fit::Stretch || !m_framed || (scale != 1.0 && scale != 2.0)) {
+        return false;
+    }
+    const QImage baked = BakedPicture({m_resource, size(), static_cast<int>(scale)});
+    if (baked.isNull()) {
+        return false;
+    }
+    painter.drawImage(QPoint(0, 0), baked);
+    return true;
+}
+
 void PictureBox::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QRect target = rect();
-    if (m_framed) {
-        painter.fillRect(target, Qt::white);
-        target.adjust(1, 1, -1, -1);
-    }
-    if (isValid()) {
-        renderer().render(&painter, m_fit == Fit::Stretch ? QRectF(target) : QRectF(target.topLeft(), pictureSize()));
+    if (!drawBaked(painter)) {
+        if (m_fit == Fit::Stretch) {
+            DrawStretchedPicture(painter, renderer(), rect(), m_framed);
+        } else {
+            QRect target = rect();
+            if (m_framed) {
+                painter.fillRect(target, Qt::white);
+                target.adjust(1, 1, -1, -1);
+            }
+            if (isValid()) {
+                renderer().render(&painter, QRectF(target.topLeft(), pictureSize()));
+            }
+        }
     }
     if (m_framed) {
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));

@@ -2,7 +2,10 @@
 // The pictures compiled into the program: each one loads, has the pixel size
 // its picture box is laid out for, draws without renderer complaints and
 // actually puts something on the page.
+#include "bakedpictures.h"
+#include "mainwindowdesign.h"
 #include "picturebox.h"
+#include "twips.h"
 
 #include <QColor>
 #include <QDir>
@@ -150,6 +153,54 @@ private slots:
         const QImage expected = reference.toImage().convertToFormat(drawn.format());
         // The frame, drawn smoothed, reaches one pixel into the box.
         QCOMPARE(drawn.copy(2, 2, 116, 106), expected.copy(2, 2, 116, 106));
+    }
+
+    // The page drawings made when the program was built are, pixel for
+    // pixel, what drawing from the source gives: white paper, the picture
+    // stretched inside the border.
+    void bakedDrawingsMatchTheirSources_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<int>("scale");
+        for (const loopcalc::shell::PageDesign& page : loopcalc::shell::MainPages()) {
+            for (const loopcalc::shell::ControlDesign& control : page.controls) {
+                if (control.kind != loopcalc::shell::ControlKind::Drawing) {
+                    continue;
+                }
+                const QString resource = QString::fromUtf8(control.text.data(), qsizetype(control.text.size()));
+                for (const int scale : {1, 2}) {
+                    QTest::addRow("%s at %dx", qPrintable(resource), scale)
+                        << resource << loopcalc::shell::TwipsSize(control.width, control.height) << scale;
+                }
+            }
+        }
+    }
+
+    void bakedDrawingsMatchTheirSources()
+    {
+        QFETCH(QString, resource);
+        QFETCH(QSize, box);
+        QFETCH(int, scale);
+        const QImage baked = loopcalc::shell::BakedPicture({resource, box, scale});
+        QVERIFY(!baked.isNull());
+        QCOMPARE(baked.size(), box * scale);
+        QCOMPARE(baked.devicePixelRatio(), qreal(scale));
+
+        QImage expected(box * scale, QImage::Format_RGB32);
+        expected.setDevicePixelRatio(scale);
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer renderer(resource);
+            renderer.render(&painter, QRectF(1, 1, box.width() - 2, box.height() - 2));
+        }
+        QCOMPARE(baked, expected);
+        // None for a size, scale or picture it was not made for.
+        QVERIFY(loopcalc::shell::BakedPicture({resource, box + QSize(1, 0), scale}).isNull());
+        QVERIFY(loopcalc::shell::BakedPicture({resource, box, 3}).isNull());
+        QVERIFY(loopcalc::shell::BakedPicture({QStringLiteral(":/header-logo.svg"), box, scale}).isNull());
     }
 
     void pictureBoxWithoutAPictureDrawsItsFrameOnly()
