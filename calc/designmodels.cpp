@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The models of each page's coil, read from the page's boxes: lengths in
+// The models of each page's coil, read from the page's boxes (lengths in
 // centimetres on the page and millimetres in the model inputs, metres in the
-// models.
+// models), and each shape's entry of models.
 #include "designstudy.h"
 
 #include "calcsteps.h"
 #include "models/models.h"
+
+#include <array>
 
 namespace loopcalc::design {
 
@@ -37,37 +39,49 @@ models::Winding WindingOf(const ModelInputs& inputs)
     return inputs.winding == Winding::Layer ? models::Winding::layer : models::Winding::bundle;
 }
 
-/// The models of the page's coil, all of them or the reference alone.
-std::vector<models::ModelResult> Evaluate(const Shape& shape, const FormPort& page, const ModelInputs& inputs,
-                                          double turns, bool referenceOnly)
+using Results = std::vector<models::ModelResult>;
+
+/// All the models of the coil, or the reference alone.
+template <typename Coil>
+Results Run(const Coil& coil, bool referenceOnly, Results (*all)(const Coil&),
+            models::ModelResult (*reference)(const Coil&))
 {
-    const auto run = [referenceOnly](const auto& coil, auto all, auto reference) {
-        return referenceOnly ? std::vector<models::ModelResult>{reference(coil)} : all(coil);
-    };
-    if (shape.name == "circular") {
-        const models::CircularCoil coil{Metres(shape, page, "radius"), turns, Metres(shape, page, "wire-radius"),
-                                        WindingOf(inputs)};
-        return run(coil, &models::CircularCoilModels, &models::CircularCoilReference);
+    return referenceOnly ? Results{reference(coil)} : all(coil);
+}
+
+Results CircularModels(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns,
+                       bool referenceOnly)
+{
+    const models::CircularCoil coil{Metres(shape, page, "radius"), turns, Metres(shape, page, "wire-radius"),
+                                    WindingOf(inputs)};
+    return Run(coil, referenceOnly, &models::CircularCoilModels, &models::CircularCoilReference);
+}
+
+Results RectangularModels(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns,
+                          bool referenceOnly)
+{
+    const models::RectangularCoil coil{Metres(shape, page, "width"), Metres(shape, page, "height"), turns,
+                                       Metres(shape, page, "wire-radius"), WindingOf(inputs)};
+    return Run(coil, referenceOnly, &models::RectangularCoilModels, &models::RectangularCoilReference);
+}
+
+Results SpiralModels(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns,
+                     bool referenceOnly)
+{
+    const models::SpiralCoil coil{Metres(shape, page, "outer-radius"), Metres(shape, page, "inner-radius"), turns,
+                                  Metres(inputs.spiralWireRadius), Metres(inputs.spiralTrace)};
+    return Run(coil, referenceOnly, &models::SpiralCoilModels, &models::SpiralCoilReference);
+}
+
+Results FlatRectangularModels(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns,
+                              bool referenceOnly)
+{
+    models::FlatRectangularCoil coil{Metres(shape, page, "width"), Metres(shape, page, "height"), turns,
+                                     Metres(shape, page, "trace"), Metres(inputs.gap)};
+    if (inputs.thickness) {
+        coil.thickness = *inputs.thickness * kMetresPerMillimetre;
     }
-    if (shape.name == "rectangular") {
-        const models::RectangularCoil coil{Metres(shape, page, "width"), Metres(shape, page, "height"), turns,
-                                           Metres(shape, page, "wire-radius"), WindingOf(inputs)};
-        return run(coil, &models::RectangularCoilModels, &models::RectangularCoilReference);
-    }
-    if (shape.name == "spiral") {
-        const models::SpiralCoil coil{Metres(shape, page, "outer-radius"), Metres(shape, page, "inner-radius"), turns,
-                                      Metres(inputs.spiralWireRadius), Metres(inputs.spiralTrace)};
-        return run(coil, &models::SpiralCoilModels, &models::SpiralCoilReference);
-    }
-    if (shape.name == "flat-rectangular") {
-        models::FlatRectangularCoil coil{Metres(shape, page, "width"), Metres(shape, page, "height"), turns,
-                                         Metres(shape, page, "trace"), Metres(inputs.gap)};
-        if (inputs.thickness) {
-            coil.thickness = *inputs.thickness * kMetresPerMillimetre;
-        }
-        return run(coil, &models::FlatRectangularCoilModels, &models::FlatRectangularCoilReference);
-    }
-    return {};
+    return Run(coil, referenceOnly, &models::FlatRectangularCoilModels, &models::FlatRectangularCoilReference);
 }
 
 ModelLine Line(models::ModelResult result)
@@ -75,12 +89,32 @@ ModelLine Line(models::ModelResult result)
     return {std::move(result.name), result.henries, std::move(result.reason), std::move(result.note)};
 }
 
+constexpr std::array<std::string_view, 1> kWireCoilOptions{"winding"};
+constexpr std::array<std::string_view, 2> kSpiralOptions{"wire-radius", "trace"};
+constexpr std::array<std::string_view, 2> kFlatRectangularOptions{"gap", "thickness"};
+
 }  // namespace
+
+// options, synopsis, reference method, reference turns step, ids, models.
+const ShapeModels kCircularModels{
+    kWireCoilOptions, "[--winding bundle|layer]", "filament", 1.0, &models::CircularCoilModelIds, &CircularModels};
+const ShapeModels kRectangularModels{
+    kWireCoilOptions,  "[--winding bundle|layer]", "partial-inductance", 1.0, &models::RectangularCoilModelIds,
+    &RectangularModels};
+const ShapeModels kSpiralModels{
+    kSpiralOptions, "[--wire-radius MM | --trace MM]", "filament", 1.0, &models::SpiralCoilModelIds, &SpiralModels};
+// The printed spiral is laid out in quarter turns, one straight side each.
+const ShapeModels kFlatRectangularModels{kFlatRectangularOptions,
+                                         "[--gap MM] [--thickness MM]",
+                                         "partial-inductance",
+                                         0.25,
+                                         &models::FlatRectangularCoilModelIds,
+                                         &FlatRectangularModels};
 
 std::vector<ModelLine> PageModels(const Shape& shape, const FormPort& page, const ModelInputs& inputs, double turns)
 {
     std::vector<ModelLine> lines;
-    for (models::ModelResult& result : Evaluate(shape, page, inputs, turns, false)) {
+    for (models::ModelResult& result : shape.models->evaluate(shape, page, inputs, turns, false)) {
         lines.push_back(Line(std::move(result)));
     }
     return lines;
@@ -89,22 +123,11 @@ std::vector<ModelLine> PageModels(const Shape& shape, const FormPort& page, cons
 std::optional<ModelLine> PageReference(const Shape& shape, const FormPort& page, const ModelInputs& inputs,
                                        double turns)
 {
-    std::vector<models::ModelResult> results = Evaluate(shape, page, inputs, turns, true);
+    std::vector<models::ModelResult> results = shape.models->evaluate(shape, page, inputs, turns, true);
     if (results.empty()) {
         return std::nullopt;
     }
     return Line(std::move(results.front()));
-}
-
-std::string ReferenceMethod(const Shape& shape)
-{
-    return std::string(models::ReferenceMethod(shape.name));
-}
-
-double ReferenceTurnsStep(const Shape& shape)
-{
-    // The printed spiral is laid out in quarter turns, one straight side each.
-    return shape.name == "flat-rectangular" ? 0.25 : 1.0;
 }
 
 }  // namespace loopcalc::design

@@ -180,7 +180,7 @@ ReferenceTurns SolveReference(const StudyRequest& request, const FormPort& page,
     if (!bracket || !NarrowToOneTurn(*bracket, target, at, cancelled, found)) {
         return found;
     }
-    const double exact = ExactWithinTurn(*bracket, target, at, ReferenceTurnsStep(shape));
+    const double exact = ExactWithinTurn(*bracket, target, at, shape.models->referenceTurnsStep);
     found.turns = exact;
     found.below = exact >= bracket->high ? bracket->high : bracket->low;
     found.belowHenries = exact >= bracket->high ? bracket->highHenries : bracket->lowHenries;
@@ -295,8 +295,8 @@ std::optional<std::string> ReferenceWarning(const Shape& shape, double classic, 
         return std::nullopt;
     }
     return "the classic formula reads " + FormatPercent(std::abs(*percent)).substr(1) +
-           (*percent > 0.0 ? " above" : " below") + " the " + ReferenceMethod(shape) + " reference (" +
-           FormatHenries(*reference) + ")";
+           (*percent > 0.0 ? " above" : " below") + " the " + std::string(shape.models->referenceMethod) +
+           " reference (" + FormatHenries(*reference) + ")";
 }
 
 std::string FormatHenries(double henries)

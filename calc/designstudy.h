@@ -8,6 +8,7 @@
 
 #include "calculators.h"
 #include "pagedesign.h"
+#include "shapemodels.h"
 #include "shapes.h"
 
 #include <functional>
@@ -16,19 +17,6 @@
 #include <vector>
 
 namespace loopcalc::design {
-
-/// How the turns of a wire-wound coil lie, for the reference.
-enum class Winding { Bundle, Layer };
-
-/// The inputs of the models beyond the page's boxes, in millimetres; nothing
-/// takes the model's default.
-struct ModelInputs {
-    std::optional<double> gap;               ///< flat rectangular: edge to edge; default the trace
-    std::optional<double> thickness;         ///< flat rectangular: copper; default 0.035 mm
-    Winding winding = Winding::Bundle;       ///< circular and rectangular wire coils
-    std::optional<double> spiralWireRadius;  ///< flat spiral: round wire; default half the pitch
-    std::optional<double> spiralTrace;       ///< flat spiral: printed strip instead of a wire
-};
 
 /// One line of the table of models.
 struct ModelLine {
@@ -48,13 +36,6 @@ struct ModelLine {
 /// when the shape has no models.
 [[nodiscard]] std::optional<ModelLine> PageReference(const Shape& shape, const FormPort& page,
                                                      const ModelInputs& inputs, double turns);
-
-/// The steps in turns the reference follows: between them it is a straight
-/// line (a whole turn; a quarter turn for the printed spiral, a side each).
-[[nodiscard]] double ReferenceTurnsStep(const Shape& shape);
-
-/// The reference's method in words: "partial-inductance", "filament".
-[[nodiscard]] std::string ReferenceMethod(const Shape& shape);
 
 /// What the window asks about one page.
 struct StudyRequest {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shapes.h"
 
+#include "shapemodels.h"
+
 namespace loopcalc {
 
 namespace {
@@ -53,20 +55,21 @@ constexpr std::array<std::size_t, 4> kFlatRectangularResets{0, 2, 1, 3};
 
 // page, caption, name, description, log title, button, result box, fields,
 // check order, reset order, the focus on reset and after how many boxes,
-// handler, design aids.
+// handler, design aids, numeric models.
 const std::array<Shape, 4> kShapes{{
     {kCircularPage, "Circular Wire Coil", "circular", "circular wire coil", "Circular Wire Wound Air Coil",
      "cmdCalculate2", "txtInductance2", kCircular, kCircularChecks, kCircularResets, 0, 2,
-     &frmMain_cmdCalculate2_Click, &CircularExactTurns, &CircularWarnings},
+     &frmMain_cmdCalculate2_Click, &CircularExactTurns, &CircularWarnings, &design::kCircularModels},
     {kRectangularPage, "Rectangular Wire Coil", "rectangular", "rectangular wire coil", "Rectangular Wire Wound Coil",
      "cmdCalculate3", "txtInductance4", kRectangular, kRectangularChecks, kRectangularResets, 2, 1,
-     &frmMain_cmdCalculate3_Click, &RectangularExactTurns, &RectangularWarnings},
+     &frmMain_cmdCalculate3_Click, &RectangularExactTurns, &RectangularWarnings, &design::kRectangularModels},
     {kSpiralPage, "Flat Spiral Air Coil", "spiral", "flat spiral air coil", "Flat Spiral Air Coil",
      "cmdCalculate4", "txtInductance3", kSpiral, kSpiralChecks, kSpiralResets, 0, 2,
-     &frmMain_cmdCalculate4_Click, &SpiralExactTurns, &SpiralWarnings},
+     &frmMain_cmdCalculate4_Click, &SpiralExactTurns, &SpiralWarnings, &design::kSpiralModels},
     {kFlatRectangularPage, "Flat Rectangular Air Coil ", "flat-rectangular", "flat rectangular air coil (printed trace)",
      "Flat Rectangular Air Coil", "cmdCalculate1", "txtInductance1", kFlatRectangular, kFlatRectangularChecks,
-     kFlatRectangularResets, 0, 1, &frmMain_cmdCalculate1_Click, &FlatRectangularExactTurns, &FlatRectangularWarnings},
+     kFlatRectangularResets, 0, 1, &frmMain_cmdCalculate1_Click, &FlatRectangularExactTurns, &FlatRectangularWarnings,
+     &design::kFlatRectangularModels},
 }};
 // clang-format on
 

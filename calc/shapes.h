@@ -3,7 +3,8 @@
 // the batch, the entry filter and the log know about a shape is a row here:
 // its page, caption, Calculate handler and button, its boxes with their
 // initial and reset texts, typed-length limits and checks, its log record,
-// and its name, options and description on the command line.
+// its name, options and description on the command line, and the entry of
+// its numeric models.
 #pragma once
 
 #include "calculators.h"
@@ -17,6 +18,10 @@
 #include <vector>
 
 namespace loopcalc {
+
+namespace design {
+struct ShapeModels;
+}  // namespace design
 
 /// What a box holds: a length typed in millimetres (read in centimetres) or
 /// a number of turns.
@@ -66,6 +71,7 @@ struct Shape {
     /// Where the formula no longer holds for these values (and the result's
     /// henries, when there is one).
     std::vector<std::string> (*warnings)(const FieldValues& values, std::optional<double> henries);
+    const design::ShapeModels* models;  ///< its numeric models (calc/shapemodels.h)
 };
 
 /// The pages, and so the rows of Shapes(), in order.

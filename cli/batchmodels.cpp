@@ -50,7 +50,7 @@ BatchModels::BatchModels(const std::vector<std::string>& header)
     }
     // Every shape's closed forms, each once, in page order.
     for (const Shape& shape : Shapes()) {
-        for (const std::string_view id : ModelIds(shape)) {
+        for (const std::string_view id : shape.models->ids()) {
             if (id != "reference" && std::find(m_closedForms.begin(), m_closedForms.end(), id) == m_closedForms.end()) {
                 m_closedForms.push_back(id);
             }
@@ -78,7 +78,7 @@ std::string_view BatchModels::readCells(const CsvReader& reader, const TerminalP
 {
     const Shape& shape = *port.shape();
     m_inputs = {};
-    for (const std::string_view option : ModelOptionNames(shape)) {
+    for (const std::string_view option : shape.models->options) {
         const auto c =
             static_cast<std::size_t>(std::find(kModelCells.begin(), kModelCells.end(), option) - kModelCells.begin());
         if (m_cells[c] == kNoColumn || reader.field(m_cells[c]).empty()) {
@@ -106,7 +106,7 @@ void BatchModels::writeRow(CsvWriter& writer, const CsvReader& reader, const Ter
         return;
     }
     const std::vector<design::ModelLine> lines = PortModels(port, m_inputs);
-    const std::vector<std::string_view> ids = ModelIds(*port.shape());
+    const std::vector<std::string_view> ids = port.shape()->models->ids();
     const char point = decimalComma ? ',' : '.';
     const auto value = [&](std::size_t i) {
         const std::optional<double>& henries = lines[i].henries;

@@ -2,6 +2,7 @@
 #include "helptext.h"
 
 #include "commands.h"
+#include "shapemodels.h"
 
 #include <ostream>
 
@@ -76,21 +77,6 @@ constexpr std::string_view kModelOptionsHelp =
     "  turns around N (the flat rectangular coil follows quarter turns). Above a\n"
     "  few thousand turns the reference is a closed form; its note says so.\n";
 
-/// "[--gap MM] [--thickness MM]": the model options in a synopsis.
-std::string_view ModelOptionsSynopsis(const Shape& shape)
-{
-    if (shape.name == "circular" || shape.name == "rectangular") {
-        return "[--winding bundle|layer]";
-    }
-    if (shape.name == "spiral") {
-        return "[--wire-radius MM | --trace MM]";
-    }
-    if (shape.name == "flat-rectangular") {
-        return "[--gap MM] [--thickness MM]";
-    }
-    return {};
-}
-
 constexpr std::string_view kOptionsAndExitHelp =
     "Options:\n"
     "  -h, --help   show this help and exit (after a command: that command's help)\n"
@@ -159,7 +145,7 @@ std::string Synopsis(const Shape& shape)
 std::string ModelsSynopsis(const Shape& shape)
 {
     std::string text = "models ";
-    text.append(Synopsis(shape)).append(" ").append(ModelOptionsSynopsis(shape));
+    text.append(Synopsis(shape)).append(" ").append(shape.models->synopsis);
     return text;
 }
 
@@ -221,7 +207,7 @@ void PrintModelsHelp(std::ostream& out)
     out << "Usage: " << kProgramName << ' ' << kModelsSynopsis << "\n       [--no-warnings]\n"
         << kModelsSummary << ".\n\nShapes and their options:\n";
     for (const Shape& shape : Shapes()) {
-        out << "  " << Synopsis(shape) << "\n      " << ModelOptionsSynopsis(shape) << '\n';
+        out << "  " << Synopsis(shape) << "\n      " << shape.models->synopsis << '\n';
     }
     out << '\n' << kModelOptionsHelp << '\n' << kUnitsHelp;
 }

@@ -6,16 +6,11 @@
 #include "numberreading.h"
 #include "units.h"
 
-#include <array>
 #include <cmath>
 
 namespace loopcalc::cli {
 
 namespace {
-
-constexpr std::array<std::string_view, 1> kWireCoilOptions{"winding"};
-constexpr std::array<std::string_view, 2> kSpiralOptions{"wire-radius", "trace"};
-constexpr std::array<std::string_view, 2> kFlatRectangularOptions{"gap", "thickness"};
 
 /// The turns the port's turns box reads, as its calculator reads them.
 double PortTurns(const TerminalPort& port)
@@ -29,39 +24,6 @@ double PortTurns(const TerminalPort& port)
 }
 
 }  // namespace
-
-std::span<const std::string_view> ModelOptionNames(const Shape& shape)
-{
-    if (shape.name == "circular" || shape.name == "rectangular") {
-        return kWireCoilOptions;
-    }
-    if (shape.name == "spiral") {
-        return kSpiralOptions;
-    }
-    if (shape.name == "flat-rectangular") {
-        return kFlatRectangularOptions;
-    }
-    return {};
-}
-
-const Shape* ShapeWithModelOption(std::string_view option, const Shape* except)
-{
-    if (!option.starts_with("--")) {
-        return nullptr;
-    }
-    option.remove_prefix(2);
-    for (const Shape& shape : Shapes()) {
-        if (&shape == except) {
-            continue;
-        }
-        for (const std::string_view name : ModelOptionNames(shape)) {
-            if (name == option) {
-                return &shape;
-            }
-        }
-    }
-    return nullptr;
-}
 
 ModelValueProblem ReadModelValue(std::string_view option, std::string_view typed, design::ModelInputs& inputs,
                                  std::string_view decimalSeparator)
@@ -117,23 +79,6 @@ std::string ModelOptionProblem(const ModelValueProblem& problem, std::string_vie
         break;
     }
     return text;
-}
-
-std::vector<std::string_view> ModelIds(const Shape& shape)
-{
-    if (shape.name == "circular") {
-        return models::CircularCoilModelIds();
-    }
-    if (shape.name == "rectangular") {
-        return models::RectangularCoilModelIds();
-    }
-    if (shape.name == "spiral") {
-        return models::SpiralCoilModelIds();
-    }
-    if (shape.name == "flat-rectangular") {
-        return models::FlatRectangularCoilModelIds();
-    }
-    return {};
 }
 
 std::vector<design::ModelLine> PortModels(const TerminalPort& port, const design::ModelInputs& inputs)

@@ -10,20 +10,11 @@
 #include "terminalport.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace loopcalc::cli {
-
-/// The model options a shape takes beyond its boxes, without their "--":
-/// circular and rectangular "winding", spiral "wire-radius" and "trace",
-/// flat-rectangular "gap" and "thickness".
-[[nodiscard]] std::span<const std::string_view> ModelOptionNames(const Shape& shape);
-
-/// The shape other than except that takes the model option ("--gap"), if any.
-[[nodiscard]] const Shape* ShapeWithModelOption(std::string_view option, const Shape* except);
 
 /// What is wrong with a model value.
 struct ModelValueProblem {
@@ -48,10 +39,6 @@ struct ModelValueProblem {
 /// bundle or layer, not 'foo'", as the other options say it.
 [[nodiscard]] std::string ModelOptionProblem(const ModelValueProblem& problem, std::string_view option,
                                              std::string_view typed);
-
-/// The stable ids of the lines PortModels() gives for the shape, in the same
-/// order: "reference", then the closed forms ("maxwell-gmd", ...).
-[[nodiscard]] std::vector<std::string_view> ModelIds(const Shape& shape);
 
 /// The reference (first) and the closed forms of the coil whose boxes the
 /// port holds, with the turns its turns box reads.

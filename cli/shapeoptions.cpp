@@ -4,6 +4,7 @@
 #include "designaids.h"
 #include "modeloptions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <ostream>
 
@@ -13,21 +14,29 @@ namespace {
 
 constexpr std::array<OptionDefinition, 2> kHelpOptions{{{"--help", false}, {"-h", false}}};
 
-/// The shape other than this one that has the option, if any.
-const Shape* ShapeWithOption(std::string_view option, const Shape* except)
+/// Which of a shape's options: the boxes', or the models' beyond them.
+enum class OptionKind { Box, Model };
+
+/// Whether the shape has the option (without "--") of that kind.
+bool HasOption(const Shape& shape, std::string_view name, OptionKind kind)
+{
+    if (kind == OptionKind::Model) {
+        return std::ranges::find(shape.models->options, name) != shape.models->options.end();
+    }
+    return std::ranges::any_of(shape.fields, [name](const ShapeField& field) { return field.option == name; });
+}
+
+/// The shape other than except that has the option ("--gap") of that kind,
+/// if any.
+const Shape* ShapeWithOption(std::string_view option, const Shape* except, OptionKind kind = OptionKind::Box)
 {
     if (!option.starts_with("--")) {
         return nullptr;
     }
     option.remove_prefix(2);
     for (const Shape& shape : Shapes()) {
-        if (&shape == except) {
-            continue;
-        }
-        for (const ShapeField& field : shape.fields) {
-            if (field.option == option) {
-                return &shape;
-            }
+        if (&shape != except && HasOption(shape, option, kind)) {
+            return &shape;
         }
     }
     return nullptr;
@@ -50,17 +59,6 @@ std::string ReadFrequencyOption(std::string_view typed, double& hertz)
     }
     hertz = frequency.value;
     return {};
-}
-
-/// Whether the option (without "--") is one of the shape's model options.
-bool IsModelOption(const Shape& shape, std::string_view name)
-{
-    for (const std::string_view option : ModelOptionNames(shape)) {
-        if (option == name) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace
@@ -121,7 +119,7 @@ ShapeOptions::ShapeOptions(const Shape& shape, OptionsFor command)
         }
     }
     if (command == OptionsFor::Models) {
-        for (const std::string_view name : ModelOptionNames(shape)) {
+        for (const std::string_view name : shape.models->options) {
             m_names.push_back("--" + std::string(name));
         }
     }
@@ -164,8 +162,9 @@ std::string ShapeOptions::readProblem() const
         // A box of another shape is named by ParseProblem; a model option
         // points to the models command, of this shape first.
         if (ShapeWithOption(offending, &m_shape) == nullptr) {
-            const Shape* owner =
-                IsModelOption(m_shape, offending.substr(2)) ? &m_shape : ShapeWithModelOption(offending, &m_shape);
+            const Shape* owner = HasOption(m_shape, offending.substr(2), OptionKind::Model)
+                                     ? &m_shape
+                                     : ShapeWithOption(offending, &m_shape, OptionKind::Model);
             if (owner != nullptr) {
                 std::string problem = "option '";
                 problem.append(offending)
@@ -200,7 +199,7 @@ std::string ShapeOptions::apply(ShapeInput& input) const
             input.design.warnings = name == "warnings";
         } else if (name == "target") {
             input.design.target = option.value;
-        } else if (IsModelOption(m_shape, name)) {
+        } else if (HasOption(m_shape, name, OptionKind::Model)) {
             const ModelValueProblem problem = ReadModelValue(name, option.value, input.design.models);
             if (problem.kind != ModelValueProblem::Kind::None) {
                 return ModelOptionProblem(problem, option.name, option.value);

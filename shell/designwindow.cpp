@@ -29,6 +29,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
+#include <string_view>
+#include <utility>
 
 namespace loopcalc::shell {
 
@@ -91,14 +94,22 @@ std::size_t DesignWindow::currentPage() const
                                                                          : Shapes().size() - 1;
 }
 
+bool DesignWindow::pageTakes(std::string_view modelOption) const
+{
+    const std::span<const std::string_view> options = Shapes()[currentPage()].models->options;
+    return std::ranges::find(options, modelOption) != options.end();
+}
+
 void DesignWindow::followPage()
 {
-    const std::size_t page = currentPage();
-    m_inputRows.value(m_gap)->setVisible(page == kFlatRectangularPage);
-    m_inputRows.value(m_thickness)->setVisible(page == kFlatRectangularPage);
-    m_inputRows.value(m_winding)->setVisible(page == kCircularPage || page == kRectangularPage);
-    m_inputRows.value(m_spiralWire)->setVisible(page == kSpiralPage);
-    m_inputRows.value(m_spiralTrace)->setVisible(page == kSpiralPage);
+    const std::pair<const QWidget*, std::string_view> rows[] = {{m_gap, "gap"},
+                                                                {m_thickness, "thickness"},
+                                                                {m_winding, "winding"},
+                                                                {m_spiralWire, "wire-radius"},
+                                                                {m_spiralTrace, "trace"}};
+    for (const auto& [input, option] : rows) {
+        m_inputRows.value(input)->setVisible(pageTakes(option));
+    }
     scheduleRefresh();
 }
 
@@ -118,7 +129,6 @@ bool DesignWindow::isBusy() const
 DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
 {
     OwnInputs inputs;
-    const std::size_t page = currentPage();
     const auto length = [&inputs](QLineEdit* box, const QString& name) -> std::optional<double> {
         if (box->text().trimmed().isEmpty()) {
             return std::nullopt;
@@ -129,17 +139,23 @@ DesignWindow::OwnInputs DesignWindow::readOwnInputs() const
         }
         return reading.value;
     };
-    if (page == kFlatRectangularPage) {
+    if (pageTakes("gap")) {
         inputs.models.gap = length(m_gap, tr("Gap"));
+    }
+    if (pageTakes("thickness")) {
         inputs.models.thickness = length(m_thickness, tr("Copper thickness"));
-    } else if (page == kSpiralPage) {
+    }
+    if (pageTakes("wire-radius")) {
         inputs.models.spiralWireRadius = length(m_spiralWire, tr("Wire radius"));
+    }
+    if (pageTakes("trace")) {
         inputs.models.spiralTrace = length(m_spiralTrace, tr("Trace width"));
-        if (inputs.models.spiralWireRadius && inputs.models.spiralTrace) {
-            inputs.modelProblems << tr("Give a wire radius or a trace width, not both: the trace width is used");
-            inputs.models.spiralWireRadius.reset();
-        }
-    } else {
+    }
+    if (inputs.models.spiralWireRadius && inputs.models.spiralTrace) {
+        inputs.modelProblems << tr("Give a wire radius or a trace width, not both: the trace width is used");
+        inputs.models.spiralWireRadius.reset();
+    }
+    if (pageTakes("winding")) {
         inputs.models.winding = m_winding->currentIndex() == 1 ? design::Winding::Layer : design::Winding::Bundle;
     }
 

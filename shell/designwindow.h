@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstddef>
 #include <memory>
+#include <string_view>
 
 class QComboBox;
 class QLabel;
@@ -70,6 +71,8 @@ private:
     // Following the main window and working out (designwindow.cpp).
     void watchSource();
     void followPage();
+    /// Whether the current page's shape takes that model option ("gap").
+    [[nodiscard]] bool pageTakes(std::string_view modelOption) const;
     void scheduleRefresh();
     void startStudy();
 

@@ -144,10 +144,6 @@ struct ModelResult {
 [[nodiscard]] ModelResult SpiralCoilReference(const SpiralCoil& coil);
 [[nodiscard]] ModelResult FlatRectangularCoilReference(const FlatRectangularCoil& coil);
 
-/// The reference's method in words, for a sentence such as "… above the
-/// partial-inductance reference": "partial-inductance" or "filament".
-[[nodiscard]] std::string_view ReferenceMethod(std::string_view shape);
-
 /// (value − reference) / reference in per cent, or nothing when either has no
 /// value or the reference is not positive.
 [[nodiscard]] std::optional<double> PercentFromReference(double henries, const ModelResult& reference);

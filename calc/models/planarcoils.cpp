@@ -16,7 +16,7 @@ using detail::Value;
 
 namespace {
 
-using Names = std::vector<std::pair<std::string_view, std::string>>;
+using detail::Names;
 
 const Names& SpiralNames()
 {
@@ -34,15 +34,6 @@ const Names& FlatRectangularNames()
                              {"current-sheet", "current sheet (Mohan 1999)"},
                              {"grover-gmd", "Grover rectangle, winding GMD"}};
     return names;
-}
-
-std::vector<std::string_view> Ids(const Names& names)
-{
-    std::vector<std::string_view> ids;
-    for (const auto& entry : names) {
-        ids.push_back(entry.first);
-    }
-    return ids;
 }
 
 // Maxwell's thin-coil formula is offered while the winding's depth stays
@@ -294,21 +285,17 @@ Value FlatRectangularMohan(const FlatRectangularCoil& coil, bool currentSheet)
 
 std::vector<std::string_view> SpiralCoilModelIds()
 {
-    return Ids(SpiralNames());
+    return detail::Ids(SpiralNames());
 }
 
 std::vector<std::string_view> FlatRectangularCoilModelIds()
 {
-    return Ids(FlatRectangularNames());
+    return detail::Ids(FlatRectangularNames());
 }
 
 ModelResult SpiralCoilReference(const SpiralCoil& coil)
 {
-    if (auto why = CheckSpiral(coil)) {
-        return detail::Line("reference", "reference", detail::Refused(*why));
-    }
-    return detail::Line("reference", "reference",
-                        detail::Interpolated(coil.turns, [&coil](long long n) { return SpiralWhole(coil, n); }));
+    return detail::Reference(coil.turns, CheckSpiral(coil), [&coil](long long n) { return SpiralWhole(coil, n); });
 }
 
 std::vector<ModelResult> SpiralCoilModels(const SpiralCoil& coil)
@@ -371,11 +358,6 @@ std::vector<ModelResult> FlatRectangularCoilModels(const FlatRectangularCoil& co
     lines.push_back(detail::Line(names[2].first, names[2].second, FlatRectangularMohan(coil, true)));
     lines.push_back(detail::Line(names[3].first, names[3].second, FlatRectangularGrover(coil)));
     return lines;
-}
-
-std::string_view ReferenceMethod(std::string_view shape)
-{
-    return shape == "flat-rectangular" || shape == "rectangular" ? "partial-inductance" : "filament";
 }
 
 std::optional<double> PercentFromReference(double henries, const ModelResult& reference)
