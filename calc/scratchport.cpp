@@ -77,22 +77,9 @@ void ScratchPort::setFocus(std::string_view box)
     }
 }
 
-void ScratchPort::showMessage(const std::string& /*text*/, MessageIcon /*icon*/) {}
-
-void ScratchPort::beep() {}
-
 std::string ScratchPort::decimalSeparator() const
 {
     return m_separator;
 }
-
-bool ScratchPort::logging() const
-{
-    return false;
-}
-
-void ScratchPort::logLine(const std::string& /*line*/) {}
-
-void ScratchPort::endLogRecord() {}
 
 }  // namespace loopcalc

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "calculators.h"
-#include "formport.h"
 #include "shapes.h"
+#include "silentport.h"
 
 #include <string>
 #include <vector>
@@ -16,7 +16,7 @@ namespace loopcalc {
 /// copy, its first focus move names the box it refused, and its messages,
 /// beeps and log lines go nowhere. After each calculation the boxes read as
 /// copied again, rewrites undone.
-class ScratchPort final : public FormPort {
+class ScratchPort final : public SilentPort {
 public:
     /// texts: one per field of the shape, in the shape's field order.
     ScratchPort(const Shape& shape, std::vector<std::string> texts, std::string decimalSeparator);
@@ -36,12 +36,7 @@ public:
     [[nodiscard]] std::string text(std::string_view box) const override;
     void setText(std::string_view box, const std::string& text) override;
     void setFocus(std::string_view box) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void beep() override;
     [[nodiscard]] std::string decimalSeparator() const override;
-    [[nodiscard]] bool logging() const override;
-    void logLine(const std::string& line) override;
-    void endLogRecord() override;
 
 private:
     Outcome restoredAfter(Outcome outcome);

@@ -57,22 +57,9 @@ void TerminalPort::setText(std::string_view /*box*/, const std::string& /*text*/
 
 void TerminalPort::setFocus(std::string_view /*box*/) {}
 
-void TerminalPort::showMessage(const std::string& /*text*/, MessageIcon /*icon*/) {}
-
-void TerminalPort::beep() {}
-
 std::string TerminalPort::decimalSeparator() const
 {
     return std::string(m_decimalSeparator);
 }
-
-bool TerminalPort::logging() const
-{
-    return false;
-}
-
-void TerminalPort::logLine(const std::string& /*line*/) {}
-
-void TerminalPort::endLogRecord() {}
 
 }  // namespace loopcalc::cli

@@ -2,8 +2,8 @@
 // The page a calculator sees when it runs from the command line.
 #pragma once
 
-#include "formport.h"
 #include "shapes.h"
+#include "silentport.h"
 
 #include <array>
 #include <cstddef>
@@ -20,7 +20,7 @@ namespace loopcalc::cli {
 /// "," (setDecimalSeparator). The port never logs, and box rewrites,
 /// focus moves, messages and beeps are dropped: the caller reports the
 /// returned Outcome itself.
-class TerminalPort final : public FormPort {
+class TerminalPort final : public SilentPort {
 public:
     static constexpr std::size_t kMaxFields = 8;
 
@@ -45,12 +45,7 @@ public:
     [[nodiscard]] std::string text(std::string_view box) const override;
     void setText(std::string_view box, const std::string& text) override;
     void setFocus(std::string_view box) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void beep() override;
     [[nodiscard]] std::string decimalSeparator() const override;
-    [[nodiscard]] bool logging() const override;
-    void logLine(const std::string& line) override;
-    void endLogRecord() override;
 
 private:
     const Shape* m_shape = nullptr;

@@ -90,8 +90,23 @@ ModelResult Line(std::string_view id, std::string name, Value value)
     return ModelResult{id, std::move(name), value.henries, std::move(value.reason), std::move(value.note)};
 }
 
-std::vector<ModelResult> AllRefused(const std::vector<std::pair<std::string_view, std::string>>& models,
-                                    const std::string& reason)
+ModelResult Reference(double turns, const std::optional<std::string>& refused,
+                      const std::function<Value(long long)>& whole)
+{
+    return Line("reference", "reference", refused ? Refused(*refused) : Interpolated(turns, whole));
+}
+
+std::vector<std::string_view> Ids(const Names& names)
+{
+    std::vector<std::string_view> ids;
+    ids.reserve(names.size());
+    for (const auto& entry : names) {
+        ids.push_back(entry.first);
+    }
+    return ids;
+}
+
+std::vector<ModelResult> AllRefused(const Names& models, const std::string& reason)
 {
     std::vector<ModelResult> lines;
     lines.reserve(models.size());

@@ -9,9 +9,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace loopcalc::models::detail {
+
+/// A shape's list of models: each one's id and name, the reference first.
+using Names = std::vector<std::pair<std::string_view, std::string>>;
+
+/// The ids of a list of models, in order.
+[[nodiscard]] std::vector<std::string_view> Ids(const Names& names);
 
 /// The outcome of one model: a value, or a reason; with a short note.
 struct Value {
@@ -42,8 +49,12 @@ struct Value {
 /// A line of the table from a value.
 [[nodiscard]] ModelResult Line(std::string_view id, std::string name, Value value);
 
+/// The reference's line: refused for the reason the coil's check gives, or
+/// the sum at whole numbers of turns interpolated at N.
+[[nodiscard]] ModelResult Reference(double turns, const std::optional<std::string>& refused,
+                                    const std::function<Value(long long)>& whole);
+
 /// The whole list refused for the same reason.
-[[nodiscard]] std::vector<ModelResult> AllRefused(const std::vector<std::pair<std::string_view, std::string>>& models,
-                                                  const std::string& reason);
+[[nodiscard]] std::vector<ModelResult> AllRefused(const Names& models, const std::string& reason);
 
 }  // namespace loopcalc::models::detail

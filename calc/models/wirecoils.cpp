@@ -12,21 +12,21 @@
 
 namespace loopcalc::models {
 
+using detail::Names;
 using detail::Value;
 
 namespace {
 
-const std::vector<std::pair<std::string_view, std::string>>& CircularNames()
+const Names& CircularNames()
 {
-    static const std::vector<std::pair<std::string_view, std::string>> names{
+    static const Names names{
         {"reference", "reference"}, {"maxwell-gmd", "Maxwell, winding GMD"}, {"wheeler-1928", "Wheeler 1928"}};
     return names;
 }
 
-const std::vector<std::pair<std::string_view, std::string>>& RectangularNames()
+const Names& RectangularNames()
 {
-    static const std::vector<std::pair<std::string_view, std::string>> names{
-        {"reference", "reference"}, {"grover-gmd", "Grover rectangle, winding GMD"}};
+    static const Names names{{"reference", "reference"}, {"grover-gmd", "Grover rectangle, winding GMD"}};
     return names;
 }
 
@@ -191,29 +191,17 @@ Value RectangularWhole(const RectangularCoil& coil, long long turns)
 
 std::vector<std::string_view> CircularCoilModelIds()
 {
-    std::vector<std::string_view> ids;
-    for (const auto& entry : CircularNames()) {
-        ids.push_back(entry.first);
-    }
-    return ids;
+    return detail::Ids(CircularNames());
 }
 
 std::vector<std::string_view> RectangularCoilModelIds()
 {
-    std::vector<std::string_view> ids;
-    for (const auto& entry : RectangularNames()) {
-        ids.push_back(entry.first);
-    }
-    return ids;
+    return detail::Ids(RectangularNames());
 }
 
 ModelResult CircularCoilReference(const CircularCoil& coil)
 {
-    if (auto why = CheckCircular(coil)) {
-        return detail::Line("reference", "reference", detail::Refused(*why));
-    }
-    return detail::Line("reference", "reference",
-                        detail::Interpolated(coil.turns, [&coil](long long n) { return CircularWhole(coil, n); }));
+    return detail::Reference(coil.turns, CheckCircular(coil), [&coil](long long n) { return CircularWhole(coil, n); });
 }
 
 std::vector<ModelResult> CircularCoilModels(const CircularCoil& coil)
@@ -253,11 +241,8 @@ std::vector<ModelResult> CircularCoilModels(const CircularCoil& coil)
 
 ModelResult RectangularCoilReference(const RectangularCoil& coil)
 {
-    if (auto why = CheckRectangular(coil)) {
-        return detail::Line("reference", "reference", detail::Refused(*why));
-    }
-    return detail::Line("reference", "reference",
-                        detail::Interpolated(coil.turns, [&coil](long long n) { return RectangularWhole(coil, n); }));
+    return detail::Reference(coil.turns, CheckRectangular(coil),
+                             [&coil](long long n) { return RectangularWhole(coil, n); });
 }
 
 std::vector<ModelResult> RectangularCoilModels(const RectangularCoil& coil)
