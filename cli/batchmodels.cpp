@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batchmodels.h"
 
+#include "batchcells.h"
 #include "modeloptions.h"
 #include "shapes.h"
 #include "significantdigits.h"
@@ -12,7 +13,7 @@ namespace loopcalc::cli {
 
 namespace {
 
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+using batch::kNoColumn;
 constexpr std::array<std::string_view, 5> kModelCells{"gap", "thickness", "winding", "wire-radius", "trace"};
 
 /// "not a length above 0 in gap '-1'", built in text.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "batchrunner.h"
 
+#include "batchcells.h"
 #include "batchmodels.h"
 #include "coildesign.h"
 #include "csvreader.h"
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -26,148 +26,10 @@ namespace loopcalc::cli {
 
 namespace {
 
+using namespace batch;
+
 /// What the batch's messages about the input as a whole start with.
 constexpr std::string_view kMessagePrefix = "loopcalc-cli: batch: ";
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
-
-/// Where each shape finds its fields in the input records.
-class ColumnMap {
-public:
-    ColumnMap() = default;
-    explicit ColumnMap(const std::vector<std::string>& header)
-    {
-        m_shapeColumn = find(header, "shape");
-        m_frequencyColumn = find(header, "frequency");
-        const auto shapes = Shapes();
-        m_fieldColumns.resize(shapes.size());
-        for (std::size_t s = 0; s < shapes.size(); ++s) {
-            m_fieldColumns[s].fill(kNoColumn);
-            for (std::size_t f = 0; f < shapes[s].fields.size(); ++f) {
-                m_fieldColumns[s][f] = find(header, shapes[s].fields[f].option);
-            }
-        }
-    }
-
-    [[nodiscard]] std::size_t shapeColumn() const { return m_shapeColumn; }
-    [[nodiscard]] std::size_t frequencyColumn() const { return m_frequencyColumn; }
-    [[nodiscard]] std::size_t fieldColumn(std::size_t shape, std::size_t field) const
-    {
-        return m_fieldColumns[shape][field];
-    }
-
-private:
-    static std::size_t find(const std::vector<std::string>& header, std::string_view name)
-    {
-        for (std::size_t i = 0; i < header.size(); ++i) {
-            if (header[i] == name) {
-                return i;
-            }
-        }
-        return kNoColumn;
-    }
-
-    std::size_t m_shapeColumn = kNoColumn;
-    std::size_t m_frequencyColumn = kNoColumn;
-    std::vector<std::array<std::size_t, TerminalPort::kMaxFields>> m_fieldColumns;
-};
-
-std::string_view KindName(Outcome::Kind kind)
-{
-    switch (kind) {
-    case Outcome::Kind::Result: return "result";
-    case Outcome::Kind::Refused: return "refused";
-    case Outcome::Kind::OutOfRange: return "out-of-range";
-    }
-    return "error";
-}
-
-static_assert(CsvReader::kMaxRecordBytes == 16777216 && CsvReader::kMaxFields == 65536,
-              "the problem texts below name the limits");
-
-std::string_view ProblemText(CsvReader::Problem problem)
-{
-    switch (problem) {
-    case CsvReader::Problem::UnterminatedQuote: return "unterminated quoted field";
-    case CsvReader::Problem::TextAfterQuote: return "text after the closing quote of a field";
-    case CsvReader::Problem::TooLong: return "row longer than 16777216 bytes, the limit";
-    case CsvReader::Problem::TooManyFields: return "row with more than 65536 fields, the limit";
-    case CsvReader::Problem::None: break;
-    }
-    return {};
-}
-
-void AppendNumber(std::string& text, std::size_t value)
-{
-    char buffer[24];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text.append(buffer, result.ptr);
-}
-
-/// "row has 5 fields, header has 4", built in a reused buffer.
-std::string_view CountMismatch(std::string& text, std::size_t fields, std::size_t columns)
-{
-    text = "row has ";
-    AppendNumber(text, fields);
-    text += fields == 1 ? " field, header has " : " fields, header has ";
-    AppendNumber(text, columns);
-    return text;
-}
-
-std::string_view UnknownShape(std::string& text, std::string_view name)
-{
-    if (name.empty()) {
-        return "no shape given";
-    }
-    text = "unknown shape '";
-    text += name;
-    text += '\'';
-    return text;
-}
-
-/// "not a frequency above 0 Hz in frequency '0'", built in a reused buffer.
-std::string_view BadCell(std::string& text, std::string_view problem, std::string_view column, std::string_view cell)
-{
-    text = problem;
-    text += " in ";
-    text += column;
-    text += " '";
-    text += cell;
-    text += '\'';
-    return text;
-}
-
-/// "unknown unit 'xy' in width '10xy'", built in a reused buffer.
-std::string_view UnknownUnit(std::string& text, std::string_view unit, std::string_view column, std::string_view cell)
-{
-    std::string problem = "unknown unit '";
-    problem += unit;
-    problem += '\'';
-    return BadCell(text, problem, column, cell);
-}
-
-/// The frequency cell's hertz, 0 for an empty cell, or the problem with it.
-std::string_view ReadFrequency(std::string& text, std::string_view cell, std::string_view decimalSeparator,
-                               double& hertz)
-{
-    hertz = 0.0;
-    if (cell.empty()) {
-        return {};
-    }
-    const Quantity quantity = ReadQuantity(cell, FrequencyUnits(), decimalSeparator);
-    if (quantity.status == Quantity::Status::UnknownUnit) {
-        return UnknownUnit(text, quantity.unit, "frequency", cell);
-    }
-    if (quantity.status == Quantity::Status::OutOfRange ||
-        (IsAboveZero(quantity) && !design::IsTuningFrequency(quantity.value))) {
-        return BadCell(text, std::string("out of range (give a frequency ") + design::kTuningRangeText + ")",
-                       "frequency", cell);
-    }
-    if (!IsAboveZero(quantity)) {
-        return BadCell(text, "not a frequency above 0 Hz", "frequency", cell);
-    }
-    hertz = quantity.value;
-    return {};
-}
 
 /// One run over the records of a reader: the header, then one output record
 /// per input record. The buffers are reused from row to row.
