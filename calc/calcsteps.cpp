@@ -105,4 +105,14 @@ Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, co
     return {Outcome::Kind::Result, display.text, henries};
 }
 
+Outcome Press(FormPort& port, const Shape& shape, double (*henries)(const FieldValues& values))
+{
+    const FieldValues v = ReadValues(port, shape);
+    if (auto refused = Check(port, shape, v)) {
+        return *refused;
+    }
+    const double l = henries(v);
+    return Report(port, shape, v, FormatInductance(l), l);
+}
+
 }  // namespace loopcalc::steps

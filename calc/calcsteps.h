@@ -38,4 +38,9 @@ std::optional<Outcome> Check(FormPort& port, const Shape& shape, const FieldValu
 /// a beep and, while the log is on, the record.
 Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, const Display& display, double henries);
 
+/// The usual press: reads the boxes, runs the checks, works out the henries
+/// from the values with the formula and reports them by the general display
+/// rule.
+Outcome Press(FormPort& port, const Shape& shape, double (*henries)(const FieldValues& values));
+
 }  // namespace loopcalc::steps

@@ -3,7 +3,6 @@
 #include "calcsteps.h"
 #include "calculators.h"
 #include "designaids.h"
-#include "display.h"
 #include "formulas.h"
 
 namespace loopcalc {
@@ -15,13 +14,9 @@ enum Field : std::size_t { kRadius, kTurns, kWireRadius };
 
 Outcome frmMain_cmdCalculate2_Click(FormPort& port)
 {
-    const Shape& shape = Shapes()[kCircularPage];
-    const FieldValues v = steps::ReadValues(port, shape);
-    if (auto refused = steps::Check(port, shape, v)) {
-        return *refused;
-    }
-    const double l = CircularCoilInductance(v[kTurns], v[kRadius], v[kWireRadius]);
-    return steps::Report(port, shape, v, FormatInductance(l), l);
+    return steps::Press(port, Shapes()[kCircularPage], [](const FieldValues& v) {
+        return CircularCoilInductance(v[kTurns], v[kRadius], v[kWireRadius]);
+    });
 }
 
 std::optional<double> CircularExactTurns(const FieldValues& values, double henries)

@@ -3,7 +3,6 @@
 #include "calcsteps.h"
 #include "calculators.h"
 #include "designaids.h"
-#include "display.h"
 #include "formulas.h"
 
 #include <algorithm>
@@ -17,14 +16,10 @@ enum Field : std::size_t { kWidth, kHeight, kTurns, kTrace };
 
 Outcome frmMain_cmdCalculate1_Click(FormPort& port)
 {
-    const Shape& shape = Shapes()[kFlatRectangularPage];
-    const FieldValues v = steps::ReadValues(port, shape);
-    if (auto refused = steps::Check(port, shape, v)) {
-        return *refused;
-    }
     // The trace size stands in for the wire radius, with no further factor.
-    const double l = RectLoopInductance(v[kTurns], v[kWidth], v[kHeight], v[kTrace]);
-    return steps::Report(port, shape, v, FormatInductance(l), l);
+    return steps::Press(port, Shapes()[kFlatRectangularPage], [](const FieldValues& v) {
+        return RectLoopInductance(v[kTurns], v[kWidth], v[kHeight], v[kTrace]);
+    });
 }
 
 std::optional<double> FlatRectangularExactTurns(const FieldValues& values, double henries)

@@ -3,7 +3,6 @@
 #include "calcsteps.h"
 #include "calculators.h"
 #include "designaids.h"
-#include "display.h"
 #include "formulas.h"
 
 #include <algorithm>
@@ -17,13 +16,9 @@ enum Field : std::size_t { kWidth, kHeight, kTurns, kWireRadius };
 
 Outcome frmMain_cmdCalculate3_Click(FormPort& port)
 {
-    const Shape& shape = Shapes()[kRectangularPage];
-    const FieldValues v = steps::ReadValues(port, shape);
-    if (auto refused = steps::Check(port, shape, v)) {
-        return *refused;
-    }
-    const double l = RectLoopInductance(v[kTurns], v[kWidth], v[kHeight], v[kWireRadius]);
-    return steps::Report(port, shape, v, FormatInductance(l), l);
+    return steps::Press(port, Shapes()[kRectangularPage], [](const FieldValues& v) {
+        return RectLoopInductance(v[kTurns], v[kWidth], v[kHeight], v[kWireRadius]);
+    });
 }
 
 std::optional<double> RectangularExactTurns(const FieldValues& values, double henries)
