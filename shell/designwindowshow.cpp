@@ -19,6 +19,45 @@
 
 namespace loopcalc::shell {
 
+namespace {
+
+/// One row of the table of models.
+struct ModelRow {
+    QString name;
+    QString inductance;
+    QString difference;
+    QString note;
+};
+
+/// The classic formula's row: its result exactly as Calculate shows it, or
+/// why there is none.
+ModelRow ClassicRow(const design::Study& result)
+{
+    ModelRow classic{DesignWindow::tr("classic"), {}, {}, {}};
+    switch (result.classic.kind) {
+    case Outcome::Kind::Result:
+        classic.inductance = QtText(result.classic.text);
+        classic.note = DesignWindow::tr("as Calculate shows it");
+        break;
+    case Outcome::Kind::OutOfRange:
+        classic.inductance = DesignWindow::tr("out of range");
+        classic.note = QtText(result.classic.text);
+        break;
+    case Outcome::Kind::Refused:
+        classic.inductance = DesignWindow::tr("refused");
+        classic.note = QtText(result.classic.text);
+        break;
+    }
+    if (result.classic.kind != Outcome::Kind::Refused) {
+        if (const auto percent = design::PercentFromReference(result.classic.henries, result.reference)) {
+            classic.difference = QString::fromStdString(design::FormatPercent(*percent));
+        }
+    }
+    return classic;
+}
+
+}  // namespace
+
 QString DesignWindow::describePage(const design::StudyRequest& request) const
 {
     const std::size_t page = currentPage();
@@ -118,37 +157,10 @@ void DesignWindow::showDefaults(const design::StudyRequest& request)
 
 void DesignWindow::showModels(const design::Study& result)
 {
-    struct Row {
-        QString name;
-        QString inductance;
-        QString difference;
-        QString note;
-    };
-    QList<Row> rows;
-    Row classic{tr("classic"), {}, {}, {}};
-    switch (result.classic.kind) {
-    case Outcome::Kind::Result:
-        classic.inductance = QtText(result.classic.text);
-        classic.note = tr("as Calculate shows it");
-        break;
-    case Outcome::Kind::OutOfRange:
-        classic.inductance = tr("out of range");
-        classic.note = QtText(result.classic.text);
-        break;
-    case Outcome::Kind::Refused:
-        classic.inductance = tr("refused");
-        classic.note = QtText(result.classic.text);
-        break;
-    }
-    if (result.classic.kind != Outcome::Kind::Refused) {
-        if (const auto percent = design::PercentFromReference(result.classic.henries, result.reference)) {
-            classic.difference = QString::fromStdString(design::FormatPercent(*percent));
-        }
-    }
-    rows << classic;
+    QList<ModelRow> rows{ClassicRow(result)};
     for (std::size_t i = 0; i < result.models.size(); ++i) {
         const design::ModelLine& line = result.models[i];
-        Row row{QtText(line.name), QStringLiteral("—"), {}, QtText(line.henries ? line.note : line.reason)};
+        ModelRow row{QtText(line.name), QStringLiteral("—"), {}, QtText(line.henries ? line.note : line.reason)};
         // A closed form taken beyond its geometry may give 0 or less: no
         // value, and no difference worked out from it.
         if (line.henries && !(*line.henries > 0.0)) {
@@ -166,7 +178,7 @@ void DesignWindow::showModels(const design::Study& result)
     }
     m_models->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
-        const Row& row = rows[r];
+        const ModelRow& row = rows[r];
         const QString cells[] = {row.name, row.inductance, row.difference, row.note};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
@@ -200,20 +212,20 @@ void DesignWindow::showTurns(const design::StudyRequest& request, const design::
             if (w.outcome.kind == Outcome::Kind::Refused) {
                 shown = tr("not accepted (%1)").arg(shown);
             }
-            whole << tr("%1 turns: %2").arg(TurnsText(w.turns), shown);
+            whole << tr("%1: %2").arg(TurnsWords(w.turns), shown);
         }
-        lines << tr("classic: %1 turns (%2)").arg(TurnsText(classic.turns), whole.join(QStringLiteral("; ")));
+        lines << tr("classic: %1 (%2)").arg(TurnsWords(classic.turns), whole.join(QStringLiteral("; ")));
     }
     if (result.referenceTurns) {
         const design::ReferenceTurns& reference = *result.referenceTurns;
         if (!reference.turns) {
             lines << tr("reference: %1").arg(QtText(reference.message));
         } else {
-            QStringList whole{tr("%1 turns: %2").arg(TurnsText(reference.below), HenriesText(reference.belowHenries))};
+            QStringList whole{tr("%1: %2").arg(TurnsWords(reference.below), HenriesText(reference.belowHenries))};
             if (reference.above != reference.below) {
-                whole << tr("%1 turns: %2").arg(TurnsText(reference.above), HenriesText(reference.aboveHenries));
+                whole << tr("%1: %2").arg(TurnsWords(reference.above), HenriesText(reference.aboveHenries));
             }
-            lines << tr("reference: %1 turns (%2)").arg(TurnsText(*reference.turns), whole.join(QStringLiteral("; ")));
+            lines << tr("reference: %1 (%2)").arg(TurnsWords(*reference.turns), whole.join(QStringLiteral("; ")));
         }
     }
     m_turnsFound->setPlainText(lines.join(QLatin1Char('\n')));
