@@ -48,7 +48,7 @@ TurnsSearch FindTurns(const Shape& shape, const FormPort& page, double henries, 
     if (const Outcome exact = calculateWith(*turns); exact.kind == Outcome::Kind::Refused) {
         search.kind = TurnsSearch::Kind::Unreachable;
         search.message = std::string(targetText) + " needs " + std::string(units::ShortestText(*turns, buffer)) +
-                         " turns, which the calculator does not accept: " + exact.text;
+                         (*turns == 1.0 ? " turn" : " turns") + ", which the calculator does not accept: " + exact.text;
         return search;
     }
 

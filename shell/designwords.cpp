@@ -24,6 +24,12 @@ QString TurnsText(double turns, int decimals)
     return QString::number(turns, 'f', std::abs(turns - std::round(turns)) < 1e-9 ? 0 : decimals);
 }
 
+QString TurnsWords(double turns, int decimals)
+{
+    const QString count = TurnsText(turns, decimals);
+    return count == QStringLiteral("1") ? QObject::tr("%1 turn").arg(count) : QObject::tr("%1 turns").arg(count);
+}
+
 QString LabelOf(std::size_t page, std::string_view box)
 {
     const auto pages = MainPages();

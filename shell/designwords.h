@@ -21,6 +21,10 @@ namespace loopcalc::shell {
 /// A number of turns: whole numbers without decimals, others with that many.
 [[nodiscard]] QString TurnsText(double turns, int decimals = 2);
 
+/// A number of turns with its noun, as TurnsText shows it: "1 turn",
+/// "12 turns", "11.50 turns".
+[[nodiscard]] QString TurnsWords(double turns, int decimals = 2);
+
 /// The caption of the label beside a box of the main window's design (the
 /// label in the box's frame whose row lies nearest), without its colon; the
 /// box's name when the page or the box is not in the design.

@@ -191,7 +191,7 @@ QString TurnsPlot::readoutText() const
     if (parts.isEmpty()) {
         return {};
     }
-    return tr("%1 turns: %2").arg(TurnsText(*m_readout, 1), parts.join(QStringLiteral(", ")));
+    return tr("%1: %2").arg(TurnsWords(*m_readout, 1), parts.join(QStringLiteral(", ")));
 }
 
 void TurnsPlot::setReadout(std::optional<double> turns)

@@ -121,7 +121,7 @@ void TurnsPlot::drawMarkers(QPainter& painter, const QRectF& area) const
         const double x = xOf(*m_turns);
         painter.setPen(QPen(kTurnsColour, 1.5, Qt::DashLine));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-        const QString label = tr("%1 turns").arg(TurnsText(*m_turns, 1));
+        const QString label = TurnsWords(*m_turns, 1);
         const double labelWidth = QFontMetricsF(font()).horizontalAdvance(label);
         // The label stands right of the line, or left of it near the right edge.
         const double labelX = x + 4 + labelWidth <= area.right() ? x + 4 : x - 4 - labelWidth;

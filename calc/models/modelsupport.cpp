@@ -60,6 +60,11 @@ std::string Count(double value)
     return std::string(buffer, result.ptr);
 }
 
+std::string Counted(double value, std::string_view one, std::string_view many)
+{
+    return Count(value).append(" ").append(value == 1.0 ? one : many);
+}
+
 Value Interpolated(double turns, const std::function<Value(long long)>& whole)
 {
     const double below = std::floor(turns);

@@ -42,6 +42,9 @@ struct Value {
 /// An integer or a number of turns as text, locale-independent.
 [[nodiscard]] std::string Count(double value);
 
+/// A count with its noun, singular for exactly one: "1 turn", "12 turns".
+[[nodiscard]] std::string Counted(double value, std::string_view one, std::string_view many);
+
 /// The model at N turns from the model at whole numbers of turns: linear
 /// between ⌊N⌋ and ⌈N⌉, from 0 H at 0 turns.
 [[nodiscard]] Value Interpolated(double turns, const std::function<Value(long long)>& whole);

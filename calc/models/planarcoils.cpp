@@ -98,7 +98,7 @@ std::optional<std::string> SpiralFit(const SpiralCoil& coil, long long turns)
     if (across > pitch * (1.0 + 1e-12)) {
         return std::string(c.strip ? "the traces overlap: the trace width " : "the wires overlap: the wire diameter ") +
                detail::Millimetres(across) + " exceeds the pitch " + detail::Millimetres(pitch) + " of " +
-               detail::Count(static_cast<double>(turns)) + " turns";
+               detail::Counted(static_cast<double>(turns), "turn", "turns");
     }
     if (coil.innerRadius + 0.5 * pitch <= 0.5 * across) {
         return "the inner radius is too small: the innermost turn would cross the centre";
@@ -144,7 +144,10 @@ Value SpiralWhole(const SpiralCoil& coil, long long turns)
             total += 2.0 * m;
         }
     }
-    return Value{total, {}, std::string("Maxwell filaments, ") + detail::Count(n) + (c.strip ? " strips" : " rings")};
+    return Value{total,
+                 {},
+                 "Maxwell filaments, " +
+                     (c.strip ? detail::Counted(n, "strip", "strips") : detail::Counted(n, "ring", "rings"))};
 }
 
 // ---- flat rectangular coil ----
@@ -228,8 +231,9 @@ Value FlatRectangularSum(const FlatRectangularCoil& coil, const std::vector<Segm
     }
     return Value{total,
                  {},
-                 "partial inductances of " + detail::Count(static_cast<double>(segments.size())) +
-                     " segments (Greenhouse 1974)"};
+                 "partial inductances of " +
+                     detail::Counted(static_cast<double>(segments.size()), "segment", "segments") +
+                     " (Greenhouse 1974)"};
 }
 
 /// Mohan's diameters of the square that the coil approximates: outer edge

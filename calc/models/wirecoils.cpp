@@ -130,7 +130,7 @@ Value CircularWhole(const CircularCoil& coil, long long turns)
         [&](long long j1, long long j2, long long apart) {
             return CoaxialLoopMutual(radius(j1), radius(j2), static_cast<double>(apart) * pitch);
         });
-    return Value{sum, {}, "Maxwell filaments, " + detail::Count(static_cast<double>(turns)) + " turns"};
+    return Value{sum, {}, "Maxwell filaments, " + detail::Counted(static_cast<double>(turns), "turn", "turns")};
 }
 
 // ---- rectangular coil ----
@@ -183,8 +183,10 @@ Value RectangularWhole(const RectangularCoil& coil, long long turns)
             return RectangularTurnsMutual(coil.width + grow(j1), coil.height + grow(j1), coil.width + grow(j2),
                                           coil.height + grow(j2), static_cast<double>(apart) * pitch);
         });
-    return Value{
-        sum, {}, "partial inductances of straight wires, " + detail::Count(static_cast<double>(turns)) + " turns"};
+    return Value{sum,
+                 {},
+                 "partial inductances of straight wires, " +
+                     detail::Counted(static_cast<double>(turns), "turn", "turns")};
 }
 
 }  // namespace
