@@ -429,5 +429,26 @@ TEST(ModelListTest, SameIdsInTheSameOrderWhateverTheInput)
     EXPECT_NE(misfit.front().reason.find("do not fit"), std::string::npos);
 }
 
+// The reference's note counts what it summed, in the singular for one.
+TEST(ModelListTest, NotesCountInTheSingularForOne)
+{
+    struct Case {
+        std::string note;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {CircularCoilReference({0.02, 1, 0.5e-3}).note, "Maxwell filaments, 1 turn"},
+        {CircularCoilReference({0.02, 2, 0.5e-3}).note, "Maxwell filaments, 2 turns"},
+        {RectangularCoilReference({0.1, 0.05, 1, 0.5e-3}).note, "partial inductances of straight wires, 1 turn"},
+        {SpiralCoilReference({0.02, 0.01, 1}).note, "Maxwell filaments, 1 ring"},
+        {SpiralCoilReference({0.02, 0.01, 1, std::nullopt, 1e-3}).note, "Maxwell filaments, 1 strip"},
+        {FlatRectangularCoilReference({0.02, 0.02, 0.25, 1e-3}).note,
+         "partial inductances of 1 segment (Greenhouse 1974)"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.note, c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace loopcalc::models
