@@ -145,29 +145,14 @@ int PrintModels(ShapeInput& input, std::ostream& out, std::ostream& err)
 
 int RunModelsCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out, std::ostream& err)
 {
-    if (args.empty()) {
-        return UsageError(err, "models needs a shape", kModelsSynopsis);
-    }
-    if (args.front() == "--help" || args.front() == "-h") {
-        PrintModelsHelp(out);
-        return kExitOk;
-    }
-    const Shape* shape = FindShape(args.front());
-    if (shape == nullptr) {
-        return UsageError(err, "unknown shape '" + std::string(args.front()) + "'", kModelsSynopsis);
-    }
-    const std::string usage = ModelsSynopsis(*shape);
-    ShapeOptions options(*shape, OptionsFor::Models);
-    if (const std::string problem = options.read(args.subspan(1)); !problem.empty()) {
-        return UsageError(err, problem, usage);
-    }
-    if (options.wantsHelp()) {
-        PrintModelsHelp(out);
-        return kExitOk;
+    const Shape* shape = nullptr;
+    if (const auto exit = ReadShapeArgument(args, "models", kModelsSynopsis, &PrintModelsHelp, shape, out, err)) {
+        return *exit;
     }
     ShapeInput input;
-    if (const std::string problem = options.apply(input); !problem.empty()) {
-        return UsageError(err, problem, usage);
+    if (const auto exit = ReadShapeOptions(*shape, OptionsFor::Models, args.subspan(1), ModelsSynopsis(*shape),
+                                           &PrintModelsHelp, input, out, err)) {
+        return *exit;
     }
     return PrintModels(input, out, err);
 }

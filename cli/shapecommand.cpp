@@ -13,17 +13,11 @@ namespace loopcalc::cli {
 
 int RunShapeCommand(const Shape& shape, std::span<const std::string_view> args, std::ostream& out, std::ostream& err)
 {
-    ShapeOptions options(shape, OptionsFor::Calculation);
-    if (const std::string problem = options.read(args); !problem.empty()) {
-        return UsageError(err, problem, Synopsis(shape));
-    }
-    if (options.wantsHelp()) {
-        PrintShapeHelp(out, shape);
-        return kExitOk;
-    }
     ShapeInput input;
-    if (const std::string problem = options.apply(input); !problem.empty()) {
-        return UsageError(err, problem, Synopsis(shape));
+    if (const auto exit = ReadShapeOptions(
+            shape, OptionsFor::Calculation, args, Synopsis(shape),
+            [&shape](std::ostream& help) { PrintShapeHelp(help, shape); }, input, out, err)) {
+        return *exit;
     }
 
     const Outcome outcome = input.port.calculate();

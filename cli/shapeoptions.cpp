@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "shapeoptions.h"
 
+#include "commands.h"
 #include "designaids.h"
+#include "exitcodes.h"
 #include "modeloptions.h"
 
 #include <algorithm>
@@ -236,6 +238,42 @@ std::string ShapeOptions::applyField(ShapeInput& input, const ParsedOption& opti
         break;
     }
     return {};
+}
+
+std::optional<int> ReadShapeArgument(std::span<const std::string_view> args, std::string_view command,
+                                     std::string_view synopsis, void (*help)(std::ostream&), const Shape*& shape,
+                                     std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        return UsageError(err, std::string(command) + " needs a shape", synopsis);
+    }
+    if (args.front() == "--help" || args.front() == "-h") {
+        help(out);
+        return kExitOk;
+    }
+    shape = FindShape(args.front());
+    if (shape == nullptr) {
+        return UsageError(err, "unknown shape '" + std::string(args.front()) + "'", synopsis);
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ReadShapeOptions(const Shape& shape, OptionsFor command, std::span<const std::string_view> args,
+                                    std::string_view usage, const std::function<void(std::ostream&)>& help,
+                                    ShapeInput& input, std::ostream& out, std::ostream& err)
+{
+    ShapeOptions options(shape, command);
+    if (const std::string problem = options.read(args); !problem.empty()) {
+        return UsageError(err, problem, usage);
+    }
+    if (options.wantsHelp()) {
+        help(out);
+        return kExitOk;
+    }
+    if (const std::string problem = options.apply(input); !problem.empty()) {
+        return UsageError(err, problem, usage);
+    }
+    return std::nullopt;
 }
 
 void PrintCapacitance(std::ostream& out, double henries, double hertz)

@@ -12,6 +12,7 @@
 #include "units.h"
 
 #include <array>
+#include <functional>
 #include <iosfwd>
 #include <optional>
 #include <span>
@@ -94,6 +95,22 @@ private:
     std::vector<OptionDefinition> m_definitions;
     ParsedArguments m_parsed;
 };
+
+/// Reads the shape a command names first ("turns spiral ..."). Without an
+/// argument, on --help or an unknown shape the command ends there: the
+/// returned exit code is then set, after the help on out or the usage error
+/// ("turns needs a shape") on err.
+[[nodiscard]] std::optional<int> ReadShapeArgument(std::span<const std::string_view> args, std::string_view command,
+                                                   std::string_view synopsis, void (*help)(std::ostream&),
+                                                   const Shape*& shape, std::ostream& out, std::ostream& err);
+
+/// Reads a command's options for the shape into input. On a usage problem
+/// or --help the command ends there: the returned exit code is then set,
+/// after the usage error on err or the help on out.
+[[nodiscard]] std::optional<int> ReadShapeOptions(const Shape& shape, OptionsFor command,
+                                                  std::span<const std::string_view> args, std::string_view usage,
+                                                  const std::function<void(std::ostream&)>& help, ShapeInput& input,
+                                                  std::ostream& out, std::ostream& err);
 
 /// "C = 91.8 pF at 13.56 MHz", or why no capacitance resonates.
 void PrintCapacitance(std::ostream& out, double henries, double hertz);

@@ -81,33 +81,18 @@ int PrintTurns(ShapeInput& input, double henries, std::ostream& out, std::ostrea
 
 int RunTurnsCommand(std::span<const std::string_view> args, std::istream& /*in*/, std::ostream& out, std::ostream& err)
 {
-    if (args.empty()) {
-        return UsageError(err, "turns needs a shape", kTurnsSynopsis);
-    }
-    if (args.front() == "--help" || args.front() == "-h") {
-        PrintTurnsHelp(out);
-        return kExitOk;
-    }
-    const Shape* shape = FindShape(args.front());
-    if (shape == nullptr) {
-        return UsageError(err, "unknown shape '" + std::string(args.front()) + "'", kTurnsSynopsis);
+    const Shape* shape = nullptr;
+    if (const auto exit = ReadShapeArgument(args, "turns", kTurnsSynopsis, &PrintTurnsHelp, shape, out, err)) {
+        return *exit;
     }
     const std::string usage = "turns " + std::string(shape->name) + " --target L [options]";
-    ShapeOptions options(*shape, OptionsFor::Turns);
-    if (const std::string problem = options.read(args.subspan(1)); !problem.empty()) {
-        return UsageError(err, problem, usage);
-    }
-    if (options.wantsHelp()) {
-        PrintTurnsHelp(out);
-        return kExitOk;
-    }
     ShapeInput input;
-    double henries = 0.0;
-    std::string problem = options.apply(input);
-    if (problem.empty()) {
-        problem = ReadTarget(input.design.target, henries);
+    if (const auto exit =
+            ReadShapeOptions(*shape, OptionsFor::Turns, args.subspan(1), usage, &PrintTurnsHelp, input, out, err)) {
+        return *exit;
     }
-    if (!problem.empty()) {
+    double henries = 0.0;
+    if (const std::string problem = ReadTarget(input.design.target, henries); !problem.empty()) {
         return UsageError(err, problem, usage);
     }
     return PrintTurns(input, henries, out, err);
