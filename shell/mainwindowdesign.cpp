@@ -78,8 +78,9 @@ constexpr std::array kPage1{
 constexpr std::array<std::string_view, 6> kOrder1{"cmdCalculate3", "txtInductance4", "txtWidth4",
                                                   "txtHeight4",    "txtTurns4",      "txtWireRad4"};
 
-// Page 2: flat spiral air coil. Its result text is what the page's own
-// Calculate button gives for the initial inputs.
+// Page 2: flat spiral air coil. Its starting result text is a fixed text,
+// the initial inputs' result (" 4.619 µH" once Calculate is pressed) to
+// three significant digits.
 constexpr std::array kPage2{
     ControlDesign{K::Frame, "fraSpiralCoil", {}, 220, 1440, 4000, 3700, kStyle, {}},
     ControlDesign{K::Drawing, "imgSpiralCoil", "fraSpiralCoil", 120, 360, 3735, 3195, ":/coil-spiral.svg", {}},
