@@ -139,14 +139,23 @@ void DesignWindow::showDefaults(const design::StudyRequest& request)
 {
     // Defaults that follow the page: the gap is the trace, the spiral's wire
     // radius half its pitch.
-    const std::size_t page = currentPage();
-    if (page == kFlatRectangularPage && request.texts.size() > 3) {
-        m_gap->setPlaceholderText(tr("%1 mm (the trace)").arg(QtText(request.texts[3]).trimmed()));
+    const auto text = [&request](std::string_view option) {
+        const auto fields = request.shape->fields;
+        for (std::size_t i = 0; i < fields.size() && i < request.texts.size(); ++i) {
+            if (fields[i].option == option) {
+                return request.texts[i];
+            }
+        }
+        return std::string();
+    };
+    const auto number = [&](std::string_view option) { return ReadNumber(text(option), request.decimalSeparator); };
+    if (pageTakes("gap")) {
+        m_gap->setPlaceholderText(tr("%1 mm (the trace)").arg(QtText(text("trace")).trimmed()));
     }
-    if (page == kSpiralPage && request.texts.size() > 2) {
-        const double outer = ReadNumber(request.texts[0], request.decimalSeparator);
-        const double inner = ReadNumber(request.texts[1], request.decimalSeparator);
-        const double turns = ReadNumber(request.texts[2], request.decimalSeparator);
+    if (pageTakes("wire-radius")) {
+        const double outer = number("outer-radius");
+        const double inner = number("inner-radius");
+        const double turns = number("turns");
         m_spiralWire->setPlaceholderText(
             turns > 0.0 && outer > inner
                 ? tr("%1 mm (half the pitch)")
