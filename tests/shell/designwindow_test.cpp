@@ -401,12 +401,12 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
     const auto match = QRegularExpression(QStringLiteral("^classic: ([0-9.]+) turns")).match(turns);
     QVERIFY2(match.hasMatch(), qPrintable(turns));
     QCOMPARE(match.captured(1), QString::number(c.turns(), 'f', 2));
-    // The whole numbers below and above, each as Calculate shows it, one
-    // turn in the singular.
+    // The whole numbers below and above on the classic line, each as
+    // Calculate shows it, one turn in the singular.
     const double below = std::floor(c.turns());
     for (const double whole : {below, below + 1.0}) {
         const QString counted = whole == 1.0 ? QStringLiteral("1 turn:") : QStringLiteral("%1 turns:").arg(whole);
-        QVERIFY2(turns.contains(counted), qPrintable(turns));
+        QVERIFY2(turns.section(QLatin1Char('\n'), 0, 0).contains(counted), qPrintable(turns));
     }
 
     // The capacitor that tunes the classic result.
