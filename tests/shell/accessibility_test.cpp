@@ -3,20 +3,15 @@
 // tab list, the boxes named by their labels, the pictures by what they show.
 #include "aboutbox.h"
 #include "formulawindow.h"
-#include "mainwindow.h"
-#include "realinput.h"
 #include "tabrows.h"
+#include "windowfixture.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
-#include <memory>
-
-using loopcalc::shell::MainWindow;
 using loopcalc::shell::TabRows;
-using loopcalc::testing::ClickAt;
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -39,26 +34,21 @@ private slots:
 private:
     [[nodiscard]] QAccessibleInterface* tabList() const
     {
-        return QAccessible::queryAccessibleInterface(m_window->tabControl());
+        return QAccessible::queryAccessibleInterface(m_ui->tabControl());
     }
     [[nodiscard]] QStringList selectedTabs() const;
 
-    std::unique_ptr<MainWindow> m_window;
+    loopcalc::testing::WindowFixture m_ui;
 };
 
 void AccessibilityTest::init()
 {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    // The pages other than the start page are built after the first paint.
-    QTRY_VERIFY(m_window->pagesComplete());
+    QVERIFY(m_ui.open());
 }
 
 void AccessibilityTest::cleanup()
 {
-    m_window.reset();
+    m_ui.close();
 }
 
 QStringList AccessibilityTest::selectedTabs() const
@@ -83,7 +73,7 @@ void AccessibilityTest::tabRowsAreAPageTabList()
 
     const QStringList captions{"Circular Wire Coil", "Rectangular Wire Coil", "Flat Spiral Air Coil",
                                "Flat Rectangular Air Coil "};
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     QStringList names;
     for (int i = 0; i < list->childCount(); ++i) {
         QAccessibleInterface* tab = list->child(i);
@@ -121,12 +111,11 @@ void AccessibilityTest::currentPageTabIsSelected()
     QFETCH(QString, caption);
     // At start the last page is the selected one.
     QCOMPARE(selectedTabs(), QStringList{"Flat Rectangular Air Coil "});
-    TabRows* tabs = m_window->tabControl();
-    ClickAt(tabs, tabs->rowRect(page).center());
+    m_ui.selectPage(page);
     QCOMPARE(selectedTabs(), QStringList{caption});
 
     // With the focus on the tab rows, the selected tab is the focused child.
-    tabs->setFocus();
+    m_ui->tabControl()->setFocus();
     QAccessibleInterface* focused = tabList()->focusChild();
     QVERIFY(focused != nullptr);
     QCOMPARE(focused->text(QAccessible::Name), caption);
@@ -138,14 +127,14 @@ void AccessibilityTest::currentPageTabIsSelected()
     QVERIFY(press != nullptr);
     QVERIFY(press->actionNames().contains(QAccessibleActionInterface::pressAction()));
     press->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(tabs->currentIndex(), other);
+    QCOMPARE(m_ui->tabControl()->currentIndex(), other);
 }
 
 void AccessibilityTest::pagesStayReachable()
 {
     // Below the tabs, the pages and their controls are still in the tree.
     QAccessibleInterface* list = tabList();
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     QList<QObject*> reached;
     for (int i = 0; i < list->childCount(); ++i) {
         QAccessibleInterface* child = list->child(i);
@@ -193,8 +182,8 @@ void AccessibilityTest::boxesAreNamedByTheirLabels()
     QFETCH(QString, box);
     QFETCH(QString, name);
     QFETCH(QString, label);
-    auto* edit = m_window->findChild<QLineEdit*>(box);
-    auto* caption = m_window->findChild<QLabel*>(label);
+    auto* edit = m_ui.box(box);
+    auto* caption = m_ui.child<QLabel>(label);
     QVERIFY(edit != nullptr && caption != nullptr);
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(edit);
     QCOMPARE(iface->text(QAccessible::Name), name);
@@ -229,7 +218,7 @@ void AccessibilityTest::picturesSayWhatTheyShow()
 {
     QFETCH(QString, picture);
     QFETCH(QStringList, words);
-    auto* widget = m_window->findChild<QWidget*>(picture);
+    auto* widget = m_ui.child(picture);
     QVERIFY(widget != nullptr);
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     QCOMPARE(iface->role(), QAccessible::Graphic);

@@ -9,9 +9,9 @@
 #include "formulas.h"
 #include "mainwindow.h"
 #include "models/models.h"
-#include "realinput.h"
 #include "tabrows.h"
 #include "turnsplot.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +28,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -36,13 +35,12 @@
 #include <memory>
 
 using loopcalc::shell::DesignWindow;
-using loopcalc::shell::MainWindow;
-using loopcalc::shell::TabRows;
 using loopcalc::shell::TurnsPlot;
 using loopcalc::testing::ClickAt;
 using loopcalc::testing::ClickOn;
 using loopcalc::testing::TypeKey;
 using loopcalc::testing::TypeText;
+using loopcalc::testing::WindowFixture;
 
 namespace {
 
@@ -120,46 +118,27 @@ private slots:
 
 private:
     DesignWindow* openByShortcut();
-    void selectPage(int page);
-    void retype(const QString& box, const QString& text);
     void typeInto(QWidget* control, const QString& text);
     static void waitUntilShown(DesignWindow* design);
-    template <typename T>
-    T* child(const QString& name) const
-    {
-        T* found = m_window->findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no %s", qPrintable(name));
-        }
-        return found;
-    }
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<MainWindow> m_window;
+    WindowFixture m_ui;
 };
 
 void DesignWindowTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_window = std::make_unique<MainWindow>(nullptr, m_folder->path());
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    // The pages other than the start page are built after the first paint.
-    QTRY_VERIFY(m_window->pagesComplete());
+    QVERIFY(m_ui.open());
 }
 
 void DesignWindowTest::cleanup()
 {
-    m_window.reset();
+    m_ui.close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(OpenDesignWindows().isEmpty());
 }
 
 DesignWindow* DesignWindowTest::openByShortcut()
 {
-    m_window->activateWindow();
-    TypeKey(m_window.get(), Qt::Key_D, Qt::ControlModifier);
+    m_ui->activateWindow();
+    TypeKey(m_ui.window(), Qt::Key_D, Qt::ControlModifier);
     if (OpenDesignWindows().size() != 1) {
         return nullptr;
     }
@@ -171,28 +150,6 @@ DesignWindow* DesignWindowTest::openByShortcut()
 void DesignWindowTest::waitUntilShown(DesignWindow* design)
 {
     QTRY_VERIFY_WITH_TIMEOUT(!design->isBusy(), 10000);
-}
-
-void DesignWindowTest::selectPage(int page)
-{
-    m_window->activateWindow();
-    auto* tabs = m_window->tabControl();
-    ClickAt(tabs, tabs->rowRect(page).center());
-    QCOMPARE(tabs->currentIndex(), page);
-}
-
-void DesignWindowTest::retype(const QString& name, const QString& text)
-{
-    auto* box = child<QLineEdit>(name);
-    m_window->activateWindow();
-    ClickOn(box);
-    QCOMPARE(QApplication::focusWidget(), box);
-    TypeKey(box, Qt::Key_End);
-    for (qsizetype i = box->text().size(); i > 0; --i) {
-        TypeKey(box, Qt::Key_Backspace);
-    }
-    TypeText(box, text);
-    QCOMPARE(box->text(), text);
 }
 
 void DesignWindowTest::typeInto(QWidget* control, const QString& text)
@@ -208,7 +165,7 @@ void DesignWindowTest::opensOnceByItsShortcutAndClosesForGood()
 {
     // The shortcut works with the focus in an input box too, and leaves the
     // box as it was.
-    auto* width = child<QLineEdit>("txtWidth1");
+    auto* width = m_ui.child<QLineEdit>("txtWidth1");
     ClickOn(width);
     DesignWindow* design = openByShortcut();
     QVERIFY(design != nullptr);
@@ -216,7 +173,7 @@ void DesignWindowTest::opensOnceByItsShortcutAndClosesForGood()
     QCOMPARE(design->objectName(), QStringLiteral("frmDesign"));
     QVERIFY(design->parentWidget() == nullptr);
     QVERIFY(!design->isModal());
-    QCOMPARE(m_window->findChild<QAction*>("mnuDesign")->text(), QStringLiteral("Design &Assistant..."));
+    QCOMPARE(m_ui->findChild<QAction*>("mnuDesign")->text(), QStringLiteral("Design &Assistant..."));
 
     // Chosen again: the same one window, in front.
     openByShortcut();
@@ -232,13 +189,13 @@ void DesignWindowTest::opensOnceByItsShortcutAndClosesForGood()
     QPointer<DesignWindow> closed = design;
     design->close();
     QTRY_VERIFY(closed.isNull());
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_ui->isVisible());
     QVERIFY(openByShortcut() != nullptr);
 }
 
 void DesignWindowTest::opensByClicksOnTheMenu()
 {
-    QMenuBar* bar = m_window->menuBar();
+    QMenuBar* bar = m_ui->menuBar();
     QMenu* menu = nullptr;
     QStringList titles;
     for (QAction* action : bar->actions()) {
@@ -252,7 +209,7 @@ void DesignWindowTest::opensByClicksOnTheMenu()
     QVERIFY(menu != nullptr);
     ClickAt(bar, bar->actionGeometry(menu->menuAction()).center());
     QTRY_VERIFY(menu->isVisible());
-    QAction* item = m_window->findChild<QAction*>("mnuDesign");
+    QAction* item = m_ui->findChild<QAction*>("mnuDesign");
     QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
     QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(item).center());
     QTRY_COMPARE(OpenDesignWindows().size(), 1);
@@ -364,12 +321,9 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
 {
     QFETCH(PageCase, c);
     // The log is on: the design window must add nothing to it.
-    auto* fileMenu = m_window->findChild<QMenu*>("mnuFile");
-    ClickAt(m_window->menuBar(), m_window->menuBar()->actionGeometry(fileMenu->menuAction()).center());
-    QTRY_VERIFY(fileMenu->isVisible());
-    ClickAt(fileMenu, fileMenu->actionGeometry(m_window->findChild<QAction*>("mnuLog")).center());
-    QVERIFY(m_window->calcLog().isOn());
-    const QString logPath = m_folder->filePath("Log.txt");
+    m_ui.choose("mnuLog");
+    QVERIFY(m_ui->calcLog().isOn());
+    const QString logPath = m_ui.logPath();
     const QByteArray logBefore = [&] {
         QFile file(logPath);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -377,12 +331,12 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
 
     DesignWindow* design = openByShortcut();
     QVERIFY(design != nullptr);
-    selectPage(c.page);
+    m_ui.selectPage(c.page);
     for (const auto& [box, text] : c.boxes) {
-        retype(box, text);
+        m_ui.retype(box, text);
     }
-    QWidget* focusBefore = m_window->focusWidget();
-    const Texts boxesBefore = BoxTexts(m_window.get());
+    QWidget* focusBefore = m_ui->focusWidget();
+    const Texts boxesBefore = BoxTexts(m_ui.window());
 
     typeInto(design->findChild<QLineEdit*>("txtTarget"), c.target);
     if (!c.frequency.isEmpty()) {
@@ -455,8 +409,8 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
     QVERIFY(!plot->reference().isEmpty());
 
     // The main window: every box, the focus and the log as they were.
-    QCOMPARE(BoxTexts(m_window.get()), boxesBefore);
-    QCOMPARE(m_window->focusWidget(), focusBefore);
+    QCOMPARE(BoxTexts(m_ui.window()), boxesBefore);
+    QCOMPARE(m_ui->focusWidget(), focusBefore);
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll(), logBefore);
@@ -466,8 +420,8 @@ void DesignWindowTest::saysInWordsWhichInputThePageWouldRefuse()
 {
     DesignWindow* design = openByShortcut();
     QVERIFY(design != nullptr);
-    selectPage(1);
-    retype("txtTurns4", "0.5");
+    m_ui.selectPage(1);
+    m_ui.retype("txtTurns4", "0.5");
     waitUntilShown(design);
     const QString refusal = design->findChild<QLabel*>("lblRefusal")->text();
     QVERIFY2(refusal.contains(QStringLiteral("No. of Turns holds 0.5")), qPrintable(refusal));
@@ -476,16 +430,16 @@ void DesignWindowTest::saysInWordsWhichInputThePageWouldRefuse()
     auto* table = design->findChild<QTableWidget*>("tblModels");
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("refused"));
 
-    retype("txtTurns4", "11");
-    retype("txtHeight4", "");
+    m_ui.retype("txtTurns4", "11");
+    m_ui.retype("txtHeight4", "");
     waitUntilShown(design);
     const QString empty = design->findChild<QLabel*>("lblRefusal")->text();
     QVERIFY2(empty.contains(QStringLiteral("Height (mm) is empty")), qPrintable(empty));
     QVERIFY2(empty.contains(QStringLiteral("Height must be > 0")), qPrintable(empty));
     // Nothing was written into the refused box: the page's own check would.
-    QCOMPARE(child<QLineEdit>("txtHeight4")->text(), QString());
+    QCOMPARE(m_ui.child<QLineEdit>("txtHeight4")->text(), QString());
 
-    retype("txtHeight4", "10");
+    m_ui.retype("txtHeight4", "10");
     waitUntilShown(design);
     QVERIFY(!design->findChild<QLabel*>("lblRefusal")->isVisible());
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral(" 5.85 µH"));
@@ -498,7 +452,7 @@ void DesignWindowTest::typingWorksNothingOutUntilItPauses()
     QSignalSpy refreshed(design, &DesignWindow::refreshed);
     auto* table = design->findChild<QTableWidget*>("tblModels");
     const QString before = table->item(0, 1)->text();
-    retype("txtWidth1", "39.1");
+    m_ui.retype("txtWidth1", "39.1");
     // Typed in one go: nothing was worked out on the way.
     QCOMPARE(refreshed.count(), 0);
     QVERIFY(design->isBusy());
@@ -574,11 +528,11 @@ void DesignWindowTest::everyControlIsReachedByTabAndNamed()
         QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
     }
     // On a wire page the winding takes the place of the gap and thickness.
-    selectPage(0);
+    m_ui.selectPage(0);
     waitUntilShown(design);
     QVERIFY(design->findChild<QComboBox*>("cboWinding")->isVisibleTo(design));
     QVERIFY(!design->findChild<QLineEdit*>("txtGap")->isVisibleTo(design));
-    selectPage(2);
+    m_ui.selectPage(2);
     waitUntilShown(design);
     QVERIFY(design->findChild<QLineEdit*>("txtSpiralWire")->isVisibleTo(design));
     QVERIFY(design->findChild<QLineEdit*>("txtSpiralTrace")->isVisibleTo(design));
@@ -667,7 +621,7 @@ void DesignWindowTest::aModelWithoutAValueShowsNoDifference()
     QFETCH(int, page);
     QFETCH(QString, box);
     QFETCH(QString, typed);
-    selectPage(page);
+    m_ui.selectPage(page);
     DesignWindow* design = openByShortcut();
     QVERIFY(design != nullptr);
     typeInto(design->findChild<QLineEdit*>(box), typed);
@@ -689,7 +643,7 @@ void DesignWindowTest::readsTheDecimalCommaOfTheUsersLocale()
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     DesignWindow* design = openByShortcut();
     QVERIFY(design != nullptr);
-    retype("txtWidth1", "22,5");
+    m_ui.retype("txtWidth1", "22,5");
     typeInto(design->findChild<QLineEdit*>("txtTarget"), QStringLiteral("1,5 µH"));
     waitUntilShown(design);
     QLocale::setDefault(before);

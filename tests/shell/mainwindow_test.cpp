@@ -3,14 +3,14 @@
 // order, the four Calculate buttons with their messages, and the minimum size.
 #include "mainwindow.h"
 #include "mainwindowdesign.h"
+#include "messagecatcher.h"
 #include "minimumsize.h"
-#include "realinput.h"
 #include "tabrows.h"
 #include "twips.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +23,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdlib>
 #include <memory>
@@ -39,72 +38,20 @@ using loopcalc::shell::PageDesign;
 using loopcalc::shell::TabRows;
 using loopcalc::testing::ClickAt;
 using loopcalc::testing::ClickOn;
+using loopcalc::testing::MessageCatcher;
 using loopcalc::testing::NameOf;
 using loopcalc::testing::TypeKey;
 using loopcalc::testing::TypeText;
 using loopcalc::testing::WidgetAt;
+using loopcalc::testing::WindowFixture;
 
 namespace {
 
 using Texts = QMap<QString, QString>;
 
-/// What a message box showed, and the state of the window behind it.
-struct SeenMessage {
-    QString text;
-    QString title;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QString focus;
-    Texts boxes;
-};
-
-/// Closes every message box the window opens and records it. A watchdog
-/// closes whatever modal window is left, so that no test can hang.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher(MainWindow* window, QStringList boxes)
-        : m_window(window)
-        , m_boxes(std::move(boxes))
-    {
-        connect(&m_poll, &QTimer::timeout, this, &MessageCatcher::poll);
-        m_poll.start(10);
-        m_clock.start();
-    }
-
-    QList<SeenMessage> seen;
-    bool timedOut = false;
-
-private:
-    void poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            SeenMessage message;
-            message.text = box->text();
-            message.title = box->windowTitle();
-            message.icon = box->icon();
-            message.buttons = box->standardButtons();
-            const QWidget* focus = m_window->focusWidget();
-            message.focus = focus != nullptr ? focus->objectName() : QString();
-            for (const QString& name : std::as_const(m_boxes)) {
-                message.boxes.insert(name, m_window->findChild<QLineEdit*>(name)->text());
-            }
-            seen.append(message);
-            box->accept();
-        } else if (m_clock.elapsed() > 10000) {
-            timedOut = true;
-            modal->close();
-        }
-    }
-
-    MainWindow* m_window;
-    QStringList m_boxes;
-    QTimer m_poll;
-    QElapsedTimer m_clock;
-};
+/// Each page's Calculate button and result box, by page.
+constexpr const char* kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
+constexpr const char* kResults[] = {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"};
 
 QString Icon(QMessageBox::Icon icon)
 {
@@ -137,8 +84,6 @@ private slots:
     void tabVisitsTheShownPageOnly();
     void keyboardSelectsRows();
 
-    void calculateShowsTheWorkedResult_data();
-    void calculateShowsTheWorkedResult();
     void refusalRewritesFocusesAndTells_data();
     void refusalRewritesFocusesAndTells();
     void outOfRangeRestoresTheInputs_data();
@@ -163,65 +108,50 @@ private slots:
     void exitEndsTheProcessAtOnce();
 
 private:
-    template <typename T>
-    T* child(const QString& name) const
-    {
-        T* widget = m_window->findChild<T*>(name);
-        if (widget == nullptr) {
-            qWarning("no control %s", qPrintable(name));
-        }
-        return widget;
-    }
-    QLineEdit* box(const QString& name) const { return child<QLineEdit>(name); }
-    QString focused() const
-    {
-        const QWidget* widget = m_window->focusWidget();
-        return widget != nullptr ? widget->objectName() : QString();
-    }
-    bool atStandardDpi() const { return qFuzzyCompare(m_window->logicalDpiX(), 96.0); }
+    /// The texts set into the page's boxes, then its Calculate button
+    /// clicked: one message box with the program's caption and an OK button
+    /// is seen (with the watched boxes' texts), and the result box keeps its
+    /// text.
+    void pressForOneMessage(int page, const Texts& typed, const QStringList& watched, MessageCatcher::Seen* seen);
+    bool atStandardDpi() const { return qFuzzyCompare(m_ui->logicalDpiX(), 96.0); }
 
-    std::unique_ptr<MainWindow> m_window;
+    WindowFixture m_ui;
 };
 
 void MainWindowTest::init()
 {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    // The pages other than the start page are built after the first paint.
-    QTRY_VERIFY(m_window->pagesComplete());
+    QVERIFY(m_ui.open());
 }
 
 void MainWindowTest::cleanup()
 {
-    m_window.reset();
+    m_ui.close();
 }
 
 void MainWindowTest::startsOnTheLastPageWithTheFocusOnTheTabControl()
 {
-    QCOMPARE(m_window->objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("  Small Loop Inductance Calculation"));
-    QCOMPARE(m_window->tabControl()->currentIndex(), 3);
-    QCOMPARE(m_window->tabControl()->property("currentIndex").toInt(), 3);
-    QCOMPARE(focused(), QStringLiteral("SSTab1"));
-    QVERIFY(m_window->tabControl()->page(3)->isVisible());
+    QCOMPARE(m_ui->objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(m_ui->windowTitle(), QStringLiteral("  Small Loop Inductance Calculation"));
+    QCOMPARE(m_ui->tabControl()->currentIndex(), 3);
+    QCOMPARE(m_ui->tabControl()->property("currentIndex").toInt(), 3);
+    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
+    QVERIFY(m_ui->tabControl()->page(3)->isVisible());
     for (int page = 0; page < 3; ++page) {
-        QVERIFY(!m_window->tabControl()->page(page)->isVisible());
+        QVERIFY(!m_ui->tabControl()->page(page)->isVisible());
     }
-    QCOMPARE(m_window->nLogFlag(), qint16{0});
+    QCOMPARE(m_ui->nLogFlag(), qint16{0});
 
-    const Qt::WindowFlags flags = m_window->windowFlags();
+    const Qt::WindowFlags flags = m_ui->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     // The user cannot drag the frame to another size.
-    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(m_ui->minimumSize(), m_ui->maximumSize());
 
     // Centred on the screen; the minimum-size rule may since have added a
     // few pixels at the right and bottom.
-    const QPoint offCentre = m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
+    const QPoint offCentre = m_ui->frameGeometry().center() - m_ui->screen()->availableGeometry().center();
     QVERIFY2(std::abs(offCentre.x()) <= 8 && std::abs(offCentre.y()) <= 16,
              qPrintable(QStringLiteral("%1,%2").arg(offCentre.x()).arg(offCentre.y())));
 }
@@ -288,7 +218,7 @@ void MainWindowTest::controlsShowTheirInitialTexts()
     QFETCH(QString, text);
     QFETCH(QString, toolTip);
     QFETCH(bool, readOnly);
-    QLineEdit* edit = box(name);
+    QLineEdit* edit = m_ui.box(name);
     QVERIFY(edit != nullptr);
     QCOMPARE(edit->text(), text);
     QCOMPARE(edit->toolTip(), toolTip);
@@ -300,7 +230,7 @@ void MainWindowTest::controlsShowTheirInitialTexts()
 
 void MainWindowTest::captionsFontsAndColours()
 {
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     QCOMPARE(tabs->objectName(), QStringLiteral("SSTab1"));
     QCOMPARE(tabs->toolTip(), QStringLiteral("Calculate Aircoil  Inductance"));
     QCOMPARE(tabs->count(), 4);
@@ -322,13 +252,13 @@ void MainWindowTest::captionsFontsAndColours()
         {"fraFlatRectCoil", "  Style  "}, {"fraInput1", "  Input Data  "}, {"fraResult1", "  Result  "},
     };
     for (const auto& frame : frames) {
-        auto* group = child<QGroupBox>(frame.name);
+        auto* group = m_ui.child<QGroupBox>(frame.name);
         QVERIFY(group != nullptr);
         QCOMPARE(group->title(), QString::fromUtf8(frame.title));
         QCOMPARE(group->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QCOMPARE(group->font().pointSizeF(), 7.8);
     }
-    QCOMPARE(child<QGroupBox>("fraHeader")->title(), QString());
+    QCOMPARE(m_ui.child<QGroupBox>("fraHeader")->title(), QString());
 
     const struct {
         const char* name;
@@ -342,7 +272,7 @@ void MainWindowTest::captionsFontsAndColours()
         {"lblTurns1", "No. of Turns:"},    {"lblTrace1", "Trace Size (mm):"}, {"lblInduct1", "Inductance:"},
     };
     for (const auto& entry : labels) {
-        auto* label = child<QLabel>(entry.name);
+        auto* label = m_ui.child<QLabel>(entry.name);
         QVERIFY(label != nullptr);
         QCOMPARE(label->text(), QString::fromUtf8(entry.caption));
         QCOMPARE(label->font().pointSizeF(), 10.8);
@@ -350,18 +280,18 @@ void MainWindowTest::captionsFontsAndColours()
         QVERIFY(label->palette().color(QPalette::WindowText) != QColor(Qt::blue));
     }
 
-    auto* note = child<QLabel>("lblNote1");
+    auto* note = m_ui.child<QLabel>("lblNote1");
     QCOMPARE(note->text(), QStringLiteral("(Note: Dimensions are taken           centre trace to centre trace)"));
     QVERIFY(note->wordWrap());
     QVERIFY(note->font().pointSizeF() < 12.0);
-    auto* rfid = child<QLabel>("lblRFID");
+    auto* rfid = m_ui.child<QLabel>("lblRFID");
     QCOMPARE(rfid->text(), QStringLiteral("RFID"));
     QCOMPARE(rfid->palette().color(QPalette::WindowText), QColor(Qt::red));
     QVERIFY(rfid->font().bold());
     QCOMPARE(rfid->font().pointSizeF(), 12.0);
 
-    for (const char* name : {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"}) {
-        auto* button = child<QPushButton>(name);
+    for (const char* name : kButtons) {
+        auto* button = m_ui.child<QPushButton>(name);
         QVERIFY(button != nullptr);
         QCOMPARE(button->text(), QStringLiteral("Calculate"));
         QCOMPARE(button->toolTip(), QStringLiteral("Calculate Inductance"));
@@ -373,7 +303,7 @@ void MainWindowTest::captionsFontsAndColours()
     }
 
     for (const char* name : {"imgCircWireCoil", "imgRectWireCoil", "imgSpiralCoil", "imgFlatRectCoil", "imgHeader"}) {
-        QVERIFY2(m_window->findChild<QWidget*>(name) != nullptr, name);
+        QVERIFY2(m_ui->findChild<QWidget*>(name) != nullptr, name);
     }
 }
 
@@ -394,35 +324,35 @@ void MainWindowTest::geometryFollowsTheDesign()
         {"imgFlatRectCoil", {8, 24, 249, 184}}, {"imgSpiralCoil", {8, 24, 249, 213}},
     };
     for (const auto& place : places) {
-        const QWidget* widget = m_window->findChild<QWidget*>(place.name);
+        const QWidget* widget = m_ui->findChild<QWidget*>(place.name);
         QVERIFY2(widget != nullptr, place.name);
         QCOMPARE(widget->geometry(), place.pixels);
     }
     // Page controls count from the tab control's corner, its rows included.
-    const TabRows* tabs = m_window->tabControl();
-    const QWidget* button = child<QPushButton>("cmdCalculate1");
+    const TabRows* tabs = m_ui->tabControl();
+    const QWidget* button = m_ui.child<QPushButton>("cmdCalculate1");
     QCOMPARE(button->mapTo(tabs, QPoint(0, 0)), QPoint(333, 313));
     QCOMPARE(button->size(), QSize(133, 27));
-    QCOMPARE(child<QLabel>("lblNote1")->mapTo(tabs, QPoint(0, 0)), QPoint(64, 320));
-    QCOMPARE(child<QGroupBox>("fraFlatRectCoil")->mapTo(tabs, QPoint(0, 0)), QPoint(15, 96));
-    QCOMPARE(child<QGroupBox>("fraFlatRectCoil")->height(), 220);
-    QCOMPARE(child<QGroupBox>("fraCircWireCoil")->height(), 247);
+    QCOMPARE(m_ui.child<QLabel>("lblNote1")->mapTo(tabs, QPoint(0, 0)), QPoint(64, 320));
+    QCOMPARE(m_ui.child<QGroupBox>("fraFlatRectCoil")->mapTo(tabs, QPoint(0, 0)), QPoint(15, 96));
+    QCOMPARE(m_ui.child<QGroupBox>("fraFlatRectCoil")->height(), 220);
+    QCOMPARE(m_ui.child<QGroupBox>("fraCircWireCoil")->height(), 247);
     // Four rows of about 350 twips stand above the pages.
     QCOMPARE(tabs->pageTop(), 4 * 23);
     // The client area below the menu bar.
-    QVERIFY(m_window->centralWidget()->width() >= 576);
-    QVERIFY(m_window->centralWidget()->height() >= 454);
+    QVERIFY(m_ui->centralWidget()->width() >= 576);
+    QVERIFY(m_ui->centralWidget()->height() >= 454);
 }
 
 void MainWindowTest::menusHaveTheirItems()
 {
-    const QList<QAction*> bar = m_window->menuBar()->actions();
+    const QList<QAction*> bar = m_ui->menuBar()->actions();
     // The design assistant's menu stands between "Formulae" and "&About".
     QCOMPARE(bar.size(), 4);
     QCOMPARE(bar.at(0)->text(), QStringLiteral("&File"));
-    QCOMPARE(bar.at(0)->menu(), child<QMenu>("mnuFile"));
+    QCOMPARE(bar.at(0)->menu(), m_ui.child<QMenu>("mnuFile"));
     QCOMPARE(bar.at(1)->text(), QStringLiteral("Formulae"));
-    QCOMPARE(bar.at(1)->menu(), child<QMenu>("mnuFormula"));
+    QCOMPARE(bar.at(1)->menu(), m_ui.child<QMenu>("mnuFormula"));
     QCOMPARE(bar.at(2)->text(), QStringLiteral("&Design"));
     QCOMPARE(bar.at(3)->text(), QStringLiteral("&About"));
     QCOMPARE(bar.at(3)->objectName(), QStringLiteral("mnuAbout"));
@@ -435,15 +365,15 @@ void MainWindowTest::menusHaveTheirItems()
         }
         return list;
     };
-    QCOMPARE(names(child<QMenu>("mnuFile")), (QStringList{"mnuLog=&Log Calculations", "mnuExit=&Exit"}));
-    QCOMPARE(names(child<QMenu>("mnuFormula")),
+    QCOMPARE(names(m_ui.child<QMenu>("mnuFile")), (QStringList{"mnuLog=&Log Calculations", "mnuExit=&Exit"}));
+    QCOMPARE(names(m_ui.child<QMenu>("mnuFormula")),
              (QStringList{"mnuFsc=Flat Spiral Coil", "mnuFrc=Flat Rectangular Coil ", "mnuCwc=Circular Wirewound Coil",
                           "mnuRwC=Rectangular Wirewound Coil"}));
 
-    auto* log = child<QAction>("mnuLog");
+    auto* log = m_ui.child<QAction>("mnuLog");
     QVERIFY(log->isCheckable());
     QVERIFY(!log->isChecked());
-    for (QAction* action : m_window->findChildren<QAction*>()) {
+    for (QAction* action : m_ui->findChildren<QAction*>()) {
         // Only the design assistant has a shortcut, Ctrl+D.
         QVERIFY2(action->shortcut().isEmpty() || action->objectName() == QStringLiteral("mnuDesign"),
                  qPrintable(action->objectName()));
@@ -466,7 +396,7 @@ void MainWindowTest::pageChangeMovesTheFocus()
 {
     QFETCH(int, page);
     QFETCH(QString, box);
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     const int other = (page + 2) % 4;
 
     // Through the property, as code selects a page.
@@ -475,7 +405,7 @@ void MainWindowTest::pageChangeMovesTheFocus()
     QVERIFY(tabs->setProperty("currentIndex", page));
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.at(0).at(0).toInt(), page);
-    QCOMPARE(focused(), box);
+    QCOMPARE(m_ui.focused(), box);
     QVERIFY(tabs->page(page)->isVisible());
     QVERIFY(!tabs->page(other)->isVisible());
 
@@ -484,12 +414,12 @@ void MainWindowTest::pageChangeMovesTheFocus()
     tabs->setFocus();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->rowRect(page).center());
     QCOMPARE(tabs->currentIndex(), page);
-    QCOMPARE(focused(), box);
+    QCOMPARE(m_ui.focused(), box);
 
     // A click on the current row selects nothing new: the focus stays.
     tabs->setFocus();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->rowRect(page).center());
-    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
     QCOMPARE(changes.size(), 3);
 }
 
@@ -512,22 +442,22 @@ void MainWindowTest::tabVisitsTheShownPageOnly()
 {
     QFETCH(int, page);
     QFETCH(QStringList, order);
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     tabs->setCurrentIndex(page);
     tabs->setFocus();
-    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
 
     QStringList forward;
     for (int i = 0; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        forward << focused();
+        forward << m_ui.focused();
     }
     QCOMPARE(forward, order + QStringList{"SSTab1"});
 
     QStringList backward;
     for (int i = 0; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        backward << focused();
+        backward << m_ui.focused();
     }
     QStringList reversed(order.rbegin(), order.rend());
     QCOMPARE(backward, reversed + QStringList{"SSTab1"});
@@ -535,16 +465,16 @@ void MainWindowTest::tabVisitsTheShownPageOnly()
 
 void MainWindowTest::keyboardSelectsRows()
 {
-    TabRows* tabs = m_window->tabControl();
-    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    TabRows* tabs = m_ui->tabControl();
+    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
     // The last row: Down goes nowhere.
     QTest::keyClick(tabs, Qt::Key_Down);
     QCOMPARE(tabs->currentIndex(), 3);
-    QCOMPARE(focused(), QStringLiteral("SSTab1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
     // Up selects the row above and the page rule takes the focus into it.
     QTest::keyClick(tabs, Qt::Key_Up);
     QCOMPARE(tabs->currentIndex(), 2);
-    QCOMPARE(focused(), QStringLiteral("txtOuterRadius3"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("txtOuterRadius3"));
     tabs->setFocus();
     QTest::keyClick(tabs, Qt::Key_Home);
     QCOMPARE(tabs->currentIndex(), 0);
@@ -553,45 +483,35 @@ void MainWindowTest::keyboardSelectsRows()
     QCOMPARE(tabs->currentIndex(), 3);
 
     // Ctrl+Tab works from inside a page and wraps round; arrows in a box do not.
-    QLineEdit* width = box("txtWidth1");
+    QLineEdit* width = m_ui.box("txtWidth1");
     width->setFocus();
     QTest::keyClick(width, Qt::Key_Up);
     QCOMPARE(tabs->currentIndex(), 3);
     QTest::keyClick(width, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(focused(), QStringLiteral("txtRadius2"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("txtRadius2"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(tabs->currentIndex(), 3);
-    QCOMPARE(focused(), QStringLiteral("txtWidth1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("txtWidth1"));
 }
 
-void MainWindowTest::calculateShowsTheWorkedResult_data()
+void MainWindowTest::pressForOneMessage(int page, const Texts& typed, const QStringList& watched,
+                                        MessageCatcher::Seen* seen)
 {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("circular") << 0 << "cmdCalculate2"
-                              << "txtInductance2" << QString::fromUtf8(" 5.78 µH");
-    QTest::newRow("rectangular") << 1 << "cmdCalculate3"
-                                 << "txtInductance4" << QString::fromUtf8(" 5.85 µH");
-    QTest::newRow("spiral") << 2 << "cmdCalculate4"
-                            << "txtInductance3" << QString::fromUtf8(" 4.619 µH");
-    QTest::newRow("flat rectangular") << 3 << "cmdCalculate1"
-                                      << "txtInductance1" << QString::fromUtf8(" 5.85 µH");
-}
-
-void MainWindowTest::calculateShowsTheWorkedResult()
-{
-    QFETCH(int, page);
-    QFETCH(QString, button);
-    QFETCH(QString, result);
-    QFETCH(QString, text);
-    m_window->tabControl()->setCurrentIndex(page);
-    MessageCatcher catcher(m_window.get(), {});
-    QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
-    QCOMPARE(box(result)->text(), text);
-    QVERIFY(catcher.seen.isEmpty());
+    m_ui.selectPage(page);
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
+        m_ui.box(it.key())->setText(it.value());
+    }
+    QLineEdit* result = m_ui.box(kResults[page]);
+    const QString resultBefore = result->text();
+    MessageCatcher catcher(m_ui.window(), watched);
+    ClickOn(m_ui.child<QPushButton>(kButtons[page]));
+    QVERIFY(!catcher.timedOut);
+    QCOMPARE(catcher.seen.size(), 1);
+    *seen = catcher.seen.first();
+    QCOMPARE(seen->caption, QStringLiteral("Inductance Calculation"));
+    QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(result->text(), resultBefore);
 }
 
 void MainWindowTest::refusalRewritesFocusesAndTells_data()
@@ -660,33 +580,17 @@ void MainWindowTest::refusalRewritesFocusesAndTells()
     QFETCH(Texts, after);
     QFETCH(QString, focusAfter);
 
-    static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
-    static const char* const kResults[] = {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"};
-    m_window->tabControl()->setCurrentIndex(page);
-    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
-        box(it.key())->setText(it.value());
-    }
-    QLineEdit* result = box(kResults[page]);
-    const QString resultBefore = result->text();
-
-    MessageCatcher catcher(m_window.get(), duringMessage.keys());
-    QTest::mouseClick(child<QPushButton>(kButtons[page]), Qt::LeftButton);
-
-    QVERIFY(!catcher.timedOut);
-    QCOMPARE(catcher.seen.size(), 1);
-    const SeenMessage& seen = catcher.seen.first();
+    MessageCatcher::Seen seen;
+    pressForOneMessage(page, typed, duringMessage.keys(), &seen);
     QCOMPARE(seen.text, message);
     QCOMPARE(Icon(seen.icon), QStringLiteral("error"));
-    QCOMPARE(seen.title, QStringLiteral("Inductance Calculation"));
-    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(seen.focus, focusDuringMessage);
     QCOMPARE(seen.boxes, duringMessage);
 
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        QCOMPARE(box(it.key())->text(), it.value());
+        QCOMPARE(m_ui.box(it.key())->text(), it.value());
     }
-    QCOMPARE(focused(), focusAfter);
-    QCOMPARE(result->text(), resultBefore);
+    QCOMPARE(m_ui.focused(), focusAfter);
 }
 
 void MainWindowTest::outOfRangeRestoresTheInputs_data()
@@ -726,34 +630,18 @@ void MainWindowTest::outOfRangeRestoresTheInputs()
     QFETCH(Texts, after);
     QFETCH(QString, focusAfter);
 
-    static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
-    static const char* const kResults[] = {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"};
-    m_window->tabControl()->setCurrentIndex(page);
-    for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
-        box(it.key())->setText(it.value());
-    }
-    QLineEdit* result = box(kResults[page]);
-    const QString resultBefore = result->text();
-
-    MessageCatcher catcher(m_window.get(), after.keys());
-    QTest::mouseClick(child<QPushButton>(kButtons[page]), Qt::LeftButton);
-
-    QVERIFY(!catcher.timedOut);
-    QCOMPARE(catcher.seen.size(), 1);
-    const SeenMessage& seen = catcher.seen.first();
+    MessageCatcher::Seen seen;
+    pressForOneMessage(page, typed, after.keys(), &seen);
     QVERIFY2(seen.text.startsWith(messageStart), qPrintable(seen.text));
     QCOMPARE(Icon(seen.icon), QStringLiteral("warning"));
-    QCOMPARE(seen.title, QStringLiteral("Inductance Calculation"));
-    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     // The message comes first: the boxes still hold what was typed.
     for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
         QCOMPARE(seen.boxes.value(it.key()), it.value());
     }
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        QCOMPARE(box(it.key())->text(), it.value());
+        QCOMPARE(m_ui.box(it.key())->text(), it.value());
     }
-    QCOMPARE(focused(), focusAfter);
-    QCOMPARE(result->text(), resultBefore);
+    QCOMPARE(m_ui.focused(), focusAfter);
 }
 
 void MainWindowTest::anyTextIsSurvived()
@@ -773,19 +661,18 @@ void MainWindowTest::anyTextIsSurvived()
                             "1..2",
                             QString(5000, QLatin1Char('9')),
                             QStringLiteral("1e-320")};
-    static const char* const kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
-    MessageCatcher catcher(m_window.get(), {});
+    MessageCatcher catcher;
     int messages = 0;
     for (int page = 0; page < 4; ++page) {
-        m_window->tabControl()->setCurrentIndex(page);
-        const QList<QLineEdit*> boxes = m_window->tabControl()->page(page)->findChildren<QLineEdit*>();
+        m_ui.selectPage(page);
+        const QList<QLineEdit*> boxes = m_ui->tabControl()->page(page)->findChildren<QLineEdit*>();
         for (const QString& text : texts) {
             for (QLineEdit* edit : boxes) {
                 if (!edit->isReadOnly()) {
                     edit->setText(text);
                 }
             }
-            QTest::mouseClick(child<QPushButton>(kButtons[page]), Qt::LeftButton);
+            ClickOn(m_ui.child<QPushButton>(kButtons[page]));
             // Every press ends in a result or exactly one message.
             QVERIFY(catcher.seen.size() - messages <= 1);
             messages = static_cast<int>(catcher.seen.size());
@@ -794,20 +681,20 @@ void MainWindowTest::anyTextIsSurvived()
     }
     QVERIFY(!catcher.timedOut);
     QVERIFY(messages > 0);
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_ui->isVisible());
 }
 
 void MainWindowTest::readsTheUsersDecimalSeparator()
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(m_window->port().decimalSeparator(), std::string(","));
-    box("txtTrace1")->setText(QStringLiteral("0,127"));
-    MessageCatcher catcher(m_window.get(), {});
-    QTest::mouseClick(child<QPushButton>("cmdCalculate1"), Qt::LeftButton);
+    QCOMPARE(m_ui->port().decimalSeparator(), std::string(","));
+    m_ui.box("txtTrace1")->setText(QStringLiteral("0,127"));
+    MessageCatcher catcher;
+    ClickOn(m_ui.child<QPushButton>("cmdCalculate1"));
     QLocale::setDefault(saved);
     QVERIFY(catcher.seen.isEmpty());
-    QCOMPARE(box("txtInductance1")->text(), QString::fromUtf8(" 5.85 µH"));
+    QCOMPARE(m_ui.box("txtInductance1")->text(), QString::fromUtf8(" 5.85 µH"));
 }
 
 void MainWindowTest::everyPageByMouse_data()
@@ -850,12 +737,11 @@ void MainWindowTest::everyPageByMouse()
     QFETCH(QString, text);
     QFETCH(bool, firstThing);
     if (firstThing) {
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
-        QVERIFY(!m_window->pagesComplete());
-        QVERIFY(m_window->tabControl()->page(page)->findChildren<QWidget*>().isEmpty());
+        QVERIFY(m_ui.open(QString(), WindowFixture::Wait::Not));
+        QVERIFY(!m_ui->pagesComplete());
+        QVERIFY(m_ui->tabControl()->page(page)->findChildren<QWidget*>().isEmpty());
     }
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     // The page is selected later, after another one, as a user would; or
     // at once.
     const std::vector<int> rows = firstThing ? std::vector<int>{page} : std::vector<int>{(page + 1) % 4, page};
@@ -863,11 +749,11 @@ void MainWindowTest::everyPageByMouse()
         ClickAt(tabs, tabs->rowRect(row).center());
         QCOMPARE(tabs->currentIndex(), row);
     }
-    auto* calculate = child<QPushButton>(button);
+    auto* calculate = m_ui.child<QPushButton>(button);
     QCOMPARE(NameOf(WidgetAt(calculate, calculate->rect().center())), button);
-    MessageCatcher catcher(m_window.get(), {});
+    MessageCatcher catcher;
     ClickOn(calculate);
-    QCOMPARE(box(result)->text(), text);
+    QCOMPARE(m_ui.box(result)->text(), text);
     QVERIFY(catcher.seen.isEmpty());
 }
 
@@ -888,19 +774,19 @@ void MainWindowTest::everyControlShownWhole()
     using loopcalc::shell::TwipsRect;
     QFETCH(int, page);
     QFETCH(int, before);
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     ClickAt(tabs, tabs->rowRect(before).center());
     ClickAt(tabs, tabs->rowRect(page).center());
     QCOMPARE(tabs->currentIndex(), page);
 
-    const double dpi = m_window->logicalDpiX();
+    const double dpi = m_ui->logicalDpiX();
     const PageDesign& pageDesign = MainPages()[static_cast<std::size_t>(page)];
     for (const ControlDesign& control : pageDesign.controls) {
         const QString name = QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
-        const QWidget* widget = m_window->findChild<QWidget*>(name);
+        const QWidget* widget = m_ui->findChild<QWidget*>(name);
         QVERIFY2(widget != nullptr && widget->isVisible(), qPrintable(name));
         // Whole inside every parent up to the window: nothing clips it.
-        for (const QWidget* inner = widget; inner != m_window.get(); inner = inner->parentWidget()) {
+        for (const QWidget* inner = widget; inner != m_ui.window(); inner = inner->parentWidget()) {
             const QWidget* outer = inner->parentWidget();
             const QRect place(widget->mapTo(outer, QPoint(0, 0)), widget->size());
             QVERIFY2(outer->rect().contains(place),
@@ -950,19 +836,19 @@ void MainWindowTest::enterCalculates()
     QFETCH(bool, keypad);
     QFETCH(QString, result);
     QFETCH(QString, text);
-    TabRows* tabs = m_window->tabControl();
+    TabRows* tabs = m_ui->tabControl();
     ClickAt(tabs, tabs->rowRect(page).center());
-    ClickOn(box(input));
-    QCOMPARE(focused(), input);
-    MessageCatcher catcher(m_window.get(), {});
-    TypeKey(m_window.get(), keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(box(result)->text(), text);
+    ClickOn(m_ui.box(input));
+    QCOMPARE(m_ui.focused(), input);
+    MessageCatcher catcher;
+    TypeKey(m_ui.window(), keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(m_ui.box(result)->text(), text);
     QVERIFY(catcher.seen.isEmpty());
-    QCOMPARE(focused(), input);
+    QCOMPARE(m_ui.focused(), input);
 
     // A refusal through Enter tells once, like the button.
-    box(input)->setText(QString());
-    TypeKey(m_window.get(), Qt::Key_Return);
+    m_ui.box(input)->setText(QString());
+    TypeKey(m_ui.window(), Qt::Key_Return);
     QCOMPARE(catcher.seen.size(), 1);
     QVERIFY(!catcher.timedOut);
 }
@@ -993,9 +879,9 @@ void MainWindowTest::decimalCommaTyped()
     } restore;
     QLocale::setDefault(QLocale(static_cast<QLocale::Language>(language)));
 
-    QLineEdit* width = box("txtWidth1");
+    QLineEdit* width = m_ui.box("txtWidth1");
     ClickOn(width);
-    QCOMPARE(focused(), QStringLiteral("txtWidth1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("txtWidth1"));
     TypeKey(width, Qt::Key_End);
     TypeKey(width, Qt::Key_Backspace);
     TypeKey(width, Qt::Key_Backspace);
@@ -1009,28 +895,23 @@ void MainWindowTest::decimalCommaTyped()
     TypeText(width, QStringLiteral("5"));
     QCOMPARE(width->text(), boxText);
 
-    MessageCatcher catcher(m_window.get(), {});
-    ClickOn(child<QPushButton>("cmdCalculate1"));
+    MessageCatcher catcher;
+    ClickOn(m_ui.child<QPushButton>("cmdCalculate1"));
     QVERIFY(catcher.seen.isEmpty());
-    QCOMPARE(box("txtInductance1")->text(), text);
+    QCOMPARE(m_ui.box("txtInductance1")->text(), text);
 }
 
 void MainWindowTest::resultBoxesIgnoreTyping()
 {
-    for (const char* name : {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"}) {
-        QLineEdit* result = box(name);
-        const int page = m_window->tabControl()->page(0)->isAncestorOf(result)   ? 0
-                         : m_window->tabControl()->page(1)->isAncestorOf(result) ? 1
-                         : m_window->tabControl()->page(2)->isAncestorOf(result) ? 2
-                                                                                 : 3;
-        m_window->tabControl()->setCurrentIndex(page);
+    for (const char* name : kResults) {
+        QLineEdit* result = m_ui.box(name);
+        m_ui.showPageOf(result);
         const QString before = result->text();
-        result->setFocus();
-        QTest::keyClicks(result, QStringLiteral("123abc"));
-        QTest::keyClick(result, Qt::Key_Backspace);
-        QTest::keyClick(result, Qt::Key_Delete);
-        QTest::keyClick(result, Qt::Key_Home);
-        QTest::keyClick(result, Qt::Key_Delete);
+        ClickOn(result);
+        TypeText(result, QStringLiteral("123abc"));
+        for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_Delete}) {
+            TypeKey(result, key);
+        }
         QCOMPARE(result->text(), before);
     }
 }
@@ -1038,21 +919,21 @@ void MainWindowTest::resultBoxesIgnoreTyping()
 void MainWindowTest::escapeAndEnterOutsideBoxesPressNoButton()
 {
     // No default or cancel button: only Enter in an input box calculates.
-    QLineEdit* width = box("txtWidth1");
+    QLineEdit* width = m_ui.box("txtWidth1");
     width->setFocus();
     width->setText(QStringLiteral("30"));
-    MessageCatcher catcher(m_window.get(), {});
+    MessageCatcher catcher;
     QTest::keyClick(width, Qt::Key_Escape);
-    QTest::keyClick(m_window->tabControl(), Qt::Key_Return);
-    QTest::keyClick(m_window->tabControl(), Qt::Key_Enter, Qt::KeypadModifier);
-    box("txtInductance1")->setFocus();
-    QTest::keyClick(box("txtInductance1"), Qt::Key_Return);
-    QCOMPARE(box("txtInductance1")->text(), QString::fromUtf8("5.858 µH"));
+    QTest::keyClick(m_ui->tabControl(), Qt::Key_Return);
+    QTest::keyClick(m_ui->tabControl(), Qt::Key_Enter, Qt::KeypadModifier);
+    m_ui.box("txtInductance1")->setFocus();
+    QTest::keyClick(m_ui.box("txtInductance1"), Qt::Key_Return);
+    QCOMPARE(m_ui.box("txtInductance1")->text(), QString::fromUtf8("5.858 µH"));
     QVERIFY(catcher.seen.isEmpty());
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_ui->isVisible());
     // The button itself still answers the mouse.
-    QTest::mouseClick(child<QPushButton>("cmdCalculate1"), Qt::LeftButton);
-    QVERIFY(box("txtInductance1")->text() != QString::fromUtf8("5.858 µH"));
+    ClickOn(m_ui.child<QPushButton>("cmdCalculate1"));
+    QVERIFY(m_ui.box("txtInductance1")->text() != QString::fromUtf8("5.858 µH"));
 }
 
 void MainWindowTest::minimumSizeRule_data()
@@ -1086,34 +967,34 @@ void MainWindowTest::minimumSizeRule()
 void MainWindowTest::resizeRaisesTheOuterSize()
 {
     using loopcalc::shell::PixelsToTwips;
-    const double dpi = m_window->logicalDpiX();
+    const double dpi = m_ui->logicalDpiX();
     const auto outerTwips = [&] {
-        const QRect outer = m_window->frameGeometry();
+        const QRect outer = m_ui->frameGeometry();
         return OuterSize{PixelsToTwips(outer.width(), dpi), PixelsToTwips(outer.height(), dpi)};
     };
     // At start the rule has already run.
     QVERIFY(outerTwips().width >= 8712);
     QVERIFY(outerTwips().height >= 7452);
 
-    m_window->setFixedSize(300, 200);
+    m_ui->setFixedSize(300, 200);
     QTRY_VERIFY(outerTwips().width >= 8712 && outerTwips().height >= 7452);
     // Raised to the limit, not beyond it by more than a pixel.
     QVERIFY(outerTwips().width < 8712 + 2 * 1440 / dpi);
     QVERIFY(outerTwips().height < 7452 + 2 * 1440 / dpi);
 
     // A wide but low window keeps its width.
-    m_window->setFixedSize(700, 200);
+    m_ui->setFixedSize(700, 200);
     QTRY_VERIFY(outerTwips().height >= 7452);
-    QCOMPARE(m_window->width(), 700);
+    QCOMPARE(m_ui->width(), 700);
 
     // A minimized window is left alone: the rule would set a new fixed size.
-    m_window->setWindowState(Qt::WindowMinimized);
-    QVERIFY(m_window->isMinimized());
-    m_window->setFixedSize(300, 200);
-    m_window->frmMain_Form_Resize();
+    m_ui->setWindowState(Qt::WindowMinimized);
+    QVERIFY(m_ui->isMinimized());
+    m_ui->setFixedSize(300, 200);
+    m_ui->frmMain_Form_Resize();
     QTest::qWait(50);
-    QCOMPARE(m_window->minimumSize(), QSize(300, 200));
-    QCOMPARE(m_window->maximumSize(), QSize(300, 200));
+    QCOMPARE(m_ui->minimumSize(), QSize(300, 200));
+    QCOMPARE(m_ui->maximumSize(), QSize(300, 200));
 }
 
 void MainWindowTest::exitEndsTheProcessAtOnce()
@@ -1138,20 +1019,14 @@ namespace {
 int ExitProbe(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MainWindow window;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    WindowFixture ui;
+    // The log folder a user's window has: the program's own.
+    if (!ui.open(QCoreApplication::applicationDirPath())) {
         return 4;
     }
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] { std::printf("aboutToQuit\n"); });
-    QMenuBar* bar = window.menuBar();
-    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
-    ClickAt(bar, bar->actionGeometry(file->menuAction()).center());
-    if (!QTest::qWaitFor([file] { return file->isVisible(); })) {
-        return 5;
-    }
     std::printf("exiting\n");
-    ClickAt(file, file->actionGeometry(window.findChild<QAction*>(QStringLiteral("mnuExit"))).center());
+    ui.choose("mnuExit");
     QTest::qWait(500);
     std::printf("still running\n");
     return 3;

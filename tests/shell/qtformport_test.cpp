@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The calculators' port onto the real main window.
-#include "mainwindow.h"
-#include "realinput.h"
-#include "tabrows.h"
+#include "windowfixture.h"
 
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using loopcalc::FormPort;
-using loopcalc::shell::MainWindow;
-using loopcalc::testing::TypeKey;
 
 class QtFormPortTest : public QObject {
     Q_OBJECT
@@ -31,22 +23,17 @@ private slots:
     void logsWhileTheLogMenuIsOn();
 
 private:
-    std::unique_ptr<MainWindow> m_window;
+    loopcalc::testing::WindowFixture m_ui;
 };
 
 void QtFormPortTest::init()
 {
-    m_window = std::make_unique<MainWindow>();
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    // The pages other than the start page are built after the first paint.
-    QTRY_VERIFY(m_window->pagesComplete());
+    QVERIFY(m_ui.open());
 }
 
 void QtFormPortTest::cleanup()
 {
-    m_window.reset();
+    m_ui.close();
 }
 
 void QtFormPortTest::readsAndWritesBoxesByName_data()
@@ -64,70 +51,58 @@ void QtFormPortTest::readsAndWritesBoxesByName()
 {
     QFETCH(QString, box);
     QFETCH(QString, text);
-    FormPort& port = m_window->port();
+    FormPort& port = m_ui->port();
     port.setText(box.toStdString(), text.toStdString());
-    QCOMPARE(m_window->findChild<QLineEdit*>(box)->text(), text);
+    QCOMPARE(m_ui.text(box), text);
     QCOMPARE(QString::fromStdString(port.text(box.toStdString())), text);
 }
 
 void QtFormPortTest::unknownNamesAreHarmless()
 {
-    FormPort& port = m_window->port();
+    FormPort& port = m_ui->port();
     QCOMPARE(port.text("txtNoSuchBox"), std::string());
     // A label is not a box.
     QCOMPARE(port.text("lblRFID"), std::string());
     port.setText("txtNoSuchBox", "1");
     port.setFocus("txtNoSuchBox");
-    QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("SSTab1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
 }
 
 void QtFormPortTest::writesResultBoxesTheUserCannot()
 {
-    FormPort& port = m_window->port();
+    FormPort& port = m_ui->port();
     port.setText("txtInductance1", " 1.23 nH");
-    QLineEdit* result = m_window->findChild<QLineEdit*>(QStringLiteral("txtInductance1"));
+    QLineEdit* result = m_ui.box(QStringLiteral("txtInductance1"));
     QCOMPARE(result->text(), QStringLiteral(" 1.23 nH"));
     QVERIFY(result->isReadOnly());
 }
 
 void QtFormPortTest::movesTheFocus()
 {
-    FormPort& port = m_window->port();
+    FormPort& port = m_ui->port();
     port.setFocus("txtTrace1");
-    QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("txtTrace1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("txtTrace1"));
     port.setFocus("txtHeight1");
-    QCOMPARE(m_window->focusWidget()->objectName(), QStringLiteral("txtHeight1"));
+    QCOMPARE(m_ui.focused(), QStringLiteral("txtHeight1"));
 }
 
 void QtFormPortTest::logsWhileTheLogMenuIsOn()
 {
-    QTemporaryDir folder;
-    MainWindow window(nullptr, folder.path());
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
-    const auto toggleLog = [&window, file]() {
-        TypeKey(&window, Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(file->isVisible());
-        QTest::keyClick(file->windowHandle(), Qt::Key_L);
-        QTRY_VERIFY(!file->isVisible());
-    };
-    FormPort& port = window.port();
+    FormPort& port = m_ui->port();
     QVERIFY(!port.logging());
     // With no log open, lines go nowhere and nothing breaks.
     port.logLine("Before = 1 mm");
     port.endLogRecord();
-    toggleLog();
+    m_ui.toggleLogByKeys();
     QVERIFY(port.logging());
     port.logLine("During = 2 mm");
     port.endLogRecord();
-    toggleLog();
+    m_ui.toggleLogByKeys();
     QVERIFY(!port.logging());
     port.logLine("After = 3 mm");
     port.endLogRecord();
 
-    QFile log(folder.filePath(QStringLiteral("Log.txt")));
+    QFile log(m_ui.logPath());
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QByteArray bytes = log.readAll();
     QVERIFY(bytes.contains("During = 2 mm\r\n"));

@@ -3,6 +3,9 @@
 // positions, so that whatever covers or clips a control gets them instead.
 #pragma once
 
+#include <QApplication>
+#include <QList>
+#include <QLocale>
 #include <QPoint>
 #include <QString>
 #include <QTest>
@@ -67,5 +70,29 @@ inline void TypeText(const QWidget* widget, const QString& text)
         QTest::keyClick(widget->window()->windowHandle(), ch.toLatin1());
     }
 }
+
+/// The shown top-level windows of that objectName.
+inline QList<QWidget*> VisibleWindows(const QString& name)
+{
+    QList<QWidget*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == name && widget->isVisible()) {
+            found.append(widget);
+        }
+    }
+    return found;
+}
+
+/// The user's locale (the toolkit's default) while it lives.
+class LocaleForTheTest {
+public:
+    explicit LocaleForTheTest(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleForTheTest() { QLocale::setDefault(m_saved); }
+    LocaleForTheTest(const LocaleForTheTest&) = delete;
+    LocaleForTheTest& operator=(const LocaleForTheTest&) = delete;
+
+private:
+    QLocale m_saved;
+};
 
 }  // namespace loopcalc::testing

@@ -4,6 +4,7 @@
 #include "aboutbox.h"
 #include "formulawindow.h"
 #include "picturebox.h"
+#include "realinput.h"
 #include "secondarywindows.h"
 #include "twips.h"
 
@@ -17,6 +18,7 @@
 #include <memory>
 
 using namespace loopcalc::shell;
+using loopcalc::testing::VisibleWindows;
 
 Q_DECLARE_METATYPE(loopcalc::shell::OuterSize)
 
@@ -27,17 +29,6 @@ using Rule = OuterSize (*)(OuterSize);
 void FlushDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QList<QWidget*> VisibleTopLevels(const QString& name)
-{
-    QList<QWidget*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == name && widget->isVisible()) {
-            found.append(widget);
-        }
-    }
-    return found;
 }
 
 }  // namespace
@@ -182,13 +173,13 @@ void SecondaryWindowsTest::oneInstancePerKind()
         default: windows.showAbout(); break;
         }
     };
-    QVERIFY(VisibleTopLevels(name).isEmpty());
+    QVERIFY(VisibleWindows(name).isEmpty());
     choose();
-    const QList<QWidget*> first = VisibleTopLevels(name);
+    const QList<QWidget*> first = VisibleWindows(name);
     QCOMPARE(first.size(), 1);
     QVERIFY(first.front()->parentWidget() == nullptr);
     choose();
-    const QList<QWidget*> second = VisibleTopLevels(name);
+    const QList<QWidget*> second = VisibleWindows(name);
     QCOMPARE(second.size(), 1);
     QCOMPARE(second.front(), first.front());
 }
@@ -201,7 +192,7 @@ void SecondaryWindowsTest::bothRectangularCommandsShareOneWindow()
     QVERIFY(shown != nullptr);
     windows.showRectangularWire();
     QCOMPARE(windows.rectangularWindow(), shown);
-    QCOMPARE(VisibleTopLevels(QStringLiteral("frmUla")).size(), 1);
+    QCOMPARE(VisibleWindows(QStringLiteral("frmUla")).size(), 1);
     QVERIFY(windows.circularWireWindow() == nullptr);
     QVERIFY(windows.flatSpiralWindow() == nullptr);
 }
@@ -222,7 +213,7 @@ void SecondaryWindowsTest::recreatedAfterClose()
     FormulaWindow* second = windows.circularWireWindow();
     QVERIFY(second != nullptr);
     QVERIFY(second->isVisible());
-    QCOMPARE(VisibleTopLevels(QStringLiteral("frmUla1")).size(), 1);
+    QCOMPARE(VisibleWindows(QStringLiteral("frmUla1")).size(), 1);
 }
 
 void SecondaryWindowsTest::closedWithTheirOwner()

@@ -3,8 +3,7 @@
 // Calculate buttons, and the bytes that reach Log.txt.
 #include "mainwindow.h"
 #include "messagecatcher.h"
-#include "realinput.h"
-#include "tabrows.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,7 +14,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -31,12 +29,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-using loopcalc::shell::MainWindow;
-using loopcalc::testing::ClickAt;
-using loopcalc::testing::ClickOn;
 using loopcalc::testing::MessageCatcher;
-using loopcalc::testing::TypeKey;
-using loopcalc::testing::TypeText;
+using loopcalc::testing::WindowFixture;
 
 namespace {
 
@@ -117,10 +111,7 @@ private slots:
         // end the program unless it guards against them.
         std::signal(SIGXFSZ, SIG_DFL);
         std::signal(SIGPIPE, SIG_DFL);
-        m_dir = std::make_unique<QTemporaryDir>();
-        m_window = std::make_unique<MainWindow>(nullptr, m_dir->path());
-        m_window->show();
-        QTRY_VERIFY(m_window->pagesComplete());
+        QVERIFY(m_ui.open());
         // A switch-on that blocks would hang the test: end it instead.
         alarm(60);
     }
@@ -128,12 +119,11 @@ private slots:
     {
         alarm(0);
         m_limit.reset();
-        m_window.reset();
         if (m_pipeReader >= 0) {
             ::close(m_pipeReader);
             m_pipeReader = -1;
         }
-        m_dir.reset();
+        m_ui.close();
         QLocale::setDefault(QLocale::c());
     }
 
@@ -141,14 +131,14 @@ private slots:
     {
         toggleLog();
         QVERIFY(logItem()->isChecked());
-        QCOMPARE(m_window->nLogFlag(), qint16(1));
+        QCOMPARE(m_ui->nLogFlag(), qint16(1));
         const QByteArray header = FileBytes(logPath());
         QVERIFY(header.startsWith("Log Calculation\r\n "));
         QVERIFY(header.endsWith("\r\n\r\n"));
         QCOMPARE(header.count("\r\n"), 3);
 
         for (const char* button : {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"}) {
-            press(button);
+            m_ui.press(button);
         }
         // On disk while the log is still open: nothing waits in a buffer.
         QCOMPARE(FileBytes(logPath()), header + kCircular + kRectangular + kSpiral + kFlat);
@@ -161,19 +151,19 @@ private slots:
         existing.write("earlier\r\ncontent \xB5\r\n");
         existing.close();
 
-        toggleLogByKeys();
-        press("cmdCalculate2");
+        m_ui.toggleLogByKeys();
+        m_ui.press("cmdCalculate2");
         toggleLog();
         QVERIFY(!logItem()->isChecked());
-        QCOMPARE(m_window->nLogFlag(), qint16(0));
-        press("cmdCalculate3");  // off: not recorded
-        toggleLogByKeys();
+        QCOMPARE(m_ui->nLogFlag(), qint16(0));
+        m_ui.press("cmdCalculate3");  // off: not recorded
+        m_ui.toggleLogByKeys();
         // A refusal writes nothing.
         MessageCatcher catcher;
-        typeInto("txtTurns1", "0.5");
-        press("cmdCalculate1");
+        m_ui.retype("txtTurns1", "0.5");
+        m_ui.press("cmdCalculate1");
         QCOMPARE(catcher.seen.size(), 1);
-        press("cmdCalculate1");
+        m_ui.press("cmdCalculate1");
 
         int headers = 0;
         const QByteArray rest = WithoutHeaders(FileBytes(logPath()), &headers);
@@ -207,11 +197,9 @@ private slots:
         QFETCH(QString, dateLine);
         QFETCH(QByteArray, record);
         QLocale::setDefault(QLocale(locale));
-        m_window = std::make_unique<MainWindow>(nullptr, m_dir->path());
-        m_window->show();
-        QTRY_VERIFY(m_window->pagesComplete());
+        QVERIFY(m_ui.open(m_ui.folder()));
         toggleLog();
-        press("cmdCalculate4");
+        m_ui.press("cmdCalculate4");
         const QByteArray bytes = FileBytes(logPath());
         const QList<QByteArray> lines = bytes.split('\n');
         QVERIFY(lines.size() > 3);
@@ -239,7 +227,7 @@ private slots:
     void aLogThatCannotBeWrittenIsReportedAndStaysOff()
     {
         QFETCH(QString, kind);
-        QString folder = m_dir->path();
+        QString folder = m_ui.folder();
         if (kind == "folder") {
             QVERIFY(QDir(folder).mkdir("Log.txt"));
         } else if (kind == "full" || kind == "null") {
@@ -261,9 +249,7 @@ private slots:
         } else {
             folder += "/not-there";
         }
-        m_window = std::make_unique<MainWindow>(nullptr, folder);
-        m_window->show();
-        QTRY_VERIFY(m_window->pagesComplete());
+        QVERIFY(m_ui.open(folder));
 
         MessageCatcher catcher;
         toggleLog();
@@ -274,13 +260,13 @@ private slots:
                                                  QDir::toNativeSeparators(folder + "/Log.txt") + ": "),
                  qPrintable(catcher.seen[0].text));
         QVERIFY(!logItem()->isChecked());
-        QCOMPARE(m_window->nLogFlag(), qint16(0));
+        QCOMPARE(m_ui->nLogFlag(), qint16(0));
         QVERIFY(kind != "missing" || !QDir(folder).exists());
         QVERIFY(kind != "limit" || FileBytes(logPath()) == "earlier\r\n");
         QVERIFY2(m_pipeReader < 0 || ::read(m_pipeReader, nullptr, 0) == 0, "nothing reached the pipe");
         // The program goes on: calculations work, and the next choice tries again.
-        press("cmdCalculate1");
-        QCOMPARE(m_window->findChild<QLineEdit*>("txtInductance1")->text(), QStringLiteral(" 5.85 µH"));
+        m_ui.press("cmdCalculate1");
+        QCOMPARE(m_ui.text("txtInductance1"), QStringLiteral(" 5.85 µH"));
         toggleLog();
         QCOMPARE(catcher.seen.size(), 2);
     }
@@ -296,30 +282,30 @@ private slots:
     void aRecordThatDoesNotFitSwitchesTheLogOff()
     {
         QFETCH(int, room);
-        toggleLogByKeys();
-        press("cmdCalculate1");
+        m_ui.toggleLogByKeys();
+        m_ui.press("cmdCalculate1");
         const QByteArray before = FileBytes(logPath());
         MessageCatcher catcher;
         {
             FileSizeLimit limit(rlim_t(before.size() + room));
-            press("cmdCalculate4");
+            m_ui.press("cmdCalculate4");
             // The calculation itself is unaffected.
-            QCOMPARE(m_window->findChild<QLineEdit*>("txtInductance3")->text(), QStringLiteral(" 4.619 µH"));
+            QCOMPARE(m_ui.text("txtInductance3"), QStringLiteral(" 4.619 µH"));
             QCOMPARE(catcher.seen.size(), 1);
             QCOMPARE(catcher.seen[0].icon, QMessageBox::Critical);
             QCOMPARE(catcher.seen[0].text,
                      "Cannot write the calculation log " + QDir::toNativeSeparators(logPath()) + ": File too large");
             QVERIFY(!logItem()->isChecked());
-            QCOMPARE(m_window->nLogFlag(), qint16(0));
+            QCOMPARE(m_ui->nLogFlag(), qint16(0));
             // Whole or not at all: the cut record is taken out again.
             QCOMPARE(FileBytes(logPath()), before);
-            press("cmdCalculate1");
+            m_ui.press("cmdCalculate1");
         }
         QCOMPARE(catcher.seen.size(), 1);
         QCOMPARE(FileBytes(logPath()), before);
         // Switched on again, the log goes on after the last whole record.
         toggleLog();
-        press("cmdCalculate1");
+        m_ui.press("cmdCalculate1");
         int headers = 0;
         QCOMPARE(WithoutHeaders(FileBytes(logPath()), &headers), kFlat + kFlat);
         QCOMPARE(headers, 2);
@@ -329,7 +315,7 @@ private slots:
     {
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LOOPCALC_LOG_EXIT_PROBE"), m_dir->path());
+        env.insert(QStringLiteral("LOOPCALC_LOG_EXIT_PROBE"), m_ui.folder());
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(child.waitForFinished(30000));
@@ -340,65 +326,13 @@ private slots:
     }
 
 private:
-    QString logPath() const { return m_dir->path() + "/Log.txt"; }
-    QAction* logItem() const { return m_window->findChild<QAction*>("mnuLog"); }
-    /// "&File", then "&Log Calculations", with the mouse.
-    void toggleLog()
-    {
-        QMenuBar* bar = m_window->menuBar();
-        auto* file = m_window->findChild<QMenu*>("mnuFile");
-        ClickAt(bar, bar->actionGeometry(file->menuAction()).center());
-        QTRY_VERIFY(file->isVisible());
-        ClickAt(file, file->actionGeometry(logItem()).center());
-        QTRY_VERIFY(!file->isVisible());
-    }
-    /// The same with the keyboard: Alt+F, then L.
-    void toggleLogByKeys()
-    {
-        auto* file = m_window->findChild<QMenu*>("mnuFile");
-        TypeKey(m_window.get(), Qt::Key_F, Qt::AltModifier);
-        QTRY_VERIFY(file->isVisible());
-        QTest::keyClick(file->windowHandle(), Qt::Key_L);
-        QTRY_VERIFY(!file->isVisible());
-    }
-    /// Selects the button's page by its tab if need be, then clicks the button.
-    void press(const char* button)
-    {
-        auto* target = m_window->findChild<QPushButton*>(button);
-        showPageOf(target);
-        QVERIFY(target->isVisible());
-        ClickOn(target);
-    }
-    /// Clicks into the box, takes out what it holds and types the text.
-    void typeInto(const char* box, const QString& text)
-    {
-        auto* edit = m_window->findChild<QLineEdit*>(box);
-        showPageOf(edit);
-        ClickOn(edit);
-        QTRY_VERIFY(edit->hasFocus());
-        TypeKey(edit, Qt::Key_End);
-        while (!edit->text().isEmpty()) {
-            const QString before = edit->text();
-            TypeKey(edit, Qt::Key_Backspace);
-            QVERIFY(edit->text() != before);
-        }
-        TypeText(edit, text);
-        QCOMPARE(edit->text(), text);
-    }
-    void showPageOf(const QWidget* widget)
-    {
-        loopcalc::shell::TabRows* tabs = m_window->tabControl();
-        for (int page = 0; page < 4; ++page) {
-            if (tabs->page(page)->isAncestorOf(widget) && tabs->currentIndex() != page) {
-                ClickAt(tabs, tabs->rowRect(page).center());
-            }
-        }
-    }
+    QString logPath() const { return m_ui.logPath(); }
+    QAction* logItem() const { return m_ui.child<QAction>("mnuLog"); }
+    void toggleLog() const { m_ui.choose("mnuLog"); }
 
     int m_pipeReader = -1;
     std::optional<FileSizeLimit> m_limit;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<MainWindow> m_window;
+    WindowFixture m_ui;
 };
 
 namespace {
@@ -408,30 +342,14 @@ namespace {
 int ExitProbe(int argc, char* argv[], const QString& folder)
 {
     QApplication app(argc, argv);
-    MainWindow window(nullptr, folder);
-    window.show();
-    if (!QTest::qWaitFor([&window] { return window.pagesComplete(); })) {
+    WindowFixture ui;
+    if (!ui.open(folder)) {
         return 2;
     }
-    auto* file = window.findChild<QMenu*>(QStringLiteral("mnuFile"));
-    const auto choose = [&](const char* item) {
-        ClickAt(window.menuBar(), window.menuBar()->actionGeometry(file->menuAction()).center());
-        ClickAt(file, file->actionGeometry(window.findChild<QAction*>(item)).center());
-    };
-    const auto press = [&](const char* button) {
-        auto* target = window.findChild<QPushButton*>(button);
-        loopcalc::shell::TabRows* tabs = window.tabControl();
-        for (int page = 0; page < 4; ++page) {
-            if (tabs->page(page)->isAncestorOf(target)) {
-                ClickAt(tabs, tabs->rowRect(page).center());
-            }
-        }
-        ClickOn(target);
-    };
-    choose("mnuLog");
-    press("cmdCalculate2");
-    press("cmdCalculate4");
-    choose("mnuExit");
+    ui.choose("mnuLog");
+    ui.press("cmdCalculate2");
+    ui.press("cmdCalculate4");
+    ui.choose("mnuExit");
     return 3;
 }
 
