@@ -18,13 +18,11 @@
 #include <memory>
 
 using namespace loopcalc::shell;
+using loopcalc::testing::ClickOn;
+using loopcalc::testing::TypeKey;
 using loopcalc::testing::VisibleWindows;
 
-Q_DECLARE_METATYPE(loopcalc::shell::OuterSize)
-
 namespace {
-
-using Rule = OuterSize (*)(OuterSize);
 
 void FlushDeletes()
 {
@@ -39,21 +37,16 @@ class SecondaryWindowsTest : public QObject {
 private slots:
     void cleanup();
 
-    void minimumSizeRules_data();
-    void minimumSizeRules();
     void keepOnScreen_data();
     void keepOnScreen();
 
-    void oneInstancePerKind_data();
-    void oneInstancePerKind();
-    void bothRectangularCommandsShareOneWindow();
     void recreatedAfterClose();
     void closedWithTheirOwner();
-    void mainWindowStaysUsable();
 
     void formulaDesigns_data();
     void formulaDesigns();
     void formulaWindowsLieOnTheScreen();
+    void resizeRaisesToTheMinimum_data();
     void resizeRaisesToTheMinimum();
     void resizeLeavesMinimizedWindowAlone();
 
@@ -72,52 +65,6 @@ void SecondaryWindowsTest::cleanup()
         }
     }
     FlushDeletes();
-}
-
-void SecondaryWindowsTest::minimumSizeRules_data()
-{
-    QTest::addColumn<quintptr>("rule");
-    QTest::addColumn<OuterSize>("size");
-    QTest::addColumn<OuterSize>("expected");
-
-    struct Window {
-        const char* name;
-        Rule rule;
-        int minWidth;
-        int minHeight;
-    };
-    const Window windows[] = {{"frmUla1", &frmUla1_Form_Resize, 6492, 4000},
-                              {"frmUla", &frmUla_Form_Resize, 10752, 3936},
-                              {"frmUla2", &frmUla2_Form_Resize, 4560, 4236}};
-    for (const Window& w : windows) {
-        const auto rule = reinterpret_cast<quintptr>(w.rule);
-        const int wideEnough = w.minWidth + 1000;
-        const int highEnough = w.minHeight + 1000;
-        QTest::addRow("%s height one below", w.name)
-            << rule << OuterSize{wideEnough, w.minHeight - 1} << OuterSize{wideEnough, w.minHeight};
-        QTest::addRow("%s height at minimum", w.name)
-            << rule << OuterSize{wideEnough, w.minHeight} << OuterSize{wideEnough, w.minHeight};
-        QTest::addRow("%s width one below", w.name)
-            << rule << OuterSize{w.minWidth - 1, highEnough} << OuterSize{w.minWidth, highEnough};
-        QTest::addRow("%s width at minimum", w.name)
-            << rule << OuterSize{w.minWidth, highEnough} << OuterSize{w.minWidth, highEnough};
-        QTest::addRow("%s both too small", w.name) << rule << OuterSize{100, 200} << OuterSize{w.minWidth, w.minHeight};
-        QTest::addRow("%s large stays", w.name)
-            << rule << OuterSize{wideEnough, highEnough} << OuterSize{wideEnough, highEnough};
-    }
-}
-
-void SecondaryWindowsTest::minimumSizeRules()
-{
-    QFETCH(quintptr, rule);
-    QFETCH(OuterSize, size);
-    QFETCH(OuterSize, expected);
-    const auto apply = reinterpret_cast<Rule>(rule);
-    const OuterSize corrected = apply(size);
-    QCOMPARE(corrected.width, expected.width);
-    QCOMPARE(corrected.height, expected.height);
-    // The event the correction raises finds nothing more to change.
-    QVERIFY(apply(corrected) == corrected);
 }
 
 void SecondaryWindowsTest::keepOnScreen_data()
@@ -146,55 +93,6 @@ void SecondaryWindowsTest::keepOnScreen()
     QFETCH(QRect, available);
     QFETCH(QPoint, expected);
     QCOMPARE(KeepOnScreen(client, frame, available), expected);
-}
-
-void SecondaryWindowsTest::oneInstancePerKind_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("command");
-    QTest::newRow("flat spiral") << "frmUla2" << 0;
-    QTest::newRow("flat rectangular") << "frmUla" << 1;
-    QTest::newRow("rectangular wire") << "frmUla" << 2;
-    QTest::newRow("circular wire") << "frmUla1" << 3;
-    QTest::newRow("about") << "frmAbout" << 4;
-}
-
-void SecondaryWindowsTest::oneInstancePerKind()
-{
-    QFETCH(QString, name);
-    QFETCH(int, command);
-    SecondaryWindows windows;
-    const auto choose = [&] {
-        switch (command) {
-        case 0: windows.showFlatSpiral(); break;
-        case 1: windows.showFlatRectangular(); break;
-        case 2: windows.showRectangularWire(); break;
-        case 3: windows.showCircularWire(); break;
-        default: windows.showAbout(); break;
-        }
-    };
-    QVERIFY(VisibleWindows(name).isEmpty());
-    choose();
-    const QList<QWidget*> first = VisibleWindows(name);
-    QCOMPARE(first.size(), 1);
-    QVERIFY(first.front()->parentWidget() == nullptr);
-    choose();
-    const QList<QWidget*> second = VisibleWindows(name);
-    QCOMPARE(second.size(), 1);
-    QCOMPARE(second.front(), first.front());
-}
-
-void SecondaryWindowsTest::bothRectangularCommandsShareOneWindow()
-{
-    SecondaryWindows windows;
-    windows.showFlatRectangular();
-    FormulaWindow* shown = windows.rectangularWindow();
-    QVERIFY(shown != nullptr);
-    windows.showRectangularWire();
-    QCOMPARE(windows.rectangularWindow(), shown);
-    QCOMPARE(VisibleWindows(QStringLiteral("frmUla")).size(), 1);
-    QVERIFY(windows.circularWireWindow() == nullptr);
-    QVERIFY(windows.flatSpiralWindow() == nullptr);
 }
 
 void SecondaryWindowsTest::recreatedAfterClose()
@@ -232,20 +130,6 @@ void SecondaryWindowsTest::closedWithTheirOwner()
     QVERIFY(rectangular.isNull());
     QVERIFY(circular.isNull());
     QVERIFY(about.isNull());
-}
-
-void SecondaryWindowsTest::mainWindowStaysUsable()
-{
-    QWidget main;
-    main.show();
-    SecondaryWindows windows;
-    windows.showFlatSpiral();
-    windows.showRectangularWire();
-    windows.showCircularWire();
-    windows.showAbout();
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-    QVERIFY(!windows.aboutBox()->isModal());
-    QVERIFY(main.isEnabled());
 }
 
 void SecondaryWindowsTest::formulaDesigns_data()
@@ -344,19 +228,34 @@ void SecondaryWindowsTest::formulaWindowsLieOnTheScreen()
     }
 }
 
+void SecondaryWindowsTest::resizeRaisesToTheMinimum_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QSize>("minimumTwips");
+    QTest::newRow("circular") << int(FormulaKind::CircularWire) << QSize(6492, 4000);
+    QTest::newRow("rectangular") << int(FormulaKind::Rectangular) << QSize(10752, 3936);
+    QTest::newRow("spiral") << int(FormulaKind::FlatSpiral) << QSize(4560, 4236);
+}
+
 void SecondaryWindowsTest::resizeRaisesToTheMinimum()
 {
-    auto* window = new FormulaWindow(FormulaKind::Rectangular);
+    QFETCH(int, kind);
+    QFETCH(QSize, minimumTwips);
+    auto* window = new FormulaWindow(static_cast<FormulaKind>(kind));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->setFixedSize(100, 100);
-    QCoreApplication::processEvents();
-    const QSize outer = window->frameGeometry().size();
-    QVERIFY(PixelsToTwips(outer.width()) >= 10752);
-    QVERIFY(PixelsToTwips(outer.height()) >= 3936);
-    // Not a pixel more than needed to reach the minimum.
-    QVERIFY(PixelsToTwips(outer.width() - 1) < 10752);
-    QVERIFY(PixelsToTwips(outer.height() - 1) < 3936);
+    // Too small both ways, too narrow only, too low only: raised to the
+    // minimum where it fell short, not a pixel more, and kept where it did not.
+    const auto raised = [](int outer, int minimum) {
+        return PixelsToTwips(outer) >= minimum && PixelsToTwips(outer - 1) < minimum;
+    };
+    for (const QSize small : {QSize(100, 100), QSize(100, 2000), QSize(2000, 100)}) {
+        window->setFixedSize(small);
+        QCoreApplication::processEvents();
+        const QSize outer = window->frameGeometry().size();
+        QVERIFY(small.width() == 2000 ? window->width() == 2000 : raised(outer.width(), minimumTwips.width()));
+        QVERIFY(small.height() == 2000 ? window->height() == 2000 : raised(outer.height(), minimumTwips.height()));
+    }
     window->close();
 }
 
@@ -481,10 +380,10 @@ void SecondaryWindowsTest::aboutCloses()
     QVERIFY(QTest::qWaitForWindowActive(about));
 
     switch (how) {
-    case 0: QTest::mouseClick(about->okButton(), Qt::LeftButton); break;
-    case 1: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter); break;
-    case 2: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); break;
-    case 3: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
+    case 0: ClickOn(about->okButton()); break;
+    case 1: TypeKey(about, Qt::Key_Enter); break;
+    case 2: TypeKey(about, Qt::Key_Return); break;
+    case 3: TypeKey(about, Qt::Key_Escape); break;
     default: QVERIFY(about->close()); break;
     }
     QVERIFY(windows.aboutBox() == nullptr);
