@@ -2,6 +2,7 @@
 #include "calclog.h"
 
 #include "fakeformport.h"
+#include "logrecords.h"
 #include "shapes.h"
 
 #include <QDir>
@@ -170,31 +171,20 @@ TEST_F(CalcLogTest, ExistingContentIsKeptByteForByte)
 
 TEST_F(CalcLogTest, RecordsOfTheFourCalculatorsAsTheFileHoldsThem)
 {
-    const std::pair<std::string_view, std::string> records[] = {
-        {"circular", "\r\nCircular Wire Wound Air Coil\r\n\r\nRadius = 10 mm\r\nTurns = 11.5\r\n"
-                     "Wire Radius = 0.127 mm\r\nInductance =  5.78 \xB5H\r\n\r\n"},
-        {"rectangular", "\r\nRectangular Wire Wound Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
-                        "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n"},
-        {"spiral", "\r\nFlat Spiral Air Coil\r\n\r\nOuter Radius = 8.5 mm\r\nInner Radius = 7.25 mm\r\n"
-                   "Turns = 12\r\nInductance =  4.619 \xB5H\r\n\r\n"},
-        {"flat-rectangular", "\r\nFlat Rectangular Air Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
-                             "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n"},
-    };
     CalcLog log = makeLog();
     ASSERT_TRUE(log.switchOn(nullptr));
     std::string expected = kEveningHeader;
-    for (const auto& [name, record] : records) {
-        const Shape* shape = FindShape(name);
-        ASSERT_NE(shape, nullptr) << name;
+    for (const Shape& shape : Shapes()) {
+        ASSERT_FALSE(testing::StartRecord(shape.name).empty()) << shape.name;
         LoggingPort port(log);
-        for (const ShapeField& field : shape->fields)
+        for (const ShapeField& field : shape.fields)
             port.boxes[std::string(field.box)] = field.initialText;
-        EXPECT_EQ(shape->calculate(port).kind, Outcome::Kind::Result) << name;
-        expected += record;
+        EXPECT_EQ(shape.calculate(port).kind, Outcome::Kind::Result) << shape.name;
+        expected += testing::InFile(testing::StartRecord(shape.name));
 
         // A refused input between two records writes nothing.
-        port.boxes[std::string(shape->fields.front().box)] = "0";
-        EXPECT_EQ(shape->calculate(port).kind, Outcome::Kind::Refused) << name;
+        port.boxes[std::string(shape.fields.front().box)] = "0";
+        EXPECT_EQ(shape.calculate(port).kind, Outcome::Kind::Refused) << shape.name;
     }
     EXPECT_EQ(FileBytes(logPath()), expected);
 }
@@ -207,15 +197,13 @@ TEST_F(CalcLogTest, NumbersCarryTheUsersDecimalSeparator)
     port.separator = ",";
     port.boxes = {{"txtRadius2", "10,0"}, {"txtTurns2", "11,5"}, {"txtWire2", "0,127"}};
     ASSERT_EQ(frmMain_cmdCalculate2_Click(port).kind, Outcome::Kind::Result);
-    EXPECT_EQ(FileBytes(logPath()), kEveningHeader + "\r\nCircular Wire Wound Air Coil\r\n\r\nRadius = 10 mm\r\n"
-                                                     "Turns = 11,5\r\nWire Radius = 0,127 mm\r\n"
-                                                     "Inductance =  5.78 \xB5H\r\n\r\n");
+    EXPECT_EQ(FileBytes(logPath()),
+              kEveningHeader + testing::InFile(testing::WithSeparator(testing::StartRecord("circular"), ",")));
 }
 
 TEST_F(CalcLogTest, ARecordReachesTheFileWholeOrNotAtAllAndAFailureSwitchesOff)
 {
-    const std::string flat = "\r\nFlat Rectangular Air Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\n"
-                             "Turns = 11\r\nWire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n";
+    const std::string flat = testing::InFile(testing::StartRecord("flat-rectangular"));
     const std::pair<const char*, std::size_t> rooms[] = {
         {"no room", 0},
         {"the title fits", 30},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The calculation log through the real window: menu item, check mark,
 // Calculate buttons, and the bytes that reach Log.txt.
+#include "logrecords.h"
 #include "mainwindow.h"
 #include "messagecatcher.h"
 #include "windowfixture.h"
@@ -34,15 +35,17 @@ using loopcalc::testing::WindowFixture;
 
 namespace {
 
-const QByteArray kCircular = "\r\nCircular Wire Wound Air Coil\r\n\r\nRadius = 10 mm\r\nTurns = 11.5\r\n"
-                             "Wire Radius = 0.127 mm\r\nInductance =  5.78 \xB5H\r\n\r\n";
-const QByteArray kRectangular =
-    "\r\nRectangular Wire Wound Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
-    "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n";
-const QByteArray kSpiral = "\r\nFlat Spiral Air Coil\r\n\r\nOuter Radius = 8.5 mm\r\nInner Radius = 7.25 mm\r\n"
-                           "Turns = 12\r\nInductance =  4.619 \xB5H\r\n\r\n";
-const QByteArray kFlat = "\r\nFlat Rectangular Air Coil\r\n\r\nWidth = 21 mm\r\nHeight = 10 mm\r\nTurns = 11\r\n"
-                         "Wire Radius = 0.127 mm\r\nInductance =  5.85 \xB5H\r\n\r\n";
+/// A shape's record as the file holds it, from its page's starting texts.
+QByteArray Record(const char* shape, const char* separator = ".")
+{
+    using namespace loopcalc::testing;
+    return QByteArray::fromStdString(InFile(WithSeparator(StartRecord(shape), separator)));
+}
+
+const QByteArray kCircular = Record("circular");
+const QByteArray kRectangular = Record("rectangular");
+const QByteArray kSpiral = Record("spiral");
+const QByteArray kFlat = Record("flat-rectangular");
 
 QByteArray FileBytes(const QString& path)
 {
@@ -176,7 +179,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("dateLine");
         QTest::addColumn<QByteArray>("record");
-        const QByteArray comma = QByteArray(kSpiral).replace("8.5", "8,5").replace("7.25", "7,25");
+        const QByteArray comma = Record("spiral", ",");
         QTest::newRow("English") << "en_US"
                                  << R"(\d\d?/\d\d?/\d\d( \d\d?:\d\d:\d\d [AP]M)?)" << kSpiral;
         QTest::newRow("German") << "de_DE"
