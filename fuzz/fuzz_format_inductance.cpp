@@ -9,6 +9,7 @@
 #include "generaltext.h"
 
 #include <cstdint>
+#include <optional>
 #include <regex>
 #include <string>
 
@@ -95,12 +96,9 @@ void CheckMicrohenries(double microhenries)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < sizeof(double)) {
-        return 0;
+    if (const std::optional<double> value = DoubleFrom(data, size)) {
+        CheckHenries(*value);
+        CheckMicrohenries(*value);
     }
-    double value = 0.0;
-    std::memcpy(&value, data, sizeof value);
-    CheckHenries(value);
-    CheckMicrohenries(value);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "numberreading.h"
 
 #include <cstdint>
+#include <optional>
 #include <regex>
 #include <string>
 
@@ -36,11 +37,11 @@ size_t SignificantDigits(std::string_view text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < sizeof(double)) {
+    const std::optional<double> read = DoubleFrom(data, size);
+    if (!read) {
         return 0;
     }
-    double value = 0.0;
-    std::memcpy(&value, data, sizeof value);
+    const double value = *read;
     const std::string text = GeneralText(value);
 
     if (std::isnan(value)) {

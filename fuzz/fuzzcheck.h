@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -21,6 +23,18 @@
     } while (false)
 
 namespace loopcalc::fuzzing {
+
+/// The input's first bytes as a double, any bit pattern (NaNs, infinities,
+/// subnormals) included; none when the input is too short.
+inline std::optional<double> DoubleFrom(const uint8_t* data, size_t size)
+{
+    if (size < sizeof(double)) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    std::memcpy(&value, data, sizeof value);
+    return value;
+}
 
 /// The value rounded to 15 significant digits, rounded independently of the
 /// code under test: through the C library's correctly rounded conversions.

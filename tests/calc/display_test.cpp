@@ -15,14 +15,17 @@ struct DisplayCase {
     friend std::ostream& operator<<(std::ostream& os, const DisplayCase& c) { return os << c.value; }
 };
 
+void ExpectShown(const Display& d, const DisplayCase& c)
+{
+    EXPECT_EQ(d.inRange, c.inRange);
+    EXPECT_EQ(d.text, c.text);
+}
+
 class FormatInductanceTest : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(FormatInductanceTest, ChoosesUnitAndCutsDigits)
 {
-    const DisplayCase c = GetParam();
-    const Display d = FormatInductance(c.value);
-    EXPECT_EQ(d.inRange, c.inRange);
-    EXPECT_EQ(d.text, c.text);
+    ExpectShown(FormatInductance(GetParam().value), GetParam());
 }
 
 // clang-format off
@@ -73,10 +76,7 @@ class SpiralDisplayTest : public ::testing::TestWithParam<DisplayCase> {};
 
 TEST_P(SpiralDisplayTest, ChoosesUnitFromThePoint)
 {
-    const DisplayCase c = GetParam();
-    const Display d = FormatSpiralInductance(c.value);
-    EXPECT_EQ(d.inRange, c.inRange);
-    EXPECT_EQ(d.text, c.text);
+    ExpectShown(FormatSpiralInductance(GetParam().value), GetParam());
 }
 
 // clang-format off

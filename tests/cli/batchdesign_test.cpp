@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "batchrunner.h"
+#include "clirun.h"
 #include "designaids.h"
 #include "fakeformport.h"
 #include "shapes.h"
@@ -14,25 +15,14 @@
 
 namespace {
 
-struct BatchRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using BatchRun = loopcalc::testing::CliRun;
 
 BatchRun batch(const std::string& input, bool warnings = false, bool models = false)
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    BatchRun b;
     loopcalc::cli::BatchOptions options;
     options.warnings = warnings;
     options.models = models;
-    b.code = loopcalc::cli::RunBatch(in, out, err, options);
-    b.out = out.str();
-    b.err = err.str();
-    return b;
+    return loopcalc::testing::RunBatchOn(input, options);
 }
 
 std::vector<std::string> lines(const std::string& text)

@@ -22,22 +22,11 @@ namespace {
 
 using loopcalc::testing::FailingBuffer;
 
-struct BatchRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
+using BatchRun = loopcalc::testing::CliRun;
 
 BatchRun batch(const std::string& input, const loopcalc::cli::BatchOptions& options = {})
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    BatchRun b;
-    b.code = loopcalc::cli::RunBatch(in, out, err, options);
-    b.out = out.str();
-    b.err = err.str();
-    return b;
+    return loopcalc::testing::RunBatchOn(input, options);
 }
 
 /// The outcome, text and henries fields a row must end with, worked out by

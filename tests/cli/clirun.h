@@ -2,6 +2,7 @@
 // Running the command line in-process, and a stream that fails on demand.
 #pragma once
 
+#include "batchrunner.h"
 #include "commandline.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,19 @@ inline CliRun RunCli(const std::vector<std::string_view>& args, const std::strin
     std::ostringstream err;
     CliRun r;
     r.code = loopcalc::cli::RunCommandLine(args, in, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+/// One run of the batch over `input`: what it printed and returned.
+inline CliRun RunBatchOn(const std::string& input, const cli::BatchOptions& options = {})
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    CliRun r;
+    r.code = cli::RunBatch(in, out, err, options);
     r.out = out.str();
     r.err = err.str();
     return r;

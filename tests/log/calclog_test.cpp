@@ -2,6 +2,7 @@
 #include "calclog.h"
 
 #include "fakeformport.h"
+#include "filetrouble.h"
 #include "logrecords.h"
 #include "shapes.h"
 
@@ -12,19 +13,18 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <vector>
 
 namespace loopcalc {
 namespace {
+
+using testing::BindSocket;
+using testing::FileSizeLimit;
+using testing::StartAsAFreshProcess;
 
 const QDateTime kEvening(QDate(2026, 12, 7), QTime(17, 45, 9));
 const std::string kEveningHeader = "Log Calculation\r\n 12/7/26 5:45:09 PM\r\n\r\n";
@@ -69,34 +69,6 @@ void WriteFile(const QString& path, const std::string& bytes)
 QStringList Entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-}
-
-/// A per-process file-size limit while it lives: writes beyond `bytes` fail
-/// with "File too large", and the system sends SIGXFSZ with them.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-};
-
-/// As in a fresh process: SIGXFSZ and SIGPIPE end the program unless the log
-/// guards against them. A switch-on that blocks ends the test.
-void StartAsAFreshProcess()
-{
-    std::signal(SIGXFSZ, SIG_DFL);
-    std::signal(SIGPIPE, SIG_DFL);
-    alarm(60);
 }
 
 class CalcLogTest : public ::testing::Test {
@@ -316,19 +288,6 @@ void CheckFailure(const Failure& failure)
     log.writeLine("written");
     EXPECT_TRUE(log.switchOff(&error));
     EXPECT_EQ(FileBytes(log.path()), kEveningHeader + "written\r\n");
-}
-
-/// A Unix socket bound at `path`; the name stays when the socket is closed.
-bool BindSocket(const QString& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
 }
 
 TEST(CalcLogFailure, SwitchOnReportsTheFileAndTheReasonAndTheLogStaysUsable)

@@ -137,25 +137,19 @@ void EntryFilterTest::rule()
 
 void EntryFilterTest::typing_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("decimal") << "12.5"
-                             << "12.5";
-    QTest::newRow("letters") << "1a2b"
-                             << "12";
-    QTest::newRow("exponent") << "1E3"
-                              << "13";
-    QTest::newRow("minus") << "-3"
-                           << "3";
-    QTest::newRow("blank") << "1 2"
-                           << "12";
-    QTest::newRow("comma") << "1,5"
-                           << "15";
-    QTest::newRow("second point") << "1.2.3"
-                                  << "1.2.3";
-    QTest::newRow("stops at six") << "12345678"
-                                  << "123456";
+    QTest::newRow("decimal") << "12.5" << "12.5";
+    QTest::newRow("letters") << "1a2b" << "12";
+    QTest::newRow("exponent") << "1E3" << "13";
+    QTest::newRow("minus") << "-3" << "3";
+    QTest::newRow("blank") << "1 2" << "12";
+    QTest::newRow("comma") << "1,5" << "15";
+    QTest::newRow("second point") << "1.2.3" << "1.2.3";
+    QTest::newRow("stops at six") << "12345678" << "123456";
+    // clang-format on
 }
 
 void EntryFilterTest::typing()
@@ -199,24 +193,19 @@ void EntryFilterTest::localeSeparatorRule()
 
 void EntryFilterTest::localeSeparatorTyped_data()
 {
+    // clang-format off
     QTest::addColumn<int>("language");
     QTest::addColumn<bool>("keypad");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("German comma") << int(QLocale::German) << false << "12,5"
-                                  << "12,5";
-    QTest::newRow("German keypad comma") << int(QLocale::German) << true << "12,5"
-                                         << "12,5";
-    QTest::newRow("German point") << int(QLocale::German) << false << "12.5"
-                                  << "12.5";
-    QTest::newRow("German, within six") << int(QLocale::German) << false << "12345,67"
-                                        << "12345,";
-    QTest::newRow("English comma") << int(QLocale::English) << false << "12,5"
-                                   << "125";
-    QTest::newRow("English keypad comma") << int(QLocale::English) << true << "12,5"
-                                          << "125";
-    QTest::newRow("C comma") << int(QLocale::C) << false << "1,2"
-                             << "12";
+    QTest::newRow("German comma") << int(QLocale::German) << false << "12,5" << "12,5";
+    QTest::newRow("German keypad comma") << int(QLocale::German) << true << "12,5" << "12,5";
+    QTest::newRow("German point") << int(QLocale::German) << false << "12.5" << "12.5";
+    QTest::newRow("German, within six") << int(QLocale::German) << false << "12345,67" << "12345,";
+    QTest::newRow("English comma") << int(QLocale::English) << false << "12,5" << "125";
+    QTest::newRow("English keypad comma") << int(QLocale::English) << true << "12,5" << "125";
+    QTest::newRow("C comma") << int(QLocale::C) << false << "1,2" << "12";
+    // clang-format on
 }
 
 void EntryFilterTest::localeSeparatorTyped()

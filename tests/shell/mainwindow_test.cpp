@@ -158,71 +158,47 @@ void MainWindowTest::startsOnTheLastPageWithTheFocusOnTheTabControl()
 
 void MainWindowTest::controlsShowTheirInitialTexts_data()
 {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("toolTip");
-    QTest::addColumn<bool>("readOnly");
-
-    const QString none;
-    QTest::newRow("txtRadius2") << "txtRadius2"
-                                << "10"
-                                << "Input Radius" << false;
-    QTest::newRow("txtTurns2") << "txtTurns2"
-                               << "11.5"
-                               << "Input Number of Turns" << false;
-    QTest::newRow("txtWire2") << "txtWire2"
-                              << "0.127"
-                              << "Input Wire Radius" << false;
-    QTest::newRow("txtInductance2") << "txtInductance2" << QString::fromUtf8("5.82 µH") << none << true;
-    QTest::newRow("txtWidth4") << "txtWidth4"
-                               << "21"
-                               << "Input Width" << false;
-    QTest::newRow("txtHeight4") << "txtHeight4"
-                                << "10"
-                                << "Input Height" << false;
-    QTest::newRow("txtTurns4") << "txtTurns4"
-                               << "11"
-                               << "Input Turns" << false;
-    QTest::newRow("txtWireRad4") << "txtWireRad4"
-                                 << "0.127"
-                                 << "Input Wire Radius" << false;
-    QTest::newRow("txtInductance4") << "txtInductance4" << QString::fromUtf8("5.85 µH") << none << true;
-    QTest::newRow("txtOuterRadius3") << "txtOuterRadius3"
-                                     << "8.5"
-                                     << "Input Outer Radius" << false;
-    QTest::newRow("txtInnerRadius3") << "txtInnerRadius3"
-                                     << "7.25"
-                                     << "Input Inner Radius" << false;
-    QTest::newRow("txtTurns3") << "txtTurns3"
-                               << "12"
-                               << "Input Number of Turns" << false;
-    QTest::newRow("txtInductance3") << "txtInductance3" << QString::fromUtf8("4.62 µH") << none << true;
-    QTest::newRow("txtWidth1") << "txtWidth1"
-                               << "21"
-                               << "Input Width" << false;
-    QTest::newRow("txtHeight1") << "txtHeight1"
-                                << "10"
-                                << "Input Height" << false;
-    QTest::newRow("txtTurns1") << "txtTurns1"
-                               << "11"
-                               << "Input Number of Turns" << false;
-    QTest::newRow("txtTrace1") << "txtTrace1"
-                               << "0.127"
-                               << "Input Trace Size" << false;
-    QTest::newRow("txtInductance1") << "txtInductance1" << QString::fromUtf8("5.858 µH") << none << true;
+    const struct {
+        const char* box;
+        const char* text;
+        const char* toolTip;  ///< none on the result boxes, which the user cannot type into
+    } boxes[] = {
+        {"txtRadius2", "10", "Input Radius"},
+        {"txtTurns2", "11.5", "Input Number of Turns"},
+        {"txtWire2", "0.127", "Input Wire Radius"},
+        {"txtInductance2", "5.82 µH", ""},
+        {"txtWidth4", "21", "Input Width"},
+        {"txtHeight4", "10", "Input Height"},
+        {"txtTurns4", "11", "Input Turns"},
+        {"txtWireRad4", "0.127", "Input Wire Radius"},
+        {"txtInductance4", "5.85 µH", ""},
+        {"txtOuterRadius3", "8.5", "Input Outer Radius"},
+        {"txtInnerRadius3", "7.25", "Input Inner Radius"},
+        {"txtTurns3", "12", "Input Number of Turns"},
+        {"txtInductance3", "4.62 µH", ""},
+        {"txtWidth1", "21", "Input Width"},
+        {"txtHeight1", "10", "Input Height"},
+        {"txtTurns1", "11", "Input Number of Turns"},
+        {"txtTrace1", "0.127", "Input Trace Size"},
+        {"txtInductance1", "5.858 µH", ""},
+    };
+    for (const auto& row : boxes) {
+        QTest::newRow(row.box) << QString::fromUtf8(row.text) << QString::fromUtf8(row.toolTip);
+    }
 }
 
 void MainWindowTest::controlsShowTheirInitialTexts()
 {
-    QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(QString, toolTip);
-    QFETCH(bool, readOnly);
-    QLineEdit* edit = m_ui.box(name);
+    // Each row is named by its box.
+    QLineEdit* edit = m_ui.box(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(edit != nullptr);
     QCOMPARE(edit->text(), text);
     QCOMPARE(edit->toolTip(), toolTip);
-    QCOMPARE(edit->isReadOnly(), readOnly);
+    QCOMPARE(edit->isReadOnly(), toolTip.isEmpty());
     QCOMPARE(edit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(edit->font().family(), QStringLiteral("Arial"));
     QCOMPARE(edit->font().pointSizeF(), 10.8);

@@ -38,13 +38,13 @@ void QtFormPortTest::cleanup()
 
 void QtFormPortTest::readsAndWritesBoxesByName_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << "txtRadius2"
-                           << "42";
+    QTest::newRow("plain") << "txtRadius2" << "42";
     QTest::newRow("non-ASCII") << "txtTurns3" << QString::fromUtf8("1,5 µ");
-    QTest::newRow("empty") << "txtTrace1"
-                           << "";
+    QTest::newRow("empty") << "txtTrace1" << "";
+    // clang-format on
 }
 
 void QtFormPortTest::readsAndWritesBoxesByName()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The calculation log through the real window: menu item, check mark,
 // Calculate buttons, and the bytes that reach Log.txt.
+#include "filetrouble.h"
 #include "logrecords.h"
 #include "mainwindow.h"
 #include "messagecatcher.h"
@@ -17,20 +18,17 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include <algorithm>
-#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
+using loopcalc::testing::BindSocket;
+using loopcalc::testing::FileSizeLimit;
 using loopcalc::testing::MessageCatcher;
+using loopcalc::testing::StartAsAFreshProcess;
 using loopcalc::testing::WindowFixture;
 
 namespace {
@@ -70,38 +68,6 @@ QByteArray WithoutHeaders(QByteArray bytes, int* headers)
     return bytes;
 }
 
-/// A per-process file-size limit while it lives: writes beyond it fail, and
-/// the system sends SIGXFSZ with them.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-};
-
-/// A Unix socket bound at `path`; the name stays when the socket is closed.
-bool BindSocket(const QString& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::memcpy(address.sun_path, name.constData(), std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
-    const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
-
 }  // namespace
 
 class WindowLogTest : public QObject {
@@ -110,13 +76,8 @@ class WindowLogTest : public QObject {
 private slots:
     void init()
     {
-        // As in a fresh process: the signals that a failed write may raise
-        // end the program unless it guards against them.
-        std::signal(SIGXFSZ, SIG_DFL);
-        std::signal(SIGPIPE, SIG_DFL);
+        StartAsAFreshProcess();
         QVERIFY(m_ui.open());
-        // A switch-on that blocks would hang the test: end it instead.
-        alarm(60);
     }
     void cleanup()
     {

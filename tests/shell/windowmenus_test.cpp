@@ -24,21 +24,15 @@ private slots:
 
     void eachMenuItemOpensOneWindowOfItsKind_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("window");
-        QTest::newRow("flat spiral") << "mnuFsc"
-                                     << "mnuFsc"
-                                     << "frmUla2";
-        QTest::newRow("circular") << "mnuCwc"
-                                  << "mnuCwc"
-                                  << "frmUla1";
-        QTest::newRow("rectangular shared") << "mnuFrc"
-                                            << "mnuRwC"
-                                            << "frmUla";
-        QTest::newRow("about") << "mnuAbout"
-                               << "mnuAbout"
-                               << "frmAbout";
+        QTest::newRow("flat spiral") << "mnuFsc" << "mnuFsc" << "frmUla2";
+        QTest::newRow("circular") << "mnuCwc" << "mnuCwc" << "frmUla1";
+        QTest::newRow("rectangular shared") << "mnuFrc" << "mnuRwC" << "frmUla";
+        QTest::newRow("about") << "mnuAbout" << "mnuAbout" << "frmAbout";
+        // clang-format on
     }
 
     void eachMenuItemOpensOneWindowOfItsKind()
