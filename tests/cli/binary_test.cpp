@@ -84,36 +84,31 @@ TEST(Program, RunsInADecimalCommaLocale)
     EXPECT_EQ(std::string(point.data(), count), ",\n");
 }
 
-TEST(Program, PrintsTheWorkedExample)
-{
-    const Process p = runCli("circular");
-    EXPECT_EQ(p.code, 0);
-    EXPECT_EQ(p.out, " 5.78 \xC2\xB5H\n");
-    EXPECT_EQ(p.err, "");
-}
+struct ProgramCase {
+    const char* arguments;
+    int code;
+    std::string out;
+    std::string err;
+};
 
-TEST(Program, RefusalGoesToStandardError)
+// What a shell sees of a result, a refusal, a comma in a number (never a
+// decimal separator, whatever the locale) and a result out of range.
+TEST(Program, AnswersOnItsStreamsWithItsExitCode)
 {
-    const Process p = runCli("spiral --turns=101");
-    EXPECT_EQ(p.code, 2);
-    EXPECT_EQ(p.out, "");
-    EXPECT_EQ(p.err, "Turns must be > 0 and < 101\n");
-}
-
-TEST(Program, CommaIsNotADecimalSeparator)
-{
-    const Process p = runCli("circular --radius 10,5");
-    EXPECT_EQ(p.code, 2);
-    EXPECT_EQ(p.err, "Radius must be > 0\n");
-}
-
-TEST(Program, OutOfRange)
-{
-    const Process p = runCli("circular --turns 100 --radius 200 --wire-radius 0.1");
-    EXPECT_EQ(p.code, 3);
-    EXPECT_EQ(p.out, "");
-    EXPECT_EQ(p.err, "Result out of range:  1.21730752727319E-02 H\n"
-                     "warning: the classic formula reads 12 % below the filament reference (13.8 mH)\n");
+    const ProgramCase cases[] = {
+        {"circular", 0, " 5.78 \xC2\xB5H\n", ""},
+        {"spiral --turns=101", 2, "", "Turns must be > 0 and < 101\n"},
+        {"circular --radius 10,5", 2, "", "Radius must be > 0\n"},
+        {"circular --turns 100 --radius 200 --wire-radius 0.1", 3, "",
+         "Result out of range:  1.21730752727319E-02 H\n"
+         "warning: the classic formula reads 12 % below the filament reference (13.8 mH)\n"},
+    };
+    for (const ProgramCase& c : cases) {
+        const Process p = runCli(c.arguments);
+        EXPECT_EQ(p.code, c.code) << c.arguments;
+        EXPECT_EQ(p.out, c.out) << c.arguments;
+        EXPECT_EQ(p.err, c.err) << c.arguments;
+    }
 }
 
 TEST(Program, UsageErrorAndVersion)

@@ -386,15 +386,14 @@ void MainWindowTest::pageChangeMovesTheFocus()
     QVERIFY(!tabs->page(other)->isVisible());
 
     // Through a click on the row, as the user selects it.
-    tabs->setCurrentIndex(other);
-    tabs->setFocus();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->rowRect(page).center());
+    m_ui.selectPage(other);
+    ClickAt(tabs, tabs->rowRect(page).center());
     QCOMPARE(tabs->currentIndex(), page);
     QCOMPARE(m_ui.focused(), box);
 
-    // A click on the current row selects nothing new: the focus stays.
-    tabs->setFocus();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->rowRect(page).center());
+    // A click on the current row selects nothing new: the tab control takes
+    // the focus and keeps it.
+    ClickAt(tabs, tabs->rowRect(page).center());
     QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
     QCOMPARE(changes.size(), 3);
 }
@@ -418,21 +417,19 @@ void MainWindowTest::tabVisitsTheShownPageOnly()
 {
     QFETCH(int, page);
     QFETCH(QStringList, order);
-    TabRows* tabs = m_ui->tabControl();
-    tabs->setCurrentIndex(page);
-    tabs->setFocus();
-    QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
+    m_ui.selectPage(page);
+    m_ui.focusTabs();
 
     QStringList forward;
     for (int i = 0; i <= order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        TypeKey(m_ui.window(), Qt::Key_Tab);
         forward << m_ui.focused();
     }
     QCOMPARE(forward, order + QStringList{"SSTab1"});
 
     QStringList backward;
     for (int i = 0; i <= order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        TypeKey(m_ui.window(), Qt::Key_Backtab, Qt::ShiftModifier);
         backward << m_ui.focused();
     }
     QStringList reversed(order.rbegin(), order.rend());
@@ -444,29 +441,29 @@ void MainWindowTest::keyboardSelectsRows()
     TabRows* tabs = m_ui->tabControl();
     QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
     // The last row: Down goes nowhere.
-    QTest::keyClick(tabs, Qt::Key_Down);
+    TypeKey(tabs, Qt::Key_Down);
     QCOMPARE(tabs->currentIndex(), 3);
     QCOMPARE(m_ui.focused(), QStringLiteral("SSTab1"));
     // Up selects the row above and the page rule takes the focus into it.
-    QTest::keyClick(tabs, Qt::Key_Up);
+    TypeKey(tabs, Qt::Key_Up);
     QCOMPARE(tabs->currentIndex(), 2);
     QCOMPARE(m_ui.focused(), QStringLiteral("txtOuterRadius3"));
-    tabs->setFocus();
-    QTest::keyClick(tabs, Qt::Key_Home);
+    m_ui.focusTabs();
+    TypeKey(tabs, Qt::Key_Home);
     QCOMPARE(tabs->currentIndex(), 0);
-    tabs->setFocus();
-    QTest::keyClick(tabs, Qt::Key_End);
+    m_ui.focusTabs();
+    TypeKey(tabs, Qt::Key_End);
     QCOMPARE(tabs->currentIndex(), 3);
 
     // Ctrl+Tab works from inside a page and wraps round; arrows in a box do not.
     QLineEdit* width = m_ui.box("txtWidth1");
-    width->setFocus();
-    QTest::keyClick(width, Qt::Key_Up);
+    ClickOn(width);
+    TypeKey(width, Qt::Key_Up);
     QCOMPARE(tabs->currentIndex(), 3);
-    QTest::keyClick(width, Qt::Key_Tab, Qt::ControlModifier);
+    TypeKey(width, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(tabs->currentIndex(), 0);
     QCOMPARE(m_ui.focused(), QStringLiteral("txtRadius2"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    TypeKey(m_ui.window(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(tabs->currentIndex(), 3);
     QCOMPARE(m_ui.focused(), QStringLiteral("txtWidth1"));
 }
@@ -895,15 +892,14 @@ void MainWindowTest::resultBoxesIgnoreTyping()
 void MainWindowTest::escapeAndEnterOutsideBoxesPressNoButton()
 {
     // No default or cancel button: only Enter in an input box calculates.
-    QLineEdit* width = m_ui.box("txtWidth1");
-    width->setFocus();
-    width->setText(QStringLiteral("30"));
+    m_ui.retype("txtWidth1", "30");
     MessageCatcher catcher;
-    QTest::keyClick(width, Qt::Key_Escape);
-    QTest::keyClick(m_ui->tabControl(), Qt::Key_Return);
-    QTest::keyClick(m_ui->tabControl(), Qt::Key_Enter, Qt::KeypadModifier);
-    m_ui.box("txtInductance1")->setFocus();
-    QTest::keyClick(m_ui.box("txtInductance1"), Qt::Key_Return);
+    TypeKey(m_ui.window(), Qt::Key_Escape);
+    m_ui.focusTabs();
+    TypeKey(m_ui.window(), Qt::Key_Return);
+    TypeKey(m_ui.window(), Qt::Key_Enter, Qt::KeypadModifier);
+    ClickOn(m_ui.box("txtInductance1"));
+    TypeKey(m_ui.window(), Qt::Key_Return);
     QCOMPARE(m_ui.box("txtInductance1")->text(), QString::fromUtf8("5.858 µH"));
     QVERIFY(catcher.seen.isEmpty());
     QVERIFY(m_ui->isVisible());

@@ -84,6 +84,14 @@ public:
         ClickAt(tabs(), tabs()->rowRect(page).center());
         QCOMPARE(tabs()->currentIndex(), page);
     }
+    /// A click on the shown page's row: the tab control takes the keyboard
+    /// focus, and the page stays.
+    void focusTabs() const
+    {
+        m_window->activateWindow();
+        ClickAt(tabs(), tabs()->rowRect(tabs()->currentIndex()).center());
+        QCOMPARE(focused(), tabs()->objectName());
+    }
     /// The page holding `widget` selected by its row, unless it is shown.
     void showPageOf(const QWidget* widget) const
     {
