@@ -12,6 +12,7 @@
 #include <QTest>
 
 using loopcalc::shell::TabRows;
+using loopcalc::testing::PageCaptions;
 
 class AccessibilityTest : public QObject {
     Q_OBJECT
@@ -71,8 +72,6 @@ void AccessibilityTest::tabRowsAreAPageTabList()
     QCOMPARE(list->role(), QAccessible::PageTabList);
     QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Calculate Aircoil  Inductance"));
 
-    const QStringList captions{"Circular Wire Coil", "Rectangular Wire Coil", "Flat Spiral Air Coil",
-                               "Flat Rectangular Air Coil "};
     TabRows* tabs = m_ui->tabControl();
     QStringList names;
     for (int i = 0; i < list->childCount(); ++i) {
@@ -90,7 +89,7 @@ void AccessibilityTest::tabRowsAreAPageTabList()
         QVERIFY(tab->state().selectable);
         QVERIFY(!tab->state().invisible);
     }
-    QCOMPARE(names, captions);
+    QCOMPARE(names, PageCaptions());
     // The same tab is found again, not a new one each time.
     QCOMPARE(list->child(0), list->child(0));
 }
@@ -99,10 +98,9 @@ void AccessibilityTest::currentPageTabIsSelected_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("circular") << 0 << "Circular Wire Coil";
-    QTest::newRow("rectangular") << 1 << "Rectangular Wire Coil";
-    QTest::newRow("spiral") << 2 << "Flat Spiral Air Coil";
-    QTest::newRow("flat rectangular") << 3 << "Flat Rectangular Air Coil ";
+    for (int page = 0; page < 4; ++page) {
+        QTest::newRow(loopcalc::testing::kPages[page].name) << page << PageCaptions().at(page);
+    }
 }
 
 void AccessibilityTest::currentPageTabIsSelected()
@@ -110,7 +108,7 @@ void AccessibilityTest::currentPageTabIsSelected()
     QFETCH(int, page);
     QFETCH(QString, caption);
     // At start the last page is the selected one.
-    QCOMPARE(selectedTabs(), QStringList{"Flat Rectangular Air Coil "});
+    QCOMPARE(selectedTabs(), QStringList{PageCaptions().at(3)});
     m_ui.selectPage(page);
     QCOMPARE(selectedTabs(), QStringList{caption});
 

@@ -38,8 +38,11 @@ using loopcalc::shell::PageDesign;
 using loopcalc::shell::TabRows;
 using loopcalc::testing::ClickAt;
 using loopcalc::testing::ClickOn;
+using loopcalc::testing::kPages;
 using loopcalc::testing::MessageCatcher;
 using loopcalc::testing::NameOf;
+using loopcalc::testing::PageCaptions;
+using loopcalc::testing::PageFacts;
 using loopcalc::testing::TypeKey;
 using loopcalc::testing::TypeText;
 using loopcalc::testing::WidgetAt;
@@ -48,10 +51,6 @@ using loopcalc::testing::WindowFixture;
 namespace {
 
 using Texts = QMap<QString, QString>;
-
-/// Each page's Calculate button and result box, by page.
-constexpr const char* kButtons[] = {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"};
-constexpr const char* kResults[] = {"txtInductance2", "txtInductance4", "txtInductance3", "txtInductance1"};
 
 QString Icon(QMessageBox::Icon icon)
 {
@@ -210,10 +209,8 @@ void MainWindowTest::captionsFontsAndColours()
     QCOMPARE(tabs->objectName(), QStringLiteral("SSTab1"));
     QCOMPARE(tabs->toolTip(), QStringLiteral("Calculate Aircoil  Inductance"));
     QCOMPARE(tabs->count(), 4);
-    const QStringList captions{"Circular Wire Coil", "Rectangular Wire Coil", "Flat Spiral Air Coil",
-                               "Flat Rectangular Air Coil "};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(tabs->caption(i), captions.at(i));
+        QCOMPARE(tabs->caption(i), PageCaptions().at(i));
     }
     QCOMPARE(tabs->font().family(), QStringLiteral("Arial"));
     QCOMPARE(tabs->font().pointSizeF(), 12.0);
@@ -266,8 +263,8 @@ void MainWindowTest::captionsFontsAndColours()
     QVERIFY(rfid->font().bold());
     QCOMPARE(rfid->font().pointSizeF(), 12.0);
 
-    for (const char* name : kButtons) {
-        auto* button = m_ui.child<QPushButton>(name);
+    for (const PageFacts& page : kPages) {
+        auto* button = m_ui.child<QPushButton>(page.button);
         QVERIFY(button != nullptr);
         QCOMPARE(button->text(), QStringLiteral("Calculate"));
         QCOMPARE(button->toolTip(), QStringLiteral("Calculate Inductance"));
@@ -362,10 +359,9 @@ void MainWindowTest::pageChangeMovesTheFocus_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("box");
-    QTest::newRow("circular") << 0 << "txtRadius2";
-    QTest::newRow("rectangular") << 1 << "txtWidth4";
-    QTest::newRow("spiral") << 2 << "txtOuterRadius3";
-    QTest::newRow("flat rectangular") << 3 << "txtWidth1";
+    for (int page = 0; page < 4; ++page) {
+        QTest::newRow(kPages[page].name) << page << kPages[page].firstBox;
+    }
 }
 
 void MainWindowTest::pageChangeMovesTheFocus()
@@ -475,10 +471,10 @@ void MainWindowTest::pressForOneMessage(int page, const Texts& typed, const QStr
     for (auto it = typed.cbegin(); it != typed.cend(); ++it) {
         m_ui.box(it.key())->setText(it.value());
     }
-    QLineEdit* result = m_ui.box(kResults[page]);
+    QLineEdit* result = m_ui.box(kPages[page].result);
     const QString resultBefore = result->text();
     MessageCatcher catcher(m_ui.window(), watched);
-    ClickOn(m_ui.child<QPushButton>(kButtons[page]));
+    ClickOn(m_ui.child<QPushButton>(kPages[page].button));
     QVERIFY(!catcher.timedOut);
     QCOMPARE(catcher.seen.size(), 1);
     *seen = catcher.seen.first();
@@ -645,7 +641,7 @@ void MainWindowTest::anyTextIsSurvived()
                     edit->setText(text);
                 }
             }
-            ClickOn(m_ui.child<QPushButton>(kButtons[page]));
+            ClickOn(m_ui.child<QPushButton>(kPages[page].button));
             // Every press ends in a result or exactly one message.
             QVERIFY(catcher.seen.size() - messages <= 1);
             messages = static_cast<int>(catcher.seen.size());
@@ -679,25 +675,14 @@ void MainWindowTest::everyPageByMouse_data()
     // A page's row clicked first thing, before the pages left for after the
     // first paint are built: the page must be there, whole, at its place.
     QTest::addColumn<bool>("firstThing");
-    const struct {
-        const char* name;
-        int page;
-        const char* button;
-        const char* result;
-        const char* text;
-    } pages[] = {
-        {"circular", 0, "cmdCalculate2", "txtInductance2", " 5.78 µH"},
-        {"rectangular", 1, "cmdCalculate3", "txtInductance4", " 5.85 µH"},
-        {"spiral", 2, "cmdCalculate4", "txtInductance3", " 4.619 µH"},
-        {"flat rectangular", 3, "cmdCalculate1", "txtInductance1", " 5.85 µH"},
-    };
     for (const bool firstThing : {false, true}) {
-        for (const auto& row : pages) {
-            if (firstThing && row.page == MainTabControl().startPage) {
+        for (int page = 0; page < 4; ++page) {
+            if (firstThing && page == MainTabControl().startPage) {
                 continue;  // built with the window
             }
+            const PageFacts& row = kPages[page];
             QTest::newRow(qPrintable(QString::fromLatin1(row.name) + (firstThing ? " first thing" : "")))
-                << row.page << row.button << row.result << QString::fromUtf8(row.text) << firstThing;
+                << page << row.button << row.result << QString::fromUtf8(row.startResult) << firstThing;
         }
     }
 }
@@ -791,15 +776,10 @@ void MainWindowTest::enterCalculates_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("input");
     QTest::addColumn<bool>("keypad");
-    QTest::addColumn<QString>("result");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("circular, Return") << 0 << "txtWire2" << false << "txtInductance2" << QString::fromUtf8(" 5.78 µH");
-    QTest::newRow("rectangular, keypad Enter")
-        << 1 << "txtWidth4" << true << "txtInductance4" << QString::fromUtf8(" 5.85 µH");
-    QTest::newRow("spiral, keypad Enter")
-        << 2 << "txtTurns3" << true << "txtInductance3" << QString::fromUtf8(" 4.619 µH");
-    QTest::newRow("flat rectangular, Return")
-        << 3 << "txtTrace1" << false << "txtInductance1" << QString::fromUtf8(" 5.85 µH");
+    QTest::newRow("circular, Return") << 0 << "txtWire2" << false;
+    QTest::newRow("rectangular, keypad Enter") << 1 << "txtWidth4" << true;
+    QTest::newRow("spiral, keypad Enter") << 2 << "txtTurns3" << true;
+    QTest::newRow("flat rectangular, Return") << 3 << "txtTrace1" << false;
 }
 
 void MainWindowTest::enterCalculates()
@@ -807,15 +787,12 @@ void MainWindowTest::enterCalculates()
     QFETCH(int, page);
     QFETCH(QString, input);
     QFETCH(bool, keypad);
-    QFETCH(QString, result);
-    QFETCH(QString, text);
-    TabRows* tabs = m_ui->tabControl();
-    ClickAt(tabs, tabs->rowRect(page).center());
+    m_ui.selectPage(page);
     ClickOn(m_ui.box(input));
     QCOMPARE(m_ui.focused(), input);
     MessageCatcher catcher;
     TypeKey(m_ui.window(), keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(m_ui.box(result)->text(), text);
+    QCOMPARE(m_ui.text(kPages[page].result), QString::fromUtf8(kPages[page].startResult));
     QVERIFY(catcher.seen.isEmpty());
     QCOMPARE(m_ui.focused(), input);
 
@@ -876,8 +853,8 @@ void MainWindowTest::decimalCommaTyped()
 
 void MainWindowTest::resultBoxesIgnoreTyping()
 {
-    for (const char* name : kResults) {
-        QLineEdit* result = m_ui.box(name);
+    for (const PageFacts& page : kPages) {
+        QLineEdit* result = m_ui.box(page.result);
         m_ui.showPageOf(result);
         const QString before = result->text();
         ClickOn(result);

@@ -15,12 +15,44 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
 
 namespace loopcalc::testing {
+
+/// The four pages as the user meets them, in page order: the row's caption,
+/// the box that takes the focus when the page is chosen, the Calculate
+/// button, the result box and what Calculate shows there for the starting
+/// texts.
+struct PageFacts {
+    const char* name;
+    const char* caption;
+    const char* firstBox;
+    const char* button;
+    const char* result;
+    const char* startResult;
+};
+// clang-format off
+inline constexpr PageFacts kPages[] = {
+    {"circular", "Circular Wire Coil", "txtRadius2", "cmdCalculate2", "txtInductance2", " 5.78 µH"},
+    {"rectangular", "Rectangular Wire Coil", "txtWidth4", "cmdCalculate3", "txtInductance4", " 5.85 µH"},
+    {"spiral", "Flat Spiral Air Coil", "txtOuterRadius3", "cmdCalculate4", "txtInductance3", " 4.619 µH"},
+    {"flat rectangular", "Flat Rectangular Air Coil ", "txtWidth1", "cmdCalculate1", "txtInductance1", " 5.85 µH"},
+};
+// clang-format on
+
+/// The row captions, in page order.
+inline QStringList PageCaptions()
+{
+    QStringList captions;
+    for (const PageFacts& page : kPages) {
+        captions << QString::fromUtf8(page.caption);
+    }
+    return captions;
+}
 
 class WindowFixture {
 public:

@@ -101,8 +101,8 @@ private slots:
         QVERIFY(header.endsWith("\r\n\r\n"));
         QCOMPARE(header.count("\r\n"), 3);
 
-        for (const char* button : {"cmdCalculate2", "cmdCalculate3", "cmdCalculate4", "cmdCalculate1"}) {
-            m_ui.press(button);
+        for (const auto& page : loopcalc::testing::kPages) {
+            m_ui.press(page.button);
         }
         // On disk while the log is still open: nothing waits in a buffer.
         QCOMPARE(FileBytes(logPath()), header + kCircular + kRectangular + kSpiral + kFlat);
