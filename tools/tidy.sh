@@ -42,8 +42,13 @@ fi
 
 echo "clang-tidy: ${#sources[@]} sources, $jobs at a time"
 log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-if ! printf '%s\n' "${sources[@]}" | xargs -P "$jobs" -n 1 clang-tidy-14 -p "$build" --quiet >"$log" 2>&1; then
+commands=$(mktemp -d)
+trap 'rm -rf "$log" "$commands"' EXIT
+# Each source is checked as it is written, without the build's precompiled
+# headers (GCC's, which clang cannot read).
+sed -E 's# -Winvalid-pch##g; s# -include [^ ]*/cmake_pch\.hxx##g' "$build/compile_commands.json" \
+    >"$commands/compile_commands.json"
+if ! printf '%s\n' "${sources[@]}" | xargs -P "$jobs" -n 1 clang-tidy-14 -p "$commands" --quiet >"$log" 2>&1; then
     status=1
 fi
 # Everything but the counts of suppressed warnings (in Qt's and the standard
