@@ -4,7 +4,8 @@
 # UndefinedBehaviorSanitizer) in build-fuzz and runs each one briefly on a
 # scratch copy of its seed corpus; the corpus in the repository is never
 # written. Fails when a target finds a crash or a broken property.
-#   tools/fuzz.sh              every target, FUZZ_SECONDS (10) each
+#   tools/fuzz.sh              every target, FUZZ_SECONDS (10) each, FUZZ_JOBS
+#                              (the number of cores) at a time
 #   tools/fuzz.sh handlers     only fuzz_handlers
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,9 +37,10 @@ fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-failed=()
-for target in "${targets[@]}"; do
-    corpus="$scratch/$target"
+# fuzz_one TARGET: runs the target for its seconds on a scratch copy of its
+# corpus and prints what it found; fails when it found a fault.
+fuzz_one() {
+    local target=$1 corpus=$scratch/$1 artifact
     mkdir -p "$corpus"
     if [ -d "fuzz/corpus/$target" ]; then
         cp -r "fuzz/corpus/$target/." "$corpus/"
@@ -55,10 +57,26 @@ for target in "${targets[@]}"; do
             echo "input kept in $dir/artifacts/$(basename "$artifact"):"
             od -An -c "$artifact" | head -n 8
         done
-        failed+=("$target")
-    else
-        grep -E '^#[0-9]+.*DONE' "$scratch/$target.log" | tail -n 1 || true
+        return 1
     fi
+    grep -E '^#[0-9]+.*DONE' "$scratch/$target.log" | tail -n 1 || true
+}
+
+# A fuzzer runs in one process on one core: FUZZ_JOBS of them (the number of
+# cores) run at once, each for its full time. Their reports are printed in
+# the targets' order.
+at_once=${FUZZ_JOBS:-$(nproc)}
+for target in "${targets[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "$at_once" ]; do
+        wait -n || true
+    done
+    (fuzz_one "$target" >"$scratch/$target.report" 2>&1 && touch "$scratch/$target.passed") &
+done
+wait
+failed=()
+for target in "${targets[@]}"; do
+    cat "$scratch/$target.report"
+    [ -e "$scratch/$target.passed" ] || failed+=("$target")
 done
 if [ "${#failed[@]}" -gt 0 ]; then
     echo "fuzzing failed: ${failed[*]}" >&2
