@@ -2,8 +2,10 @@
 #include "bakedpictures.h"
 
 #include <QDataStream>
+#include <QIODevice>
 #include <QResource>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -18,19 +20,85 @@ const auto kPicturesFile = QStringLiteral(":/pictures.baked");
 
 struct Entry {
     BakedPictureKey key;
-    QByteArray pixels;  // rows of 32-bit pixels, compressed
+    // Runs of equal pixels, a count and a 32-bit pixel each, in the
+    // compiled-in file itself.
+    QByteArrayView runs;
 };
 
-/// Every picture in the compiled-in file; none when it is missing or torn.
+/// The image's pixels, row after row, as runs of equal pixels.
+QByteArray Runs(const QImage& image)
+{
+    QByteArray runs;
+    quint32 count = 0;
+    QRgb last = 0;
+    const auto add = [&runs](quint32 length, QRgb pixel) {
+        const quint32 run[2] = {length, pixel};
+        runs.append(reinterpret_cast<const char*>(run), sizeof run);
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (count > 0 && row[x] == last) {
+                ++count;
+                continue;
+            }
+            if (count > 0) {
+                add(count, last);
+            }
+            last = row[x];
+            count = 1;
+        }
+    }
+    if (count > 0) {
+        add(count, last);
+    }
+    return runs;
+}
+
+/// Fills image, row after row, from runs; false if they do not fill it
+/// exactly.
+bool FillFromRuns(QImage& image, QByteArrayView runs)
+{
+    const qsizetype width = image.width();
+    qsizetype x = 0;
+    int y = 0;
+    QRgb* row = image.height() > 0 ? reinterpret_cast<QRgb*>(image.scanLine(0)) : nullptr;
+    constexpr qsizetype kRunBytes = 2 * sizeof(quint32);
+    if (runs.size() % kRunBytes != 0) {
+        return false;
+    }
+    for (qsizetype at = 0; at < runs.size(); at += kRunBytes) {
+        quint32 run[2];
+        std::memcpy(run, runs.constData() + at, sizeof run);
+        for (quint32 left = run[0]; left > 0;) {
+            if (row == nullptr) {
+                return false;
+            }
+            const qsizetype n = std::min<qsizetype>(left, width - x);
+            std::fill_n(row + x, n, run[1]);
+            x += n;
+            left -= static_cast<quint32>(n);
+            if (x == width) {
+                x = 0;
+                ++y;
+                row = y < image.height() ? reinterpret_cast<QRgb*>(image.scanLine(y)) : nullptr;
+            }
+        }
+    }
+    return row == nullptr && x == 0;
+}
+
+/// Every picture in the compiled-in file: an index of keys and lengths,
+/// then the pictures' runs one after the other. None when it is missing or
+/// torn.
 std::vector<Entry> ReadEntries()
 {
     const QResource resource(kPicturesFile);
-    if (!resource.isValid()) {
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
         return {};
     }
-    QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
-                           ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
-                           : resource.uncompressedData();
+    const QByteArrayView file(resource.data(), resource.size());
+    const QByteArray bytes = QByteArray::fromRawData(file.data(), file.size());
     QDataStream stream(bytes);
     stream.setVersion(kStreamVersion);
     quint32 magic = 0;
@@ -41,15 +109,23 @@ std::vector<Entry> ReadEntries()
         return {};
     }
     std::vector<Entry> entries;
+    std::vector<quint32> lengths;
     for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
         Entry entry;
         quint32 scale = 0;
-        stream >> entry.key.resource >> entry.key.box >> scale >> entry.pixels;
+        quint32 length = 0;
+        stream >> entry.key.resource >> entry.key.box >> scale >> length;
         entry.key.scale = static_cast<int>(scale);
         entries.push_back(std::move(entry));
+        lengths.push_back(length);
     }
-    if (stream.status() != QDataStream::Ok) {
-        return {};
+    qsizetype at = stream.device()->pos();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (stream.status() != QDataStream::Ok || lengths[i] > file.size() - at) {
+            return {};
+        }
+        entries[i].runs = file.sliced(at, lengths[i]);
+        at += lengths[i];
     }
     return entries;
 }
@@ -63,15 +139,9 @@ QImage BakedPicture(const BakedPictureKey& key)
         if (!(entry.key == key)) {
             continue;
         }
-        const QSize size = key.box * key.scale;
-        const QByteArray pixels = qUncompress(entry.pixels);
-        QImage image(size, QImage::Format_RGB32);
-        const auto rowBytes = static_cast<qsizetype>(size.width()) * 4;
-        if (image.isNull() || pixels.size() != rowBytes * size.height()) {
+        QImage image(key.box * key.scale, QImage::Format_RGB32);
+        if (image.isNull() || !FillFromRuns(image, entry.runs)) {
             return {};
-        }
-        for (int y = 0; y < size.height(); ++y) {
-            std::memcpy(image.scanLine(y), pixels.constData() + rowBytes * y, static_cast<std::size_t>(rowBytes));
         }
         image.setDevicePixelRatio(key.scale);
         return image;
@@ -79,22 +149,22 @@ QImage BakedPicture(const BakedPictureKey& key)
     return {};
 }
 
-void WriteBakedHeader(QDataStream& stream, int count)
+QByteArray BakedPicturesFile(const std::vector<std::pair<BakedPictureKey, QImage>>& pictures)
 {
+    QByteArray file;
+    QDataStream stream(&file, QIODevice::WriteOnly);
     stream.setVersion(kStreamVersion);
-    stream << kMagic << kVersion << static_cast<quint32>(count);
-}
-
-void WriteBakedPicture(QDataStream& stream, const BakedPictureKey& key, const QImage& image)
-{
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-    QByteArray rows;
-    const auto rowBytes = static_cast<qsizetype>(pixels.width()) * 4;
-    rows.reserve(rowBytes * pixels.height());
-    for (int y = 0; y < pixels.height(); ++y) {
-        rows.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes);
+    stream << kMagic << kVersion << static_cast<quint32>(pictures.size());
+    std::vector<QByteArray> runs;
+    for (const auto& [key, image] : pictures) {
+        runs.push_back(Runs(image.convertToFormat(QImage::Format_RGB32)));
+        stream << key.resource << key.box << static_cast<quint32>(key.scale)
+               << static_cast<quint32>(runs.back().size());
     }
-    stream << key.resource << key.box << static_cast<quint32>(key.scale) << qCompress(rows, 9);
+    for (const QByteArray& run : runs) {
+        file.append(run);
+    }
+    return file;
 }
 
 }  // namespace loopcalc::shell

@@ -13,6 +13,9 @@
 #include <QSize>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 namespace loopcalc::shell {
 
 /// What a drawing was made for: its resource and its framed box's size in
@@ -30,9 +33,7 @@ struct BakedPictureKey {
 /// made for it.
 [[nodiscard]] QImage BakedPicture(const BakedPictureKey& key);
 
-/// The pictures' file: writes one more picture to stream (the build step).
-void WriteBakedPicture(QDataStream& stream, const BakedPictureKey& key, const QImage& image);
-/// Starts the pictures' file with the number of pictures that follow.
-void WriteBakedHeader(QDataStream& stream, int count);
+/// The compiled-in file holding pictures (the build step writes it).
+[[nodiscard]] QByteArray BakedPicturesFile(const std::vector<std::pair<BakedPictureKey, QImage>>& pictures);
 
 }  // namespace loopcalc::shell

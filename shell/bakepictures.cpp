@@ -11,7 +11,6 @@
 #include "picturedrawing.h"
 #include "twips.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
@@ -69,27 +68,21 @@ int main(int argc, char* argv[])
     const QString output = QString::fromLocal8Bit(argv[1]);
     const QDir sources(QString::fromLocal8Bit(argv[2]));
 
-    const std::vector<BakedPictureKey> drawings = PageDrawings();
-    constexpr int kScales[] = {1, 2};
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "bakepictures: cannot write %s\n", qPrintable(output));
-        return 1;
-    }
-    QDataStream stream(&file);
-    loopcalc::shell::WriteBakedHeader(stream, static_cast<int>(drawings.size() * std::size(kScales)));
-    for (const BakedPictureKey& drawing : drawings) {
+    std::vector<std::pair<BakedPictureKey, QImage>> pictures;
+    for (const BakedPictureKey& drawing : PageDrawings()) {
         QSvgRenderer renderer(sources.filePath(drawing.resource.mid(2)));
         if (!renderer.isValid()) {
             std::fprintf(stderr, "bakepictures: cannot read %s\n", qPrintable(drawing.resource));
             return 1;
         }
-        for (const int scale : kScales) {
-            loopcalc::shell::WriteBakedPicture(stream, {drawing.resource, drawing.box, scale},
-                                               Draw(renderer, drawing.box, scale));
+        for (const int scale : {1, 2}) {
+            pictures.emplace_back(BakedPictureKey{drawing.resource, drawing.box, scale},
+                                  Draw(renderer, drawing.box, scale));
         }
     }
-    if (stream.status() != QDataStream::Ok || !file.commit()) {
+    QSaveFile file(output);
+    if (!file.open(QIODevice::WriteOnly) || file.write(loopcalc::shell::BakedPicturesFile(pictures)) < 0 ||
+        !file.commit()) {
         std::fprintf(stderr, "bakepictures: cannot write %s\n", qPrintable(output));
         return 1;
     }
