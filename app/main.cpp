@@ -2,6 +2,7 @@
 // Starts the program: the main window is all there is.
 #include "afterfirstpaint.h"
 #include "mainwindow.h"
+#include "startstyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -9,6 +10,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The system's style, with the pictures the first paint needs loaded the
+    // quick way.
+    QApplication::setStyle(new loopcalc::shell::StartStyle);
     QApplication::setApplicationName(QStringLiteral("loopcalc"));
     // The installed desktop entry's name: a desktop matches the window to
     // its entry and icon by it.

@@ -7,6 +7,7 @@
 //   loopcalc-screenshot OUTPUT_FOLDER [NAME_SUFFIX]
 #include "designwindow.h"
 #include "mainwindow.h"
+#include "startstyle.h"
 #include "tabrows.h"
 
 #include <QAction>
@@ -92,6 +93,8 @@ void SetText(QWidget* window, const char* box, const QString& text)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // As the program draws.
+    QApplication::setStyle(new loopcalc::shell::StartStyle);
     QApplication::setApplicationName(QStringLiteral("loopcalc"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
     const QStringList args = QApplication::arguments();

@@ -3,6 +3,7 @@
 #include "afterfirstpaint.h"
 #include "firstpaint.h"
 #include "mainwindow.h"
+#include "startstyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setStyle(new loopcalc::shell::StartStyle);
     loopcalc::shell::MainWindow window;
     // Drawing the icon at every size the desktop asks for waits until the
     // window is on the screen; the window takes it up then.

@@ -5,17 +5,26 @@
 #include "bakedpictures.h"
 #include "mainwindowdesign.h"
 #include "picturebox.h"
+#include "startstyle.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QRegularExpression>
+#include <QSet>
+#include <QStyleFactory>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -59,6 +68,42 @@ Footprint Render(QSvgRenderer& renderer, QSize size)
         print.blue = blue / static_cast<double>(print.marked);
     }
     return print;
+}
+
+/// How many different pixel values image holds.
+qsizetype Colours(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colours.insert(image.pixel(x, y));
+        }
+    }
+    return colours.size();
+}
+
+/// The overflow button of a menu bar too narrow for its menus, drawn at
+/// scale on white; a null image when the button is not shown.
+QImage OverflowButtonPicture(int scale)
+{
+    QMenuBar bar;
+    for (const char* title : {"&File", "Formulae", "&Design", "&About"}) {
+        bar.addMenu(QString::fromLatin1(title));
+    }
+    bar.resize(60, 30);
+    bar.show();
+    if (!QTest::qWaitForWindowExposed(&bar)) {
+        return {};
+    }
+    auto* button = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    if (button == nullptr || !button->isVisible()) {
+        return {};
+    }
+    QImage picture(button->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
+    picture.fill(Qt::white);
+    button->render(&picture);
+    return picture;
 }
 
 }  // namespace
@@ -242,6 +287,64 @@ private slots:
         QVERIFY(!renderer.defaultSize().isEmpty());
         const Footprint print = Render(renderer, renderer.defaultSize());
         QVERIFY(print.marked > 0);
+    }
+
+    // A picture the start style reads the quick way is the one reading it by
+    // its name gives, and lies where that reading looks first.
+    void quickPicturesAreTheOnesReadByName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("the style's frame border")
+            << QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png") << true;
+        QTest::newRow("a file, half transparent") << QStringLiteral("picture.png") << true;
+        QTest::newRow("a file that is not there") << QStringLiteral("missing.png") << false;
+    }
+
+    void quickPicturesAreTheOnesReadByName()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, readable);
+        const QTemporaryDir folder;
+        if (!path.startsWith(u':')) {
+            path = folder.filePath(path);
+        }
+        if (path.endsWith(QStringLiteral("picture.png"))) {
+            QImage image(7, 5, QImage::Format_ARGB32);
+            image.fill(qRgba(200, 30, 60, 128));
+            image.setPixel(3, 2, qRgba(0, 90, 255, 255));
+            QVERIFY(image.save(path));
+        }
+        QPixmapCache::clear();
+        const QPixmap quick = loopcalc::shell::CachePngPicture(path);
+        QCOMPARE(quick.isNull(), !readable);
+        if (readable) {
+            const QPixmap byName(path);
+            QCOMPARE(byName.cacheKey(), quick.cacheKey());
+            QCOMPARE(quick.toImage(), QPixmap::fromImage(QImageReader(path).read()).toImage());
+        }
+    }
+
+    // The menu bar's overflow button, which gets its arrow when first drawn,
+    // shows the arrow the style would have given it at once, at both scales.
+    void overflowButtonShowsTheStylesArrow_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x") << 1;
+        QTest::newRow("2x") << 2;
+    }
+
+    void overflowButtonShowsTheStylesArrow()
+    {
+        QFETCH(int, scale);
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+        const QImage plain = OverflowButtonPicture(scale);
+        QApplication::setStyle(new loopcalc::shell::StartStyle);
+        const QImage start = OverflowButtonPicture(scale);
+        QVERIFY(!plain.isNull());
+        QCOMPARE(start, plain);
+        // The arrow is there: the button is not one colour.
+        QVERIFY(Colours(plain) > 1);
     }
 };
 

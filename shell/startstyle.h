@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// The style of the program's windows: the system's own, with the two
+// pictures it needs before the first paint loaded without waking every image
+// reader of the system.
+#pragma once
+
+#include <QPixmap>
+#include <QProxyStyle>
+
+namespace loopcalc::shell {
+
+/// The style Qt would choose (a style named on the command line or in the
+/// environment included), drawing exactly what it draws. Two of its pictures
+/// are loaded differently: reading a picture by its file name asks every
+/// image-format plugin of the system whether it reads that format, which
+/// loads them all (about 3 million instructions and five libraries, a tenth
+/// of the main window's start-up beyond a bare window's).
+/// - The menu bar's overflow button, hidden unless the menus do not fit,
+///   gets an icon that asks the style for its arrow when it is first drawn
+///   or measured, not when the menu bar is made.
+/// - The framed boxes' border picture, when the style draws one, is put in
+///   the pixmap cache first, read by the PNG reader alone.
+class StartStyle : public QProxyStyle {
+public:
+    StartStyle();
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
+};
+
+/// Puts the PNG picture at path (a file or a resource) in the pixmap cache,
+/// where QPixmap(path) looks before it reads, read by the PNG reader alone;
+/// returns it, or a null pixmap when it cannot be read.
+QPixmap CachePngPicture(const QString& path);
+
+}  // namespace loopcalc::shell
