@@ -2,17 +2,19 @@
 // Build step: makes the main window's framed drawings ahead of time, each at
 // the size of its box at 96 dpi, at scales 1 and 2, in the same way as its
 // picture box draws it from its source (DrawStretchedPicture), and writes
-// them to one file that the program compiles in (bakedpictures.h). Runs
-// without a display.
+// them to one file that the program compiles in (bakedpictures.h); and
+// writes Qt's picture of the frames' border as read here to another
+// (startstyle.h). Runs without a display.
 //
-//   bakepictures OUTPUT_FILE RESOURCES_FOLDER
+//   bakepictures OUTPUT_FILE RESOURCES_FOLDER FRAME_OUTPUT_FILE
 #include "bakedpictures.h"
 #include "mainwindowdesign.h"
 #include "picturedrawing.h"
+#include "startstyle.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgRenderer>
@@ -53,18 +55,29 @@ QImage Draw(QSvgRenderer& renderer, QSize box, int scale)
     return image;
 }
 
+bool Save(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
+        std::fprintf(stderr, "bakepictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: bakepictures OUTPUT_FILE RESOURCES_FOLDER\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: bakepictures OUTPUT_FILE RESOURCES_FOLDER FRAME_OUTPUT_FILE\n");
         return 64;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const QGuiApplication app(argc, argv);
+    // The widgets' application: Qt's widget pictures come with it.
+    const QApplication app(argc, argv);
     const QString output = QString::fromLocal8Bit(argv[1]);
     const QDir sources(QString::fromLocal8Bit(argv[2]));
 
@@ -80,11 +93,14 @@ int main(int argc, char* argv[])
                                   Draw(renderer, drawing.box, scale));
         }
     }
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(loopcalc::shell::BakedPicturesFile(pictures)) < 0 ||
-        !file.commit()) {
-        std::fprintf(stderr, "bakepictures: cannot write %s\n", qPrintable(output));
+    const QImage frame(loopcalc::shell::FramePicture());
+    if (frame.isNull()) {
+        std::fprintf(stderr, "bakepictures: cannot read %s\n", qPrintable(loopcalc::shell::FramePicture()));
         return 1;
     }
-    return 0;
+    return Save(output, loopcalc::shell::BakedPicturesFile(pictures)) &&
+                   Save(QString::fromLocal8Bit(argv[3]),
+                        loopcalc::shell::BakedPictureFile(loopcalc::shell::FramePicture(), frame))
+               ? 0
+               : 1;
 }

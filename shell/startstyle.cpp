@@ -2,21 +2,25 @@
 #include "startstyle.h"
 
 #include <QApplication>
+#include <QDataStream>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QResource>
 #include <QStyleOption>
 
+#include <cstring>
 #include <optional>
 
 namespace loopcalc::shell {
 
 namespace {
 
-/// The picture the style draws each framed box's border from.
-const auto kFramePicture = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+const auto kBakedFile = QStringLiteral(":/frame-picture.baked");
+constexpr quint32 kMagic = 0x4C434650;  // "LCFP"
+constexpr auto kStreamVersion = QDataStream::Qt_6_0;
 
 /// The bytes of value, each as two lowercase hexadecimal digits, low digit
 /// first, in memory order: how the pixmap loader writes numbers in its keys.
@@ -31,19 +35,6 @@ QString LoaderHex(T value)
         text += QChar(kDigits[bytes[i] >> 4U]);
     }
     return text;
-}
-
-/// The key under which QPixmap(path) looks in the pixmap cache before it
-/// reads the file: its full path, time of change, size and pixmap kind. It is
-/// the loader's own, not a published one: a test checks that QPixmap(path)
-/// finds the picture put there; were the key to change, the picture would
-/// only be read again.
-QString LoaderKey(const QFileInfo& file)
-{
-    constexpr unsigned int kPixmapKind = 0;
-    return QStringLiteral("qt_pixmap") + file.absoluteFilePath() +
-           LoaderHex(static_cast<unsigned int>(file.lastModified().toSecsSinceEpoch())) +
-           LoaderHex(static_cast<quint64>(file.size())) + LoaderHex(kPixmapKind);
 }
 
 /// An icon that asks the application's style for one of its standard icons
@@ -97,8 +88,9 @@ private:
 StartStyle::StartStyle()
 {
     // The border picture is the fusion style's; another style draws without it.
-    if (baseStyle()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0) {
-        CachePngPicture(kFramePicture);
+    if (baseStyle()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0 &&
+        !CacheBakedPicture(FramePicture())) {
+        CachePngPicture(FramePicture());
     }
 }
 
@@ -109,6 +101,70 @@ QIcon StartStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
         return QIcon(new StandardIconOnFirstUse(which));
     }
     return QProxyStyle::standardIcon(which, option, widget);
+}
+
+QString FramePicture()
+{
+    return QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+}
+
+// The key is the pixmap loader's own, not a published one: a test checks that
+// QPixmap(path) finds the picture put under it; were it to change, the
+// picture would only be read again.
+QString PixmapCacheKey(const QString& path)
+{
+    constexpr unsigned int kPixmapKind = 0;
+    const QFileInfo file(path);
+    return QStringLiteral("qt_pixmap") + file.absoluteFilePath() +
+           LoaderHex(static_cast<unsigned int>(file.lastModified().toSecsSinceEpoch())) +
+           LoaderHex(static_cast<quint64>(file.size())) + LoaderHex(kPixmapKind);
+}
+
+// The file: magic number, cache key, width and height, then the pixels
+// (32-bit, with their alpha, not premultiplied) row after row, read in place.
+QByteArray BakedPictureFile(const QString& path, const QImage& picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    QByteArray file;
+    QDataStream stream(&file, QIODevice::WriteOnly);
+    stream.setVersion(kStreamVersion);
+    stream << kMagic << PixmapCacheKey(path) << static_cast<quint32>(pixels.width())
+           << static_cast<quint32>(pixels.height());
+    for (int y = 0; y < pixels.height(); ++y) {
+        file.append(reinterpret_cast<const char*>(pixels.constScanLine(y)), pixels.width() * qsizetype(4));
+    }
+    return file;
+}
+
+bool CacheBakedPicture(const QString& path)
+{
+    const QResource resource(kBakedFile);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) {
+        return false;
+    }
+    const QByteArray file = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+    QDataStream stream(file);
+    stream.setVersion(kStreamVersion);
+    quint32 magic = 0;
+    QString key;
+    quint32 width = 0;
+    quint32 height = 0;
+    stream >> magic >> key >> width >> height;
+    const qint64 at = stream.device()->pos();
+    const QString wanted = PixmapCacheKey(path);
+    if (stream.status() != QDataStream::Ok || magic != kMagic || key != wanted || width == 0 || width > 4096 ||
+        height > 4096 || file.size() - at != qint64(width) * height * 4) {
+        return false;
+    }
+    QImage pixels(int(width), int(height), QImage::Format_ARGB32);
+    if (pixels.isNull()) {
+        return false;
+    }
+    for (int y = 0; y < pixels.height(); ++y) {
+        std::memcpy(pixels.scanLine(y), file.constData() + at + qint64(y) * width * 4, std::size_t(width) * 4);
+    }
+    QPixmapCache::insert(wanted, QPixmap::fromImage(pixels));
+    return true;
 }
 
 QPixmap CachePngPicture(const QString& path)
@@ -125,7 +181,7 @@ QPixmap CachePngPicture(const QString& path)
         return {};
     }
     QPixmap picture = QPixmap::fromImage(image);
-    QPixmapCache::insert(LoaderKey(file), picture);
+    QPixmapCache::insert(PixmapCacheKey(path), picture);
     return picture;
 }
 

@@ -4,6 +4,8 @@
 // reader of the system.
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QPixmap>
 #include <QProxyStyle>
 
@@ -19,7 +21,9 @@ namespace loopcalc::shell {
 ///   gets an icon that asks the style for its arrow when it is first drawn
 ///   or measured, not when the menu bar is made.
 /// - The framed boxes' border picture, when the style draws one, is put in
-///   the pixmap cache first, read by the PNG reader alone.
+///   the pixmap cache first: the copy made when the program was built
+///   (CacheBakedPicture), or, when Qt's picture has changed since, read by
+///   the PNG reader alone.
 class StartStyle : public QProxyStyle {
 public:
     StartStyle();
@@ -27,6 +31,22 @@ public:
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
 };
+
+/// Qt's own picture the fusion style draws each framed box's border from.
+QString FramePicture();
+
+/// The key under which QPixmap(path) looks in the pixmap cache before it
+/// reads the file: its full path, time of change, size and pixmap kind.
+[[nodiscard]] QString PixmapCacheKey(const QString& path);
+
+/// The compiled-in file (the build step writes it) holding picture, read
+/// from path, under the cache key path has when it is written.
+[[nodiscard]] QByteArray BakedPictureFile(const QString& path, const QImage& picture);
+
+/// Puts the compiled-in picture in the pixmap cache where QPixmap(path)
+/// finds it, provided path is the one it was read from, unchanged since;
+/// false when it did not.
+bool CacheBakedPicture(const QString& path);
 
 /// Puts the PNG picture at path (a file or a resource) in the pixmap cache,
 /// where QPixmap(path) looks before it reads, read by the PNG reader alone;

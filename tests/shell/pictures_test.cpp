@@ -289,22 +289,29 @@ private slots:
         QVERIFY(print.marked > 0);
     }
 
-    // A picture the start style reads the quick way is the one reading it by
-    // its name gives, and lies where that reading looks first.
+    // A picture the start style puts in the pixmap cache, the copy made when
+    // the program was built or the one the PNG reader alone reads, is the
+    // one reading it by its name gives, and lies where that reading looks
+    // first. The copy serves Qt's frame picture only.
     void quickPicturesAreTheOnesReadByName_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("readable");
-        QTest::newRow("the style's frame border")
-            << QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png") << true;
-        QTest::newRow("a file, half transparent") << QStringLiteral("picture.png") << true;
-        QTest::newRow("a file that is not there") << QStringLiteral("missing.png") << false;
+        QTest::addColumn<bool>("built");   // the copy made at build time, else the PNG reader
+        QTest::addColumn<bool>("cached");  // whether that way puts a picture in the cache
+        const QString frame = loopcalc::shell::FramePicture();
+        const QString file = QStringLiteral("picture.png");
+        QTest::newRow("the frame border, made at build time") << frame << true << true;
+        QTest::newRow("the frame border, read") << frame << false << true;
+        QTest::newRow("a file, half transparent, read") << file << false << true;
+        QTest::newRow("a file, not the one made at build time") << file << true << false;
+        QTest::newRow("a file that is not there") << QStringLiteral("missing.png") << false << false;
     }
 
     void quickPicturesAreTheOnesReadByName()
     {
         QFETCH(QString, path);
-        QFETCH(bool, readable);
+        QFETCH(bool, built);
+        QFETCH(bool, cached);
         const QTemporaryDir folder;
         if (!path.startsWith(u':')) {
             path = folder.filePath(path);
@@ -316,13 +323,28 @@ private slots:
             QVERIFY(image.save(path));
         }
         QPixmapCache::clear();
-        const QPixmap quick = loopcalc::shell::CachePngPicture(path);
-        QCOMPARE(quick.isNull(), !readable);
-        if (readable) {
-            const QPixmap byName(path);
-            QCOMPARE(byName.cacheKey(), quick.cacheKey());
-            QCOMPARE(quick.toImage(), QPixmap::fromImage(QImageReader(path).read()).toImage());
+        if (built) {
+            QCOMPARE(loopcalc::shell::CacheBakedPicture(path), cached);
+        } else {
+            QCOMPARE(!loopcalc::shell::CachePngPicture(path).isNull(), cached);
         }
+        QPixmap found;
+        QCOMPARE(QPixmapCache::find(loopcalc::shell::PixmapCacheKey(path), &found), cached);
+        if (cached) {
+            const QPixmap byName(path);
+            QCOMPARE(byName.cacheKey(), found.cacheKey());
+            QCOMPARE(found.toImage(), QPixmap::fromImage(QImageReader(path).read()).toImage());
+        }
+    }
+
+    // The start style puts the frame picture in the cache as it is made.
+    void startStyleCachesTheFramePicture()
+    {
+        QPixmapCache::clear();
+        const loopcalc::shell::StartStyle style;
+        QPixmap cached;
+        QVERIFY(QPixmapCache::find(loopcalc::shell::PixmapCacheKey(loopcalc::shell::FramePicture()), &cached));
+        QCOMPARE(cached.size(), QImage(loopcalc::shell::FramePicture()).size());
     }
 
     // The menu bar's overflow button, which gets its arrow when first drawn,
