@@ -15,7 +15,7 @@ dir=build-fuzz
 source tools/configure.sh
 source tools/unchanged.sh
 settings=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOOPCALC_FUZZ=ON -DLOOPCALC_GUI=OFF -DBUILD_TESTING=OFF
-    -DLOOPCALC_WERROR=ON)
+    -DLOOPCALC_WERROR=ON -DLOOPCALC_LLD=ON)
 # The compiler is chosen once: the cache holds its full path.
 if [ -f "$dir/CMakeCache.txt" ]; then
     configure "$dir" "${settings[@]}"

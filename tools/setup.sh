@@ -11,7 +11,7 @@ PACKAGES=(
     libgtest-dev libgmock-dev
     qt6-base-dev qt6-svg-dev libqt6svg6
     fonts-liberation2 xvfb xauth time
-    clang clang-tidy clang-format libclang-rt-14-dev
+    clang clang-tidy clang-format libclang-rt-14-dev lld
     libbenchmark-dev
     dpkg-dev file desktop-file-utils appstream man-db
     locales
