@@ -80,9 +80,9 @@ void CheckThreeDigits(double value)
     }
     // Plain from 0.0001 to below 10^9, with three significant digits and the
     // zeros of the place; the exponent form beyond.
-    static const std::regex shape("^-?(0\\.0{0,3}[1-9][0-9]{2}|[1-9]\\.[0-9]{2}|[1-9][0-9]\\.[0-9]|"
-                                  "[1-9][0-9]{2}0{0,6}|[1-9]\\.[0-9]{2}e[+-][0-9]{2,3}|0\\.00)$");
-    FUZZ_REQUIRE(IsCleanLine(text, 12) && std::regex_match(text, shape));
+    static const Pattern shape("^-?(0\\.0{0,3}[1-9][0-9]{2}|[1-9]\\.[0-9]{2}|[1-9][0-9]\\.[0-9]|"
+                               "[1-9][0-9]{2}0{0,6}|[1-9]\\.[0-9]{2}e[+-][0-9]{2,3}|0\\.00)$");
+    FUZZ_REQUIRE(IsCleanLine(text, 12) && shape.matches(text));
     FUZZ_REQUIRE((text[0] == '-') == (value < 0.0));
     FUZZ_REQUIRE(text.find('e') == std::string::npos ||
                  (std::fabs(value) >= 0.99995e9 * (1.0 - kEdge) || std::fabs(value) < 1e-4 * (1.0 + kEdge)));

@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <regex>
 #include <string>
 
 namespace {
@@ -56,9 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A blank or "-" in front; plain digits without a 0 before the point of a
     // magnitude below 1 and without trailing zeros after the point, or the
     // exponent form with at least two exponent digits.
-    static const std::regex shape(
+    static const Pattern shape(
         "^[ -](?:0|[1-9][0-9]*|[1-9][0-9]*\\.[0-9]*[1-9]|\\.[0-9]*[1-9]|[1-9](?:\\.[0-9]*[1-9])?E[+-][0-9]{2,3})$");
-    FUZZ_REQUIRE(std::regex_match(text, shape));
+    FUZZ_REQUIRE(shape.matches(text));
     FUZZ_REQUIRE((text[0] == '-') == (value < 0.0));
     FUZZ_REQUIRE(SignificantDigits(text) <= 15);
 

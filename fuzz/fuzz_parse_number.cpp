@@ -9,12 +9,12 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <regex>
 #include <string>
 
 namespace {
 
 using namespace loopcalc;
+using loopcalc::fuzzing::Pattern;
 
 struct Separator {
     std::string_view text;
@@ -33,12 +33,12 @@ constexpr std::array<Separator, 4> kSeparators{{
 // The header's grammar, written independently of the reader: blanks, an
 // optional sign, digits with at most one point (either "." or the user's
 // separator) and at least one digit, an optional exponent, blanks.
-std::regex Grammar(const Separator& separator)
+Pattern Grammar(const Separator& separator)
 {
     const std::string point = "(?:\\.|" + std::string(separator.pattern) + ")";
     const std::string blanks = "[ \\t\\n\\r\\v\\f]*";
-    return std::regex("^" + blanks + "[+-]?(?:[0-9]+(?:" + point + "[0-9]*)?|" + point + "[0-9]+)(?:[eE][+-]?[0-9]+)?" +
-                      blanks + "$");
+    return Pattern("^" + blanks + "[+-]?(?:[0-9]+(?:" + point + "[0-9]*)?|" + point + "[0-9]+)(?:[eE][+-]?[0-9]+)?" +
+                   blanks + "$");
 }
 
 // The same text in the C form strtod reads: blanks dropped, the point as ".".
@@ -67,15 +67,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 1 || size > 256) {
         return 0;
     }
-    static const std::array<std::regex, kSeparators.size()> grammars{Grammar(kSeparators[0]), Grammar(kSeparators[1]),
-                                                                     Grammar(kSeparators[2]), Grammar(kSeparators[3])};
+    static const std::array<Pattern, kSeparators.size()> grammars{Grammar(kSeparators[0]), Grammar(kSeparators[1]),
+                                                                  Grammar(kSeparators[2]), Grammar(kSeparators[3])};
     const size_t which = data[0] % kSeparators.size();
     const Separator& separator = kSeparators[which];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
     const std::optional<double> parsed = ParseNumber(text, separator.text);
     const double read = ReadNumber(text, separator.text);
-    const bool grammatical = std::regex_match(text, grammars[which]);
+    const bool grammatical = grammars[which].matches(text);
 
     FUZZ_REQUIRE(read == parsed.value_or(0.0));
     if (!grammatical) {
