@@ -18,6 +18,7 @@ namespace loopcalc::shell {
 
 namespace {
 
+/// Qt's frame picture as read when the program was built (BakedPictureFile).
 const auto kBakedFile = QStringLiteral(":/frame-picture.baked");
 constexpr quint32 kMagic = 0x4C434650;  // "LCFP"
 constexpr auto kStreamVersion = QDataStream::Qt_6_0;
@@ -121,7 +122,7 @@ QString PixmapCacheKey(const QString& path)
 }
 
 // The file: magic number, cache key, width and height, then the pixels
-// (32-bit, with their alpha, not premultiplied) row after row, read in place.
+// (32-bit, with their alpha, not premultiplied) row after row.
 QByteArray BakedPictureFile(const QString& path, const QImage& picture)
 {
     const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);

@@ -15,8 +15,8 @@ namespace loopcalc::shell {
 /// environment included), drawing exactly what it draws. Two of its pictures
 /// are loaded differently: reading a picture by its file name asks every
 /// image-format plugin of the system whether it reads that format, which
-/// loads them all (about 3 million instructions and five libraries, a tenth
-/// of the main window's start-up beyond a bare window's).
+/// loads them all (about 3 million instructions and five libraries before
+/// the first paint).
 /// - The menu bar's overflow button, hidden unless the menus do not fit,
 ///   gets an icon that asks the style for its arrow when it is first drawn
 ///   or measured, not when the menu bar is made.
