@@ -2,7 +2,6 @@
 #include "calcsteps.h"
 
 #include "generaltext.h"
-#include "numberreading.h"
 
 namespace loopcalc::steps {
 
@@ -39,7 +38,7 @@ void WriteRecord(FormPort& port, const Shape& shape, const FieldValues& values, 
 
 double Read(const FormPort& port, std::string_view box)
 {
-    return ReadNumber(port.text(box), port.decimalSeparator());
+    return port.number(box);
 }
 
 double ReadLength(const FormPort& port, std::string_view box)

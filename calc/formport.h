@@ -2,6 +2,8 @@
 // The small set of operations a calculator needs from the page it runs on.
 #pragma once
 
+#include "numberreading.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,13 @@ public:
     virtual void beep() = 0;
     /// The user's decimal separator ("." or "," ...), used to read the boxes.
     [[nodiscard]] virtual std::string decimalSeparator() const = 0;
+    /// The box's text as a number (ReadNumber with decimalSeparator()), 0
+    /// when it is not one. A port that holds its texts as views reads them
+    /// where they are, without a copy.
+    [[nodiscard]] virtual double number(std::string_view box) const
+    {
+        return ReadNumber(text(box), decimalSeparator());
+    }
     /// The separator that the log's numbers carry: the user's, unless the
     /// log file cannot hold it.
     [[nodiscard]] virtual std::string logDecimalSeparator() const { return decimalSeparator(); }

@@ -3,7 +3,6 @@
 
 #include "coildesign.h"
 #include "models/models.h"
-#include "numberreading.h"
 #include "units.h"
 
 #include <cmath>
@@ -17,7 +16,7 @@ double PortTurns(const TerminalPort& port)
 {
     for (const ShapeField& field : port.shape()->fields) {
         if (field.kind == FieldKind::Turns) {
-            return ReadNumber(port.text(field.box), port.decimalSeparator());
+            return port.number(field.box);
         }
     }
     return 0.0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "terminalport.h"
 
+#include "numberreading.h"
+
 #include <cassert>
 
 namespace loopcalc::cli {
@@ -40,17 +42,29 @@ Outcome TerminalPort::calculate()
     return m_shape->calculate(*this);
 }
 
-std::string TerminalPort::text(std::string_view box) const
+std::string_view TerminalPort::view(std::string_view box) const
 {
     if (m_shape != nullptr) {
         for (std::size_t i = 0; i < m_shape->fields.size(); ++i) {
-            if (m_shape->fields[i].box == box) {
-                return std::string(m_texts[i]);
+            // The calculators name their boxes by the table's own views: the
+            // same pointer settles it without comparing the characters.
+            const std::string_view name = m_shape->fields[i].box;
+            if (name.data() == box.data() ? name.size() == box.size() : name == box) {
+                return m_texts[i];
             }
         }
     }
-    // The result box and boxes of other pages read as empty.
     return {};
+}
+
+std::string TerminalPort::text(std::string_view box) const
+{
+    return std::string(view(box));
+}
+
+double TerminalPort::number(std::string_view box) const
+{
+    return ReadNumber(view(box), m_decimalSeparator);
 }
 
 void TerminalPort::setText(std::string_view /*box*/, const std::string& /*text*/) {}

@@ -46,8 +46,12 @@ public:
     void setText(std::string_view box, const std::string& text) override;
     void setFocus(std::string_view box) override;
     [[nodiscard]] std::string decimalSeparator() const override;
+    [[nodiscard]] double number(std::string_view box) const override;
 
 private:
+    /// The box's text; empty for the result box and boxes of other pages.
+    [[nodiscard]] std::string_view view(std::string_view box) const;
+
     const Shape* m_shape = nullptr;
     std::array<std::string_view, kMaxFields> m_texts{};
     std::string_view m_decimalSeparator = ".";

@@ -114,6 +114,50 @@ std::string targetDisplay(std::string_view shape, double henries)
 // The turns found for a target, fed back through the calculator, show the
 // target: the same text, or one that differs only by one in the last digit
 // shown (the display cuts digits, so a last bit below can show one less).
+/// One box read through the port as a number.
+struct PortReadCase {
+    std::string name;
+    std::string shape;
+    std::string option;
+    std::string typed;
+    std::string separator;  ///< besides "."
+    std::string box;        ///< "" for the table's own name of the option's box
+    double number;
+    std::size_t cut = 0;  ///< characters cut from the end of the table's own name
+};
+
+class TerminalPortRead : public ::testing::TestWithParam<PortReadCase> {};
+
+TEST_P(TerminalPortRead, ReadsTheBoxAsItsTextReads)
+{
+    const PortReadCase& c = GetParam();
+    Page page(c.shape, {{c.option, c.typed}});
+    page.port.setDecimalSeparator(c.separator);
+    std::string_view box = c.box;
+    if (box.empty()) {
+        for (const loopcalc::ShapeField& field : page.port.shape()->fields) {
+            box = field.option == c.option ? field.box : box;
+        }
+        box.remove_suffix(c.cut);
+    }
+    EXPECT_EQ(page.port.number(box), c.number);
+    EXPECT_EQ(page.port.number(box), loopcalc::ReadNumber(page.port.text(box), page.port.decimalSeparator()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TerminalPortRead,
+    ::testing::Values(PortReadCase{"by_the_table_name", "circular", "radius", "10.5", ".", "", 10.5},
+                      PortReadCase{"by_a_copy_of_the_name", "circular", "radius", "10.5", ".", "txtRadius2", 10.5},
+                      PortReadCase{"another_field", "rectangular", "turns", "12", ".", "txtTurns4", 12.0},
+                      PortReadCase{"decimal_comma", "spiral", "inner-radius", "7,25", ",", "", 7.25},
+                      PortReadCase{"comma_not_the_separator", "spiral", "inner-radius", "7,25", ".", "", 0.0},
+                      PortReadCase{"not_a_number", "circular", "turns", "12x", ".", "", 0.0},
+                      PortReadCase{"the_result_box", "circular", "turns", "12", ".", "txtInductance2", 0.0},
+                      PortReadCase{"a_box_of_another_page", "circular", "radius", "10", ".", "txtWidth4", 0.0},
+                      PortReadCase{"a_name_that_only_starts_alike", "circular", "radius", "10", ".", "txtRadius", 0.0},
+                      PortReadCase{"the_table_name_cut_short", "circular", "radius", "10", ".", "", 0.0, 1}),
+    loopcalc::testing::caseName<PortReadCase>);
+
 TEST(FindTurns, RoundTripShowsTheTarget)
 {
     std::mt19937_64 random(7);
