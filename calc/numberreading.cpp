@@ -46,43 +46,51 @@ struct NumberForm {
     int exponent = 0;
 };
 
-/// Reads the sign and the digits with at most one point from the start of
-/// text, leaving i after them; nothing without a digit or with two points.
-std::optional<NumberForm> ReadDigits(std::string_view text, std::string_view decimalSeparator, size_t& i)
+/// True when text has a decimal point at i: "." or the separator.
+bool IsPoint(std::string_view text, size_t i, std::string_view decimalSeparator)
 {
-    NumberForm form;
+    return i < text.size() &&
+           (text[i] == '.' || (!decimalSeparator.empty() && text.substr(i).starts_with(decimalSeparator)));
+}
+
+/// Adds the run of digits at i to the form's mantissa, leaving i after them;
+/// the digits after the point count as its fraction digits. Returns how
+/// many digits there were.
+size_t ReadDigitRun(std::string_view text, size_t& i, NumberForm& form, int& mantissaDigits, bool afterPoint)
+{
+    const size_t first = i;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        if (mantissaDigits < 19) {
+            form.mantissa = form.mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+            mantissaDigits += form.mantissa != 0 ? 1 : 0;
+            form.fractionDigits += afterPoint ? 1 : 0;
+        } else {
+            form.allDigitsKept = false;
+        }
+    }
+    return i - first;
+}
+
+/// Reads the sign and the digits with at most one point from the start of
+/// text, leaving i after them; false without a digit or with two points.
+bool ReadDigits(std::string_view text, std::string_view decimalSeparator, size_t& i, NumberForm& form)
+{
     form.negative = i < text.size() && text[i] == '-';
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         ++i;
     }
-    int digits = 0;
     int mantissaDigits = 0;  // digits in mantissa from the first nonzero one on
-    while (i < text.size()) {
-        if (IsDigit(text[i])) {
-            if (mantissaDigits < 19) {
-                form.mantissa = form.mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
-                mantissaDigits += form.mantissa != 0 ? 1 : 0;
-                form.fractionDigits += form.point != std::string_view::npos ? 1 : 0;
-            } else {
-                form.allDigitsKept = false;
-            }
-            ++i;
-            ++digits;
-        } else if (text[i] == '.' || (!decimalSeparator.empty() && text.substr(i).starts_with(decimalSeparator))) {
-            if (form.point != std::string_view::npos) {
-                return std::nullopt;
-            }
-            form.point = i;
-            form.pointSize = text[i] == '.' ? 1 : decimalSeparator.size();
-            i += form.pointSize;
-        } else {
-            break;
+    size_t digits = ReadDigitRun(text, i, form, mantissaDigits, false);
+    if (IsPoint(text, i, decimalSeparator)) {
+        form.point = i;
+        form.pointSize = text[i] == '.' ? 1 : decimalSeparator.size();
+        i += form.pointSize;
+        digits += ReadDigitRun(text, i, form, mantissaDigits, true);
+        if (IsPoint(text, i, decimalSeparator)) {
+            return false;
         }
     }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    return form;
+    return digits != 0;
 }
 
 /// Reads an exponent ("e-12", "E+3") at i, if there is one, leaving i after
@@ -109,15 +117,42 @@ bool ReadExponent(std::string_view text, size_t& i, int& exponent)
     return exponentDigits != 0;
 }
 
+/// The powers of ten a double holds exactly.
+constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+/// The usual text, ASCII digits with at most one "." and nothing else, up
+/// to 15 digits, read in one pass: the digits as a whole number (below 2^53,
+/// so exact) divided by the exact power of ten, as ExactValue() does.
+/// Nothing for any other text, which the general way reads.
+std::optional<double> PlainValue(std::string_view text)
+{
+    constexpr size_t kMostDigits = 15;
+    std::uint64_t mantissa = 0;
+    size_t point = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+        } else if (text[i] == '.' && point == std::string_view::npos) {
+            point = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const size_t digits = text.size() - (point == std::string_view::npos ? 0 : 1);
+    if (digits == 0 || digits > kMostDigits) {
+        return std::nullopt;
+    }
+    const size_t fractionDigits = point == std::string_view::npos ? 0 : text.size() - 1 - point;
+    return static_cast<double>(mantissa) / kExactPowers[fractionDigits];
+}
+
 /// The value by one multiplication or division, when that rounds correctly:
 /// up to 2^53 and 10^22 both factors are exact, so the result is the value
 /// from_chars would give.
 std::optional<double> ExactValue(const NumberForm& form)
 {
     constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
-    constexpr std::array<double, 23> kExactPowers{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     const int scale = form.exponent - form.fractionDigits;
     if (!form.allDigitsKept || form.mantissa > kExactMantissa || scale < -22 || scale > 22) {
         return std::nullopt;
@@ -154,16 +189,19 @@ std::optional<double> ValueFromChars(std::string_view text, const NumberForm& fo
 
 std::optional<double> ParseNumber(std::string_view text, std::string_view decimalSeparator)
 {
+    if (const std::optional<double> plain = PlainValue(text)) {
+        return plain;
+    }
     text = Trimmed(text);
     size_t i = 0;
-    std::optional<NumberForm> form = ReadDigits(text, decimalSeparator, i);
-    if (!form || !ReadExponent(text, i, form->exponent) || i != text.size()) {
+    NumberForm form;
+    if (!ReadDigits(text, decimalSeparator, i, form) || !ReadExponent(text, i, form.exponent) || i != text.size()) {
         return std::nullopt;
     }
-    if (const std::optional<double> exact = ExactValue(*form)) {
+    if (const std::optional<double> exact = ExactValue(form)) {
         return exact;
     }
-    return ValueFromChars(text, *form);
+    return ValueFromChars(text, form);
 }
 
 double ReadNumber(std::string_view text, std::string_view decimalSeparator)

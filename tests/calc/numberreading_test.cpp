@@ -52,7 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"8\xD9\xAB"
                                "5",
                                "\xD9\xAB", 8.5},
-                      ReadCase{"-0", ".", -0.0}));
+                      ReadCase{"-0", ".", -0.0},
+                      // Up to 15 digits with a "." and nothing else take the short way.
+                      ReadCase{"123456789012345", ".", 123456789012345.0},
+                      ReadCase{"1234567.89012345", ".", 1234567.89012345}, ReadCase{".00000000000001", ".", 1e-14},
+                      ReadCase{"0", ",", 0.0}, ReadCase{"1234567890123456", ".", 1234567890123456.0},
+                      ReadCase{"12345678901234567890.5", ".", 12345678901234567890.5},
+                      ReadCase{"9007199254740993", ".", 9007199254740992.0}, ReadCase{"7.25 ", ".", 7.25}));
 
 INSTANTIATE_TEST_SUITE_P(Refused, ParseNumberTest,
                          ::testing::Values(ReadCase{"", ".", std::nullopt}, ReadCase{"   ", ".", std::nullopt},
@@ -65,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Refused, ParseNumberTest,
                                            ReadCase{"e5", ".", std::nullopt}, ReadCase{"0x10", ".", std::nullopt},
                                            ReadCase{"1 2", ".", std::nullopt}, ReadCase{"--1", ".", std::nullopt},
                                            ReadCase{"+", ".", std::nullopt}, ReadCase{"5mm", ".", std::nullopt},
-                                           ReadCase{"1'000", ".", std::nullopt},
+                                           ReadCase{"1'000", ".", std::nullopt}, ReadCase{"1..2", ".", std::nullopt},
+                                           ReadCase{"..", ".", std::nullopt},
                                            ReadCase{"\xC2\xA0"
                                                     "5",
                                                     ".", std::nullopt}));
