@@ -24,12 +24,11 @@ public:
     PaddedMantissa(bool negative, std::uint64_t digits)
     {
         m_text[0] = negative ? '-' : ' ';
-        for (std::size_t i = 16; i >= 3; --i) {
-            m_text[i] = static_cast<char>('0' + digits % 10);
-            digits /= 10;
-        }
+        // The fifteen digits from the second character on, then the first
+        // moved in front of the point.
+        WriteDigits(m_text.data() + 2, digits, 15);
+        m_text[1] = m_text[2];
         m_text[2] = '.';
-        m_text[1] = static_cast<char>('0' + digits);
     }
 
     /// Characters from..to, counted from 1.

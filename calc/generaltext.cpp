@@ -66,10 +66,7 @@ Decimal15 RoundTo15(double value)
         --count;
     }
     d.digits.resize(static_cast<size_t>(count));
-    for (int i = count - 1; i >= 0; --i) {
-        d.digits[static_cast<size_t>(i)] = static_cast<char>('0' + digits % 10);
-        digits /= 10;
-    }
+    WriteDigits(d.digits.data(), digits, count);
     d.exponent = rounded.exponent;
     return d;
 }

@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace loopcalc {
 
@@ -24,6 +25,16 @@ constexpr std::array<Uint128, kMaxPowerOf10 + 1> kPowersOf10 = [] {
         power *= 10;
     }
     return powers;
+}();
+
+/// "00", "01" ... "99": two digits for one division.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
 }();
 
 /// A 192-bit unsigned number, least significant word first.
@@ -159,6 +170,19 @@ SignificantDigits RoundToSignificant(double magnitude, int precision)
     return RoundedByLibrary(magnitude, precision);
 }
 
+void WriteDigits(char* out, std::uint64_t value, int count)
+{
+    char* c = out + count;
+    for (; count >= 2; count -= 2) {
+        c -= 2;
+        std::memcpy(c, &kDigitPairs[static_cast<std::size_t>(value % 100) * 2], 2);
+        value /= 100;
+    }
+    if (count == 1) {
+        *--c = static_cast<char>('0' + value % 10);
+    }
+}
+
 std::string_view WriteG17(char (&buffer)[32], double value)
 {
     constexpr int kPrecision = 17;
@@ -168,11 +192,7 @@ std::string_view WriteG17(char (&buffer)[32], double value)
     }
     const SignificantDigits d = RoundToSignificant(std::fabs(value), kPrecision);
     char digits[kPrecision];
-    std::uint64_t rest = d.digits;
-    for (int i = kPrecision - 1; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    }
+    WriteDigits(digits, d.digits, kPrecision);
     int count = kPrecision;  // digits without the trailing zeros
     while (count > 1 && digits[count - 1] == '0') {
         --count;

@@ -21,6 +21,10 @@ struct SignificantDigits {
 /// for the rest.
 [[nodiscard]] SignificantDigits RoundToSignificant(double magnitude, int precision);
 
+/// Writes the last `count` decimal digits of value (0 to 19), leading zeros
+/// included, to out: 1234 with count 6 is "001234".
+void WriteDigits(char* out, std::uint64_t value, int count);
+
 /// Writes a finite value as printf's "%.17g" would in the C locale (the
 /// shortest text that reads back as the same double, and more), into
 /// buffer; returns the text.

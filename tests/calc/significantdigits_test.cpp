@@ -74,6 +74,33 @@ INSTANTIATE_TEST_SUITE_P(Forms, WriteG17Test,
                                            G17Case{1.7976931348623157e308, "1.7976931348623157e+308"},
                                            G17Case{HUGE_VAL, "inf"}, G17Case{-HUGE_VAL, "-inf"}));
 
+struct DigitsCase {
+    std::uint64_t value;
+    int count;
+    const char* text;
+    friend std::ostream& operator<<(std::ostream& os, const DigitsCase& c) { return os << c.text; }
+};
+
+class WriteDigitsTest : public ::testing::TestWithParam<DigitsCase> {};
+
+TEST_P(WriteDigitsTest, WritesTheLastDigitsWithTheirZeros)
+{
+    const DigitsCase& c = GetParam();
+    std::string text(24, '#');
+    WriteDigits(text.data() + 1, c.value, c.count);
+    // Nothing is written before or after the digits.
+    EXPECT_EQ(text, "#" + std::string(c.text) + std::string(23 - std::string(c.text).size(), '#'));
+}
+
+// Odd and even counts, since the digits go two at a time.
+INSTANTIATE_TEST_SUITE_P(Counts, WriteDigitsTest,
+                         ::testing::Values(DigitsCase{0, 0, ""}, DigitsCase{7, 1, "7"}, DigitsCase{0, 3, "000"},
+                                           DigitsCase{1234, 6, "001234"}, DigitsCase{12345, 5, "12345"},
+                                           DigitsCase{99, 2, "99"}, DigitsCase{123456789, 4, "6789"},
+                                           DigitsCase{100000000000000000, 17, "00000000000000000"},
+                                           DigitsCase{12345678901234567, 17, "12345678901234567"},
+                                           DigitsCase{18446744073709551615U, 19, "8446744073709551615"}));
+
 TEST(RoundToSignificantTest, CarriesIntoTheNextPowerOfTen)
 {
     const SignificantDigits d = RoundToSignificant(9.999999999999999e-4, 15);
