@@ -3,6 +3,8 @@
 
 #include "generaltext.h"
 
+#include <utility>
+
 namespace loopcalc::steps {
 
 namespace {
@@ -66,11 +68,11 @@ bool Fails(const ShapeField& field, double value)
 
 Outcome Refuse(FormPort& port, const ShapeField& field)
 {
-    const std::string message(field.message);
+    std::string message(field.message);
     port.setText(field.box, std::string(field.resetText));
     port.setFocus(field.box);
     port.showMessage(message, MessageIcon::Error);
-    return {Outcome::Kind::Refused, message, 0.0};
+    return {Outcome::Kind::Refused, std::move(message), 0.0};
 }
 
 std::optional<Outcome> Check(FormPort& port, const Shape& shape, const FieldValues& values)
@@ -83,7 +85,7 @@ std::optional<Outcome> Check(FormPort& port, const Shape& shape, const FieldValu
     return std::nullopt;
 }
 
-Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, const Display& display, double henries)
+Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, Display display, double henries)
 {
     if (!display.inRange) {
         port.showMessage(display.text, MessageIcon::Warning);
@@ -94,14 +96,14 @@ Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, co
                 port.setFocus(shape.fields[shape.resetFocus].box);
             }
         }
-        return {Outcome::Kind::OutOfRange, display.text, henries};
+        return {Outcome::Kind::OutOfRange, std::move(display.text), henries};
     }
     port.setText(shape.resultBox, display.text);
     port.beep();
     if (port.logging()) {
         WriteRecord(port, shape, values, display.text);
     }
-    return {Outcome::Kind::Result, display.text, henries};
+    return {Outcome::Kind::Result, std::move(display.text), henries};
 }
 
 Outcome Press(FormPort& port, const Shape& shape, double (*henries)(const FieldValues& values))

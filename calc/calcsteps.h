@@ -36,7 +36,7 @@ std::optional<Outcome> Check(FormPort& port, const Shape& shape, const FieldValu
 /// Shows a computed inductance: out of range, the warning and the boxes
 /// rewritten in the shape's reset order; else the result in the result box,
 /// a beep and, while the log is on, the record.
-Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, const Display& display, double henries);
+Outcome Report(FormPort& port, const Shape& shape, const FieldValues& values, Display display, double henries);
 
 /// The usual press: reads the boxes, runs the checks, works out the henries
 /// from the values with the formula and reports them by the general display

@@ -5,16 +5,28 @@
 #include "significantdigits.h"
 
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 
 namespace loopcalc {
 
 namespace {
 
-const std::string kOutOfRange = "Result out of range: ";
+/// "Result out of range:  2.5E-03 H", in one allocation.
+Display OutOfRange(double value, std::string_view unit)
+{
+    constexpr std::string_view kOutOfRange = "Result out of range: ";
+    const std::string general = GeneralText(value);
+    std::string text;
+    text.reserve(kOutOfRange.size() + general.size() + unit.size());
+    text.append(kOutOfRange).append(general).append(unit);
+    return {false, std::move(text)};
+}
 
 /// The exponent form of a value rounded to 15 significant digits, with all
 /// fifteen mantissa digits: " 5.80000000000000E-06" up to the "E". The unit
@@ -41,13 +53,18 @@ private:
     std::array<char, 17> m_text{};
 };
 
+/// The parts one after the other: a result text of a few characters and its
+/// unit, gathered on the stack and made a string once.
 std::string Joined(std::initializer_list<std::string_view> parts)
 {
-    std::string text;
+    std::array<char, 32> text{};
+    std::size_t size = 0;
     for (const std::string_view part : parts) {
-        text += part;
+        assert(size + part.size() <= text.size());
+        std::memcpy(text.data() + size, part.data(), part.size());
+        size += part.size();
     }
-    return text;
+    return {text.data(), size};
 }
 
 }  // namespace
@@ -55,7 +72,7 @@ std::string Joined(std::initializer_list<std::string_view> parts)
 Display FormatInductance(double henries)
 {
     if (!std::isfinite(henries) || henries == 0.0) {
-        return {false, kOutOfRange + GeneralText(henries) + " H"};
+        return OutOfRange(henries, " H");
     }
     const SignificantDigits d = RoundToSignificant(std::fabs(henries), 15);
     const PaddedMantissa t(henries < 0.0, d.digits);
@@ -67,16 +84,14 @@ Display FormatInductance(double henries)
     case -7: return {true, Joined({t.chars(1, 2), t.chars(4, 5), " nH"})};
     case -8: return {true, Joined({t.chars(1, 2), t.chars(4, 4), " nH"})};
     case -9: return {true, Joined({t.chars(1, 5), " nH"})};
-    default: return {false, kOutOfRange + GeneralText(henries) + " H"};
+    default: return OutOfRange(henries, " H");
     }
 }
 
 Display FormatSpiralInductance(double microhenries)
 {
-    const std::string t = GeneralText(microhenries);
-    Display outOfRange{false, kOutOfRange + t + " µH"};
     if (!std::isfinite(microhenries) || microhenries <= 0.0) {
-        return outOfRange;
+        return OutOfRange(microhenries, " µH");
     }
     const Decimal15 d = RoundTo15(microhenries);
     if (d.exponent >= -3 && d.exponent <= -1) {
@@ -87,8 +102,9 @@ Display FormatSpiralInductance(double microhenries)
         return {true, afterPoint.substr(afterPoint.find_first_not_of('0')) + " nH"};
     }
     if (d.exponent < 0 || d.exponent > 2) {
-        return outOfRange;
+        return OutOfRange(microhenries, " µH");
     }
+    const std::string t = GeneralText(microhenries);
     const size_t point = t.find('.');
     if (point == std::string::npos) {
         return {true, t + " µH"};  // a whole number of microhenries

@@ -6,6 +6,8 @@
 #include "display.h"
 #include "formulas.h"
 
+#include <utility>
+
 namespace loopcalc {
 
 namespace {
@@ -13,10 +15,10 @@ namespace {
 // The page's boxes in table order.
 enum Field : std::size_t { kOuterRadius, kInnerRadius, kTurns };
 
-Outcome Refused(FormPort& port, const std::string& message)
+Outcome Refused(FormPort& port, std::string message)
 {
     port.showMessage(message, MessageIcon::Error);
-    return {Outcome::Kind::Refused, message, 0.0};
+    return {Outcome::Kind::Refused, std::move(message), 0.0};
 }
 
 /// The radii's own refusal: unlike the usual one, the message comes first.

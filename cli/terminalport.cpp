@@ -4,6 +4,7 @@
 #include "numberreading.h"
 
 #include <cassert>
+#include <span>
 
 namespace loopcalc::cli {
 
@@ -44,14 +45,20 @@ Outcome TerminalPort::calculate()
 
 std::string_view TerminalPort::view(std::string_view box) const
 {
-    if (m_shape != nullptr) {
-        for (std::size_t i = 0; i < m_shape->fields.size(); ++i) {
-            // The calculators name their boxes by the table's own views: the
-            // same pointer settles it without comparing the characters.
-            const std::string_view name = m_shape->fields[i].box;
-            if (name.data() == box.data() ? name.size() == box.size() : name == box) {
-                return m_texts[i];
-            }
+    if (m_shape == nullptr) {
+        return {};
+    }
+    const std::span<const ShapeField> fields = m_shape->fields;
+    // The calculators name their boxes by the table's own views: the same
+    // pointer settles it without comparing the characters.
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].box.data() == box.data() && fields[i].box.size() == box.size()) {
+            return m_texts[i];
+        }
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].box == box) {
+            return m_texts[i];
         }
     }
     return {};
