@@ -21,7 +21,8 @@ namespace {
 Display OutOfRange(double value, std::string_view unit)
 {
     constexpr std::string_view kOutOfRange = "Result out of range: ";
-    const std::string general = GeneralText(value);
+    char buffer[32];
+    const std::string_view general = WriteGeneralText(buffer, value);
     std::string text;
     text.reserve(kOutOfRange.size() + general.size() + unit.size());
     text.append(kOutOfRange).append(general).append(unit);
@@ -104,14 +105,13 @@ Display FormatSpiralInductance(double microhenries)
     if (d.exponent < 0 || d.exponent > 2) {
         return OutOfRange(microhenries, " µH");
     }
-    const std::string t = GeneralText(microhenries);
+    char buffer[32];
+    const std::string_view t = WriteGeneralText(buffer, microhenries);
+    // A whole number of microhenries as it is; else the blank, up to three
+    // integer digits, the point and at most three decimals, cut: the text
+    // ends three characters after the point.
     const size_t point = t.find('.');
-    if (point == std::string::npos) {
-        return {true, t + " µH"};  // a whole number of microhenries
-    }
-    // The blank, up to three integer digits, the point and at most three
-    // decimals, cut: the text ends three characters after the point.
-    return {true, t.substr(0, point + 4) + " µH"};
+    return {true, Joined({point == std::string_view::npos ? t : t.substr(0, point + 4), " µH"})};
 }
 
 }  // namespace loopcalc

@@ -26,6 +26,9 @@ struct Decimal15 {
 /// input produces from typed text, read " NaN", " Infinity" and "-Infinity".
 [[nodiscard]] std::string GeneralText(double value);
 
+/// GeneralText() written into buffer, or a fixed text; returns the text.
+std::string_view WriteGeneralText(char (&buffer)[32], double value);
+
 /// The log number form: the general text form without its leading blank,
 /// with a 0 before the point of a magnitude below 1 and with the given
 /// decimal separator in place of ".".
