@@ -130,6 +130,16 @@ SignificantDigits RoundedByLibrary(double magnitude, int precision)
     return d;
 }
 
+/// How many of the count digits at text are left without the trailing
+/// zeros; at least one.
+int SignificantCount(const char* text, int count)
+{
+    while (count > 1 && text[count - 1] == '0') {
+        --count;
+    }
+    return count;
+}
+
 }  // namespace
 
 SignificantDigits RoundToSignificant(double magnitude, int precision)
@@ -191,24 +201,18 @@ std::string_view WriteG17(char (&buffer)[32], double value)
         return {buffer, static_cast<std::size_t>(end.ptr - buffer)};
     }
     const SignificantDigits d = RoundToSignificant(std::fabs(value), kPrecision);
-    char digits[kPrecision];
-    WriteDigits(digits, d.digits, kPrecision);
-    int count = kPrecision;  // digits without the trailing zeros
-    while (count > 1 && digits[count - 1] == '0') {
-        --count;
-    }
     char* out = buffer;
     if (value < 0) {
         *out++ = '-';
     }
+    // The digits go where they end up, one place on where a point comes
+    // before some of them; the trailing zeros are then left off.
     if (d.exponent < -4 || d.exponent >= kPrecision) {
-        *out++ = digits[0];
-        if (count > 1) {
-            *out++ = '.';
-            for (int i = 1; i < count; ++i) {
-                *out++ = digits[i];
-            }
-        }
+        WriteDigits(out + 1, d.digits, kPrecision);
+        const int count = SignificantCount(out + 1, kPrecision);
+        out[0] = out[1];
+        out[1] = '.';
+        out += count > 1 ? count + 1 : 1;
         *out++ = 'e';
         *out++ = d.exponent < 0 ? '-' : '+';
         const int magnitude = std::abs(d.exponent);
@@ -218,24 +222,19 @@ std::string_view WriteG17(char (&buffer)[32], double value)
         out = std::to_chars(out, buffer + sizeof buffer, magnitude).ptr;
     } else if (d.exponent >= 0) {
         const int whole = d.exponent + 1;
-        for (int i = 0; i < whole; ++i) {
-            *out++ = digits[i];
-        }
-        if (count > whole) {
-            *out++ = '.';
-            for (int i = whole; i < count; ++i) {
-                *out++ = digits[i];
-            }
-        }
+        WriteDigits(out + 1, d.digits, kPrecision);
+        const int count = SignificantCount(out + 1, kPrecision);
+        std::memmove(out, out + 1, static_cast<std::size_t>(whole));
+        out[whole] = '.';
+        out += count > whole ? count + 1 : whole;
     } else {
         *out++ = '0';
         *out++ = '.';
         for (int i = 0; i < -d.exponent - 1; ++i) {
             *out++ = '0';
         }
-        for (int i = 0; i < count; ++i) {
-            *out++ = digits[i];
-        }
+        WriteDigits(out, d.digits, kPrecision);
+        out += SignificantCount(out, kPrecision);
     }
     return {buffer, static_cast<std::size_t>(out - buffer)};
 }
