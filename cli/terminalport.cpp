@@ -48,16 +48,21 @@ std::string_view TerminalPort::view(std::string_view box) const
     if (m_shape == nullptr) {
         return {};
     }
-    const std::span<const ShapeField> fields = m_shape->fields;
     // The calculators name their boxes by the table's own views: the same
     // pointer settles it without comparing the characters.
+    const std::span<const ShapeField> fields = m_shape->fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (fields[i].box.data() == box.data() && fields[i].box.size() == box.size()) {
             return m_texts[i];
         }
     }
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (fields[i].box == box) {
+    return viewByName(box);
+}
+
+std::string_view TerminalPort::viewByName(std::string_view box) const
+{
+    for (std::size_t i = 0; i < m_shape->fields.size(); ++i) {
+        if (m_shape->fields[i].box == box) {
             return m_texts[i];
         }
     }

@@ -51,6 +51,8 @@ public:
 private:
     /// The box's text; empty for the result box and boxes of other pages.
     [[nodiscard]] std::string_view view(std::string_view box) const;
+    /// view() for a box named by other characters than the table's own.
+    [[nodiscard]] std::string_view viewByName(std::string_view box) const;
 
     const Shape* m_shape = nullptr;
     std::array<std::string_view, kMaxFields> m_texts{};
