@@ -206,6 +206,10 @@ std::optional<double> ParseNumber(std::string_view text, std::string_view decima
 
 double ReadNumber(std::string_view text, std::string_view decimalSeparator)
 {
+    // The usual text without the general way's set-up.
+    if (const std::optional<double> plain = PlainValue(text)) {
+        return *plain;
+    }
     return ParseNumber(text, decimalSeparator).value_or(0.0);
 }
 
