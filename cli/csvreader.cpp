@@ -259,8 +259,11 @@ bool CsvReader::next()
 
 bool CsvReader::readInPlace()
 {
+    // A record within the first kMaxFields bytes reaches neither limit: it
+    // has fewer fields and bytes. A longer one is left to the general way.
+    static_assert(kMaxFields <= kMaxRecordBytes);
     const char* const begin = m_pos;
-    const char* const end = m_end;
+    const char* const end = m_pos + std::min(static_cast<std::size_t>(m_end - m_pos), kMaxFields);
     if (*begin == '"') {
         return false;
     }
@@ -269,11 +272,7 @@ bool CsvReader::readInPlace()
         if (c == end) {
             break;
         }
-        const auto size = static_cast<std::size_t>(c - begin);
-        if (m_ends.size() == kMaxFields || size > kMaxRecordBytes) {
-            break;
-        }
-        m_ends.push_back(size);
+        m_ends.push_back(static_cast<std::size_t>(c - begin));
         if (*c == m_delimiter) {
             if (c + 1 != end && c[1] == '"') {
                 break;

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -212,6 +213,28 @@ TEST(CsvReaderLimits, TooManyFieldsAreDroppedAndFlagged)
     ASSERT_TRUE(reader.next());
     EXPECT_EQ(reader.problem(), Problem::None);
     EXPECT_EQ(reader.field(0), "next");
+}
+
+// As many fields as the limit allows, in a record short enough to be read
+// where it lies and in one too long for that (and read the general way).
+TEST(CsvReaderLimits, AsManyFieldsAsTheLimitAreRead)
+{
+    std::string longFields;
+    for (std::size_t i = 0; i + 1 < CsvReader::kMaxFields; ++i) {
+        longFields += "ab,";
+    }
+    const std::pair<std::string, std::string> cases[] = {{std::string(CsvReader::kMaxFields - 1, ','), ""},
+                                                         {longFields + "z", "z"}};
+    for (const auto& [record, last] : cases) {
+        const std::string input = record + "\r\nnext\n";
+        CsvReader reader{std::string_view(input)};
+        ASSERT_TRUE(reader.next());
+        EXPECT_EQ(reader.fieldCount(), CsvReader::kMaxFields);
+        EXPECT_EQ(reader.problem(), Problem::None);
+        EXPECT_EQ(reader.field(CsvReader::kMaxFields - 1), last);
+        ASSERT_TRUE(reader.next());
+        EXPECT_EQ(reader.field(0), "next");
+    }
 }
 
 TEST(CsvReaderLimits, OverlongRecordIsCutFlaggedAndEndsTheReading)
