@@ -144,8 +144,12 @@ echo "clang-tidy: ${#sources[@]} sources in $(wc -l <"$work/units/list") units, 
     sed 's/^/alone /' "$work/alone/list"
 } | xargs -P "$jobs" -L 1 bash -c 'check "$@"' _
 # A unit that does not compile (two of its sources define the same name,
-# say) is checked again source by source, and only that way counts.
-singles=()
+# say) is checked again source by source, and only that way counts; so is a
+# source the build does not compile.
+mapfile -t singles < <(cut -d' ' -f3- "$work/units/list" | tr ' ' '\n' | sort -u | comm -13 - "$work/sources")
+if [ "${#singles[@]}" -gt 0 ]; then
+    echo "tidy: not in the build's compile commands, checked one by one: ${singles[*]}"
+fi
 while read -r _ unit unit_sources; do
     if grep -q '\[clang-diagnostic-error\]' "$work/logs/unit-$unit"; then
         echo "tidy: $unit does not compile as one unit; checking its sources one by one:$unit_sources"
