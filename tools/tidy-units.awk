@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Used by tools/tidy.sh: puts the sources to check into translation units,
 # each unit a generated file that #includes its sources.
-#   awk -v root=CHECKOUT/ -v out=FOLDER -f tools/tidy-units.awk \
+#   awk -v root=CHECKOUT/ -v out=FOLDER -f tools/compile-commands.awk -f tools/tidy-units.awk \
 #       APART SOURCES compile_commands.json
 # APART holds, one set a line, sources that cannot share a unit; SOURCES the
 # sources to check, one a line, relative to the checkout. Sources share a
@@ -11,12 +11,6 @@
 # sources that cannot share one has members, one such source to a unit.
 # Writes FOLDER/UNIT.cpp for each unit and FOLDER/compile_commands.json with
 # their commands, and prints "WEIGHT UNIT SOURCE..." for each unit.
-
-function value(line) {
-    sub(/^ *"[a-z]+": "/, "", line)
-    sub(/",?$/, "", line)
-    return line
-}
 
 FILENAME == ARGV[1] {
     for (i = 1; i <= NF; i++) {

@@ -68,8 +68,8 @@ printf '%s\n' \
     "calc/circularcoil.cpp calc/flatrectcoil.cpp calc/rectwirecoil.cpp calc/spiralcoil.cpp" \
     "shell/bakedpictures.cpp shell/startstyle.cpp" >"$work/apart"
 printf '%s\n' "${sources[@]}" >"$work/sources"
-awk -v root="$PWD/" -v out="$work/units" -f tools/tidy-units.awk "$work/apart" "$work/sources" \
-    "$work/single/compile_commands.json" | sort -rn >"$work/units/list"
+awk -v root="$PWD/" -v out="$work/units" -f tools/compile-commands.awk -f tools/tidy-units.awk \
+    "$work/apart" "$work/sources" "$work/single/compile_commands.json" | sort -rn >"$work/units/list"
 # Findings in the included sources count as in a main file: the header
 # filter also admits the project's sources.
 header_filter=$(sed -n "s/^HeaderFilterRegex: '\(.*\)'$/\1/p" .clang-tidy)
@@ -80,46 +80,8 @@ header_filter="$header_filter|^$root_pattern/($(IFS='|'; echo "${dirs[*]}"))/.*\
 # a missing #include there too) is compiled once more on its own, without
 # it, by the build's compiler with the build's flags (about 2.5 s each),
 # unless the build compiles it without one elsewhere too.
-awk -v root="$PWD/" -v out="$work/alone" '
-    FNR == 1 { pass++ }
-    pass == 1 { wanted[root $0] = 1; next }
-    pass == 2 {
-        if ($0 ~ /^ *"command": /) plain = $0 !~ /cmake_pch\.hxx/
-        if ($0 ~ /^ *"file": / && plain) {
-            file = $0
-            sub(/^ *"file": "/, "", file)
-            sub(/",?$/, "", file)
-            delete wanted[file]
-        }
-        next
-    }
-    /^ *"directory": / { directory = $0; sub(/^ *"directory": "/, "", directory); sub(/",?$/, "", directory) }
-    /^ *"command": .*cmake_pch\.hxx/ {
-        command = $0
-        sub(/^ *"command": "/, "", command)
-        sub(/",?$/, "", command)
-        gsub(/ -Winvalid-pch| -include [^ ]*\/cmake_pch\.hxx| -o [^ ]+/, "", command)
-        # From JSON to the shell command CMake wrote.
-        gsub(/\\\\/, "\001", command)
-        gsub(/\\"/, "\"", command)
-        gsub(/\001/, "\\", command)
-        if (command ~ / -c /) pending = command
-        next
-    }
-    /^ *"file": / && pending != "" {
-        file = $0
-        sub(/^ *"file": "/, "", file)
-        sub(/",?$/, "", file)
-        if (file in wanted) {
-            path = out "/" (++n)
-            print "cd \"" directory "\" && " pending " -fsyntax-only" > path
-            close(path)
-            print n
-        }
-        pending = ""
-    }
-    /^ *"command": / { pending = "" }
-' "$work/sources" "$build/compile_commands.json" "$build/compile_commands.json" >"$work/alone/list"
+awk -v root="$PWD/" -v out="$work/alone" -f tools/compile-commands.awk -f tools/tidy-alone.awk \
+    "$work/sources" "$build/compile_commands.json" "$build/compile_commands.json" >"$work/alone/list"
 
 # check KIND NAME: one job, its output in logs/.
 #   unit NAME      clang-tidy over the unit NAME
