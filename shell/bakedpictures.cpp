@@ -3,7 +3,10 @@
 
 #include <QDataStream>
 #include <QIODevice>
+#include <QPalette>
+#include <QProxyStyle>
 #include <QResource>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstring>
@@ -14,7 +17,7 @@ namespace loopcalc::shell {
 namespace {
 
 constexpr quint32 kMagic = 0x4C435042;  // "LCPB"
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersion = 2;
 constexpr auto kStreamVersion = QDataStream::Qt_6_0;
 const auto kPicturesFile = QStringLiteral(":/pictures.baked");
 
@@ -114,7 +117,7 @@ std::vector<Entry> ReadEntries()
         Entry entry;
         quint32 scale = 0;
         quint32 length = 0;
-        stream >> entry.key.resource >> entry.key.box >> scale >> length;
+        stream >> entry.key.resource >> entry.key.box >> scale >> entry.key.place >> entry.key.backdrop >> length;
         entry.key.scale = static_cast<int>(scale);
         entries.push_back(std::move(entry));
         lengths.push_back(length);
@@ -149,6 +152,15 @@ QImage BakedPicture(const BakedPictureKey& key)
     return {};
 }
 
+QString Backdrop(const QWidget& widget)
+{
+    const QStyle* style = widget.style();
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
+        style = proxy->baseStyle();
+    }
+    return style->name() + QLatin1Char(' ') + widget.palette().color(QPalette::Window).name(QColor::HexArgb);
+}
+
 QByteArray BakedPicturesFile(const std::vector<std::pair<BakedPictureKey, QImage>>& pictures)
 {
     QByteArray file;
@@ -158,7 +170,7 @@ QByteArray BakedPicturesFile(const std::vector<std::pair<BakedPictureKey, QImage
     std::vector<QByteArray> runs;
     for (const auto& [key, image] : pictures) {
         runs.push_back(Runs(image.convertToFormat(QImage::Format_RGB32)));
-        stream << key.resource << key.box << static_cast<quint32>(key.scale)
+        stream << key.resource << key.box << static_cast<quint32>(key.scale) << key.place << key.backdrop
                << static_cast<quint32>(runs.back().size());
     }
     for (const QByteArray& run : runs) {

@@ -41,11 +41,36 @@ void PictureBox::setFramed(bool framed)
 
 bool PictureBox::drawBaked(QPainter& painter) const
 {
-    const qreal scale = devicePixelRatioF();
-    if (m_fit != Fit::Stretch || !m_framed || (scale != 1.0 && scale != 2.0)) {
+    // Where the box lies on the device painted, at what scale: the window,
+    // or a picture of it.
+    const QTransform device = painter.deviceTransform();
+    const qreal scale = device.m11();
+    if (m_fit != Fit::Stretch || device.type() > QTransform::TxScale || device.m22() != scale ||
+        (scale != 1.0 && scale != 2.0)) {
         return false;
     }
-    const QImage baked = BakedPicture({m_resource, size(), static_cast<int>(scale)});
+    BakedPictureKey key{m_resource, size(), static_cast<int>(scale), {}, {}};
+    if (!m_framed) {
+        // An unframed picture's text comes out a shade different depending
+        // on what was drawn before it. Qt fills the text's letters as outlines
+        // read from the font file, and the file's reader keeps the fraction
+        // of a pixel by which the last letter it drew, in any size, was
+        // shifted (a widget's letters lie at quarter pixels): the outlines
+        // come shifted by it. Only the first drawing of a text reads its
+        // letters' widths first, which sets that shift back to none. So the
+        // drawing made ahead of time is what the box's first paint shows;
+        // every later paint draws from the source, as before.
+        if (m_painted) {
+            return false;
+        }
+        const QPointF place = device.map(QPointF(0, 0)) / scale;
+        key.place = place.toPoint();
+        if (QPointF(key.place) != place) {
+            return false;
+        }
+        key.backdrop = Backdrop(*this);
+    }
+    const QImage baked = BakedPicture(key);
     if (baked.isNull()) {
         return false;
     }
@@ -76,6 +101,7 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    m_painted = true;
 }
 
 }  // namespace loopcalc::shell

@@ -13,7 +13,8 @@ namespace loopcalc::shell {
 
 /// Shows one picture, drawn from its vector source at the screen's own
 /// resolution so it stays sharp at any scale factor; the main window's
-/// drawings come made ahead of time for scales 1 and 2 (bakedpictures.h).
+/// drawings, and its logo's first paint, come made ahead of time for scales
+/// 1 and 2 (bakedpictures.h).
 /// Stretched pictures fill the whole box; the others are drawn at the picture's own size from
 /// the top-left corner, and the box takes that size. A stretched picture is
 /// read from its source only when first needed, so that the pictures of
@@ -39,14 +40,16 @@ protected:
 
 private:
     QSvgRenderer& renderer() const;
-    /// Draws the drawing made for this framed box when the program was
-    /// built, if there is one for its size and scale; false if not.
+    /// Draws the drawing made for this box when the program was built, if
+    /// there is one for its size, the painter's scale and, unframed, its
+    /// place and backdrop; false if not.
     bool drawBaked(QPainter& painter) const;
 
     QString m_resource;
     mutable std::unique_ptr<QSvgRenderer> m_renderer;
     Fit m_fit;
     bool m_framed = false;
+    bool m_painted = false;
 };
 
 }  // namespace loopcalc::shell
