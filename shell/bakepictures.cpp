@@ -14,6 +14,7 @@
 #include "picturedrawing.h"
 #include "startstyle.h"
 #include "twips.h"
+#include "vectorpicture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +24,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cstdio>
@@ -55,23 +55,23 @@ std::vector<BakedPictureKey> PageDrawings()
 }
 
 /// What the box shows beneath its border, at scale.
-QImage Draw(QSvgRenderer& renderer, QSize box, int scale)
+QImage Draw(loopcalc::shell::VectorPicture& picture, QSize box, int scale)
 {
     QImage image(box * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    loopcalc::shell::DrawStretchedPicture(painter, renderer, QRect(QPoint(0, 0), box), true);
+    loopcalc::shell::DrawStretchedPicture(painter, picture, QRect(QPoint(0, 0), box), true);
     return image;
 }
 
 /// Draws as an unframed picture box does (picturebox.cpp).
 class LogoBox : public QWidget {
 public:
-    LogoBox(QSvgRenderer& renderer, QWidget* parent)
+    LogoBox(loopcalc::shell::VectorPicture& picture, QWidget* parent)
         : QWidget(parent)
-        , m_renderer(renderer)
+        , m_picture(picture)
     {
     }
 
@@ -80,11 +80,11 @@ protected:
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        loopcalc::shell::DrawStretchedPicture(painter, m_renderer, rect(), false);
+        loopcalc::shell::DrawStretchedPicture(painter, m_picture, rect(), false);
     }
 
 private:
-    QSvgRenderer& m_renderer;
+    loopcalc::shell::VectorPicture& m_picture;
 };
 
 /// The main window's logos (controls of kind Logo on a frame of their own,
@@ -104,8 +104,8 @@ bool AddLogos(const QDir& sources, std::vector<std::pair<BakedPictureKey, QImage
         const auto frame = std::find_if(controls.begin(), controls.end(),
                                         [&logo](const ControlDesign& control) { return control.name == logo.parent; });
         const QString resource = QString::fromUtf8(logo.text.data(), static_cast<qsizetype>(logo.text.size()));
-        QSvgRenderer renderer(sources.filePath(resource.mid(2)));
-        if (frame == controls.end() || !renderer.isValid()) {
+        const auto picture = loopcalc::shell::ReadSvgPicture(sources.filePath(resource.mid(2)));
+        if (frame == controls.end() || !picture->isValid()) {
             std::fprintf(stderr, "bakepictures: cannot place %s\n", qPrintable(resource));
             return false;
         }
@@ -115,23 +115,23 @@ bool AddLogos(const QDir& sources, std::vector<std::pair<BakedPictureKey, QImage
         window.setCentralWidget(client);
         auto* box = new QGroupBox(client);
         box->setGeometry(loopcalc::shell::TwipsRect(frame->left, frame->top, frame->width, frame->height));
-        auto* picture = new LogoBox(renderer, box);
-        picture->setGeometry(loopcalc::shell::TwipsRect(logo.left, logo.top, logo.width, logo.height));
+        auto* shown = new LogoBox(*picture, box);
+        shown->setGeometry(loopcalc::shell::TwipsRect(logo.left, logo.top, logo.width, logo.height));
         window.resize(loopcalc::shell::TwipsToPixels(loopcalc::shell::kClientWidth),
                       loopcalc::shell::TwipsToPixels(loopcalc::shell::kClientHeight) +
                           window.menuBar()->sizeHint().height());
         // Laid out as when shown, without a window on the screen.
         window.layout()->activate();
-        const QPoint place = picture->mapTo(&window, QPoint(0, 0));
+        const QPoint place = shown->mapTo(&window, QPoint(0, 0));
         for (const int scale : {1, 2}) {
             QImage shot(window.size() * scale, QImage::Format_RGB32);
             shot.setDevicePixelRatio(scale);
             shot.fill(Qt::black);
             window.render(&shot);
-            QImage cut = shot.copy(QRect(place * scale, picture->size() * scale));
+            QImage cut = shot.copy(QRect(place * scale, shown->size() * scale));
             cut.setDevicePixelRatio(scale);
             pictures.emplace_back(
-                BakedPictureKey{resource, picture->size(), scale, place, loopcalc::shell::Backdrop(*picture)}, cut);
+                BakedPictureKey{resource, shown->size(), scale, place, loopcalc::shell::Backdrop(*shown)}, cut);
         }
     }
     return true;
@@ -167,14 +167,14 @@ int main(int argc, char* argv[])
 
     std::vector<std::pair<BakedPictureKey, QImage>> pictures;
     for (const BakedPictureKey& drawing : PageDrawings()) {
-        QSvgRenderer renderer(sources.filePath(drawing.resource.mid(2)));
-        if (!renderer.isValid()) {
+        const auto picture = loopcalc::shell::ReadSvgPicture(sources.filePath(drawing.resource.mid(2)));
+        if (!picture->isValid()) {
             std::fprintf(stderr, "bakepictures: cannot read %s\n", qPrintable(drawing.resource));
             return 1;
         }
         for (const int scale : {1, 2}) {
             pictures.emplace_back(BakedPictureKey{drawing.resource, drawing.box, scale, {}, {}},
-                                  Draw(renderer, drawing.box, scale));
+                                  Draw(*picture, drawing.box, scale));
         }
     }
     if (!AddLogos(sources, pictures)) {

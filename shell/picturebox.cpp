@@ -20,10 +20,10 @@ PictureBox::PictureBox(QString resource, Fit fit, QWidget* parent)
     }
 }
 
-QSvgRenderer& PictureBox::renderer() const
+VectorPicture& PictureBox::renderer() const
 {
     if (!m_renderer) {
-        m_renderer = std::make_unique<QSvgRenderer>(m_resource);
+        m_renderer = ReadVectorPicture(m_resource);
     }
     return *m_renderer;
 }
@@ -92,7 +92,7 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/)
                 target.adjust(1, 1, -1, -1);
             }
             if (isValid()) {
-                renderer().render(&painter, QRectF(target.topLeft(), pictureSize()));
+                renderer().render(painter, QRectF(target.topLeft(), pictureSize()));
             }
         }
     }

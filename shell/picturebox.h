@@ -2,7 +2,8 @@
 // A picture box that paints an SVG picture from the resources.
 #pragma once
 
-#include <QSvgRenderer>
+#include "vectorpicture.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -39,14 +40,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer& renderer() const;
+    VectorPicture& renderer() const;
     /// Draws the drawing made for this box when the program was built, if
     /// there is one for its size, the painter's scale and, unframed, its
     /// place and backdrop; false if not.
     bool drawBaked(QPainter& painter) const;
 
     QString m_resource;
-    mutable std::unique_ptr<QSvgRenderer> m_renderer;
+    mutable std::unique_ptr<VectorPicture> m_renderer;
     Fit m_fit;
     bool m_framed = false;
     bool m_painted = false;

@@ -6,14 +6,15 @@
 #include <QRect>
 
 class QPainter;
-class QSvgRenderer;
 
 namespace loopcalc::shell {
+
+class VectorPicture;
 
 /// Draws what a stretched picture box shows beneath its border, on a
 /// painter already set to smooth edges: a framed box is white paper with
 /// the picture stretched over all but its outermost pixel, an unframed one
 /// has the picture stretched over the whole box, on what lies beneath.
-void DrawStretchedPicture(QPainter& painter, QSvgRenderer& renderer, QRect box, bool framed);
+void DrawStretchedPicture(QPainter& painter, VectorPicture& picture, QRect box, bool framed);
 
 }  // namespace loopcalc::shell

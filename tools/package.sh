@@ -37,6 +37,7 @@ rm -f "$deb"
 # The files, nothing more and nothing less, all owned by root.
 expected="./usr/bin/loopcalc
 ./usr/bin/loopcalc-cli
+./usr/lib/loopcalc/libloopcalc-pictures.so
 ./usr/share/applications/$app_id.desktop
 ./usr/share/bash-completion/completions/loopcalc-cli
 ./usr/share/doc/loopcalc/copyright

@@ -18,6 +18,12 @@ foreach(file bin/loopcalc bin/loopcalc-cli share/applications/${app_id}.desktop
         message(FATAL_ERROR "not installed: ${file}")
     endif()
 endforeach()
+# The module that draws the pictures, where the program looks for it: in a
+# folder of its own in the library folder (lib or lib/<architecture>).
+file(GLOB_RECURSE module ${prefix}/lib*/loopcalc/*loopcalc-pictures*)
+if(NOT module)
+    message(FATAL_ERROR "not installed: the picture module in lib*/loopcalc")
+endif()
 file(STRINGS ${prefix}/share/applications/${app_id}.desktop entry)
 foreach(line "Exec=loopcalc" "Icon=${app_id}" "Type=Application")
     list(FIND entry "${line}" at)

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +52,13 @@ using loopcalc::testing::WindowFixture;
 namespace {
 
 using Texts = QMap<QString, QString>;
+
+/// Whether the process has a file whose path holds name mapped (Linux).
+bool Mapped(const char* name)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(name);
+}
 
 QString Icon(QMessageBox::Icon icon)
 {
@@ -139,6 +147,11 @@ void MainWindowTest::startsOnTheLastPageWithTheFocusOnTheTabControl()
         QVERIFY(!m_ui->tabControl()->page(page)->isVisible());
     }
     QCOMPARE(m_ui->nLogFlag(), qint16{0});
+    // The first paint shows pictures made at build time only: the module
+    // that draws vector pictures (and loads the SVG library) is loaded when
+    // a picture is first read, not at start.
+    QVERIFY(Mapped("libQt6Gui"));
+    QVERIFY(!Mapped("loopcalc-pictures"));
 
     const Qt::WindowFlags flags = m_ui->windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
