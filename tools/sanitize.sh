@@ -21,7 +21,8 @@ source tools/unchanged.sh
 # compile time than full debug information. The helpers no test runs (the
 # screenshot tool, the accuracy survey) are left out.
 configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O0" -DCMAKE_CXX_FLAGS="$flags" \
-    -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" -DLOOPCALC_WERROR=ON -DLOOPCALC_LLD=ON \
+    -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" -DCMAKE_MODULE_LINKER_FLAGS="$flags" \
+    -DLOOPCALC_WERROR=ON -DLOOPCALC_LLD=ON \
     -DLOOPCALC_TOOLS=OFF
 cmake --build "$dir" -j2
 
