@@ -54,12 +54,13 @@ bool PictureBox::drawBaked(QPainter& painter) const
         // An unframed picture's text comes out a shade different depending
         // on what was drawn before it. Qt fills the text's letters as outlines
         // read from the font file, and the file's reader keeps the fraction
-        // of a pixel by which the last letter it drew, in any size, was
-        // shifted (a widget's letters lie at quarter pixels): the outlines
-        // come shifted by it. Only the first drawing of a text reads its
-        // letters' widths first, which sets that shift back to none. So the
-        // drawing made ahead of time is what the box's first paint shows;
-        // every later paint draws from the source, as before.
+        // of a pixel by which the last letter it read, in any size, was
+        // shifted (a widget's letters lie at quarter pixels, each read once,
+        // when first drawn): the outlines come shifted by it. Only the first
+        // drawing of a text reads its letters' widths first, which sets that
+        // shift back to none. So the drawing made ahead of time is what the
+        // box's first paint shows; every later paint draws from the source,
+        // as before.
         if (m_painted) {
             return false;
         }
