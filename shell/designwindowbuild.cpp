@@ -8,6 +8,7 @@
 #include "turnsplot.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -61,6 +62,31 @@ QPlainTextEdit* ReadOnlyText(const QString& name, const QString& accessible, int
     return box;
 }
 
+/// Keeps a column no shorter than its word-wrapped texts need at its
+/// present width. A layout's smallest size counts such a text at one
+/// line, so the window's smallest size would squeeze the boxes below it.
+class WrappedTextFloor : public QObject {
+public:
+    explicit WrappedTextFloor(QWidget* column)
+        : QObject(column)
+    {
+        column->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* column = static_cast<QWidget*>(watched);
+        if ((event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest) &&
+            column->layout() != nullptr && column->layout()->hasHeightForWidth()) {
+            const int needed = column->layout()->totalMinimumHeightForWidth(column->width());
+            if (needed != column->minimumHeight()) {
+                column->setMinimumHeight(needed);
+            }
+        }
+        return false;
+    }
+};
+
 QString UnitsTip(const QString& what, std::span<const units::Unit> units)
 {
     return what.arg(QString::fromStdString(units::UnitList(units)));
@@ -91,6 +117,7 @@ void DesignWindow::buildControls()
     leftColumn->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     leftColumn->setMaximumWidth(fontMetrics().averageCharWidth() * 64);
     auto* left = new QVBoxLayout(leftColumn);
+    new WrappedTextFloor(leftColumn);
     left->setContentsMargins(0, 0, 0, 0);
     body->addWidget(leftColumn, 0);
     buildAids(left);

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -87,6 +88,42 @@ struct PageCase {
     QString warning;  ///< a warning of the page's formula lblWarnings must hold; empty: none
 };
 
+/// The first control of a window laid out smaller than it needs, or
+/// outside its frame, or over another control; empty when there is none.
+QString FirstControlNotWhole(QWidget* window)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto name = [](const QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+    };
+    QList<QWidget*> parents = window->findChildren<QWidget*>();
+    parents.append(window);
+    for (const QWidget* parent : parents) {
+        QList<const QWidget*> shown;
+        for (const QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisibleTo(window) && parent->layout() != nullptr && parent->layout()->indexOf(child) >= 0) {
+                shown.append(child);
+            }
+        }
+        for (const QWidget* child : shown) {
+            const QString where =
+                QStringLiteral("%1 in %2, %3 wide").arg(name(child), name(parent)).arg(window->width());
+            // A word-wrapped text needs all of its lines.
+            const int needed = std::max(child->minimumHeight(),
+                                        child->hasHeightForWidth() ? child->heightForWidth(child->width()) : 0);
+            if (!parent->contentsRect().contains(child->geometry()) || child->height() < needed) {
+                return where;
+            }
+            for (const QWidget* other : shown) {
+                if (other != child && other->geometry().intersects(child->geometry())) {
+                    return where + QStringLiteral(" overlaps ") + name(other);
+                }
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(PageCase)
@@ -103,6 +140,8 @@ private slots:
     void keepsItsPlaceForTheSession();
     void followsTheTypedPageAndLeavesTheMainWindowAlone_data();
     void followsTheTypedPageAndLeavesTheMainWindowAlone();
+    void showsEveryBoxWholeAtItsSmallest_data() { followsTheTypedPageAndLeavesTheMainWindowAlone_data(); }
+    void showsEveryBoxWholeAtItsSmallest();
     void saysInWordsWhichInputThePageWouldRefuse();
     void typingWorksNothingOutUntilItPauses();
     void plotShowsTheValuesUnderThePointer();
@@ -414,6 +453,30 @@ void DesignWindowTest::followsTheTypedPageAndLeavesTheMainWindowAlone()
     QFile log(logPath);
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(log.readAll(), logBefore);
+}
+
+void DesignWindowTest::showsEveryBoxWholeAtItsSmallest()
+{
+    QFETCH(PageCase, c);
+    DesignWindow* design = openByShortcut();
+    QVERIFY(design != nullptr);
+    m_ui.selectPage(c.page);
+    for (const auto& [box, text] : c.boxes) {
+        m_ui.retype(box, text);
+    }
+    typeInto(design->findChild<QLineEdit*>("txtTarget"), c.target);
+    waitUntilShown(design);
+    // Shrunk as far as it goes, at its narrowest and wider.
+    for (const int width : {design->minimumWidth(), design->minimumWidth() + 400}) {
+        design->resize(width, design->minimumHeight());
+        QTRY_COMPARE(design->height(), design->minimumHeight());
+        QCOMPARE(FirstControlNotWhole(design), QString());
+    }
+    // A refusal appearing in the shrunk window makes room for itself.
+    m_ui.retype(c.boxes.front().first, QStringLiteral("0"));
+    waitUntilShown(design);
+    QVERIFY(design->findChild<QLabel*>("lblRefusal")->isVisible());
+    QTRY_COMPARE(FirstControlNotWhole(design), QString());
 }
 
 void DesignWindowTest::saysInWordsWhichInputThePageWouldRefuse()
