@@ -2,6 +2,7 @@
 // The typed-key rule of the input boxes, as a pure rule and through real
 // line edits.
 #include "entryfilter.h"
+#include "realinput.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -66,6 +67,7 @@ private:
 
 void EntryFilterTest::init()
 {
+    loopcalc::testing::HidePlatformNotices();
     m_host = std::make_unique<QWidget>();
     auto* layout = new QVBoxLayout(m_host.get());
     for (const BoxLimit& entry : kBoxes) {

@@ -83,6 +83,26 @@ inline QList<QWidget*> VisibleWindows(const QString& name)
     return found;
 }
 
+/// Drops the offscreen platform's notices that it cannot do what a desktop
+/// does for a window (raise it, grab the keyboard, pass on its size hints):
+/// every window shown prints some, and in a failed run they buried the
+/// failure. Everything else goes on to the test framework's own handler, so
+/// call this from a test function or initTestCase, after the framework has
+/// installed it.
+inline void HidePlatformNotices()
+{
+    static QtMessageHandler next = nullptr;
+    if (next != nullptr) {
+        return;
+    }
+    next = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && text.startsWith(QLatin1String("This plugin does not support"))) {
+            return;
+        }
+        next(type, context, text);
+    });
+}
+
 /// The user's locale (the toolkit's default) while it lives.
 class LocaleForTheTest {
 public:

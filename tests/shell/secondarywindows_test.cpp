@@ -35,6 +35,7 @@ class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { loopcalc::testing::HidePlatformNotices(); }
     void cleanup();
 
     void keepOnScreen_data();

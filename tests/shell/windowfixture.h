@@ -65,6 +65,7 @@ public:
     /// failed.
     [[nodiscard]] bool open(const QString& logFolder = QString(), Wait wait = Wait::ForAllPages)
     {
+        HidePlatformNotices();
         m_window.reset();
         if (logFolder.isEmpty()) {
             m_scratch = std::make_unique<QTemporaryDir>();
