@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Starts the program: the main window is all there is.
 #include "afterfirstpaint.h"
+#include "fontconfigahead.h"
 #include "mainwindow.h"
 #include "startstyle.h"
 
@@ -9,6 +10,9 @@
 
 int main(int argc, char* argv[])
 {
+    // The font configuration is read on a second core while the application
+    // connects to the display.
+    loopcalc::shell::FontConfigAhead fonts;
     QApplication app(argc, argv);
     // The system's style, with the pictures the first paint needs loaded the
     // quick way.
@@ -21,6 +25,7 @@ int main(int argc, char* argv[])
     // formula window or About box is left open.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    fonts.wait();
     loopcalc::shell::MainWindow window;
     // Drawing the icon at every size the desktop asks for waits until the
     // window is on the screen; the window takes it up then.

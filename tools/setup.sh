@@ -9,7 +9,7 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ ninja-build pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev qt6-svg-dev libqt6svg6
+    qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev
     fonts-liberation2 xvfb xauth time
     clang clang-tidy clang-format libclang-rt-14-dev lld
     libbenchmark-dev

@@ -2,6 +2,7 @@
 // The program's main window, from start to first paint.
 #include "afterfirstpaint.h"
 #include "firstpaint.h"
+#include "fontconfigahead.h"
 #include "mainwindow.h"
 #include "startstyle.h"
 
@@ -10,8 +11,10 @@
 
 int main(int argc, char* argv[])
 {
+    loopcalc::shell::FontConfigAhead fonts;
     QApplication app(argc, argv);
     QApplication::setStyle(new loopcalc::shell::StartStyle);
+    fonts.wait();
     loopcalc::shell::MainWindow window;
     // Drawing the icon at every size the desktop asks for waits until the
     // window is on the screen; the window takes it up then.
