@@ -7,10 +7,13 @@
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QImageReader>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QResource>
 #include <QStyleOption>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 
@@ -84,6 +87,17 @@ private:
     std::optional<QIcon> m_icon;
 };
 
+/// The height, in the painter's units, of the bands the frames are drawn in
+/// at a device pixel ratio: at most 95 device rows, too few for the raster
+/// engine to split the fill between threads (it splits a fill of n rows
+/// into (n + 32) / 64 parts).
+int FrameBandRows(qreal devicePixelRatio)
+{
+    constexpr qreal kSerialRows = 95;
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    return std::max(1, static_cast<int>(std::floor(kSerialRows / ratio)));
+}
+
 }  // namespace
 
 StartStyle::StartStyle()
@@ -102,6 +116,28 @@ QIcon StartStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
         return QIcon(new StandardIconOnFirstUse(which));
     }
     return QProxyStyle::standardIcon(which, option, widget);
+}
+
+void StartStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                               const QWidget* widget) const
+{
+    const bool tall = (element == PE_FrameTabWidget || element == PE_FrameGroupBox) && option != nullptr &&
+                      painter != nullptr && painter->device() != nullptr;
+    const int band = tall ? FrameBandRows(painter->device()->devicePixelRatio()) : 0;
+    if (!tall || option->rect.height() <= band) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // A style may draw a pixel or two outside the frame's rectangle; the
+    // bands cover that margin too.
+    constexpr int kMargin = 4;
+    const QRect area = option->rect.adjusted(-kMargin, -kMargin, kMargin, kMargin);
+    for (int top = area.top(); top <= area.bottom(); top += band) {
+        painter->save();
+        painter->setClipRect(QRect(area.left(), top, area.width(), band), Qt::IntersectClip);
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        painter->restore();
+    }
 }
 
 QString FramePicture()

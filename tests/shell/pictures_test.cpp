@@ -22,11 +22,13 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -162,6 +164,36 @@ void DrawLettersOffTheGrid()
         painter.setFont(font);
         painter.drawText(QPointF(0.25, 40), QStringLiteral("Loop"));
     }
+}
+
+/// A frame drawn by style on a white picture of size at scale: the tab
+/// control's (tab) or a framed box's, inset a few pixels, with the painter
+/// clipped to a band across the middle when clipped.
+QImage FrameDrawn(const QStyle& style, bool tab, QSize size, qreal scale, bool clipped)
+{
+    QImage image((QSizeF(size) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (clipped) {
+        painter.setClipRect(QRect(0, 40, size.width(), size.height() / 2));
+    }
+    const QRect rect(QPoint(3, 5), size - QSize(7, 11));
+    if (tab) {
+        QStyleOptionTabWidgetFrame option;
+        option.rect = rect;
+        option.palette = QApplication::palette();
+        option.state = QStyle::State_Enabled;
+        option.shape = QTabBar::RoundedNorth;
+        style.drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter);
+    } else {
+        QStyleOptionFrame option;
+        option.rect = rect;
+        option.palette = QApplication::palette();
+        option.state = QStyle::State_Enabled;
+        style.drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter);
+    }
+    return image;
 }
 
 }  // namespace
@@ -481,6 +513,38 @@ private slots:
         QCOMPARE(start, plain);
         // The arrow is there: the button is not one colour.
         QVERIFY(Colours(plain) > 1);
+    }
+
+    // The start style draws the tall frames in bands of rows, to keep their
+    // fills on one thread: the pixels are the style's own, at every scale,
+    // within a clip the painter already has too.
+    void framesInBandsAreTheStylesOwn_data()
+    {
+        QTest::addColumn<bool>("tab");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<bool>("clipped");
+        QTest::newRow("tab frame, 1x") << true << QSize(560, 430) << 1.0 << false;
+        QTest::newRow("tab frame, 2x") << true << QSize(560, 430) << 2.0 << false;
+        QTest::newRow("tab frame, 1.5x, clipped") << true << QSize(300, 333) << 1.5 << true;
+        QTest::newRow("framed box, 1x") << false << QSize(250, 300) << 1.0 << false;
+        QTest::newRow("framed box, 2x, clipped") << false << QSize(250, 300) << 2.0 << true;
+        QTest::newRow("framed box, 1.25x") << false << QSize(181, 197) << 1.25 << false;
+        QTest::newRow("framed box lower than a band") << false << QSize(200, 60) << 1.0 << false;
+    }
+
+    void framesInBandsAreTheStylesOwn()
+    {
+        QFETCH(bool, tab);
+        QFETCH(QSize, size);
+        QFETCH(qreal, scale);
+        QFETCH(bool, clipped);
+        const loopcalc::shell::StartStyle start;
+        const std::unique_ptr<QStyle> plain(QStyleFactory::create(start.baseStyle()->name()));
+        QVERIFY(plain != nullptr);
+        const QImage drawn = FrameDrawn(start, tab, size, scale, clipped);
+        QCOMPARE(drawn, FrameDrawn(*plain, tab, size, scale, clipped));
+        QVERIFY(Colours(drawn) > 2);
     }
 };
 
