@@ -121,10 +121,10 @@ QIcon StartStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
 void StartStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                const QWidget* widget) const
 {
-    const bool tall = (element == PE_FrameTabWidget || element == PE_FrameGroupBox) && option != nullptr &&
-                      painter != nullptr && painter->device() != nullptr;
-    const int band = tall ? FrameBandRows(painter->device()->devicePixelRatio()) : 0;
-    if (!tall || option->rect.height() <= band) {
+    const bool frame = (element == PE_FrameTabWidget || element == PE_FrameGroupBox) && option != nullptr &&
+                       painter != nullptr && painter->device() != nullptr;
+    const int band = frame ? FrameBandRows(painter->device()->devicePixelRatio()) : 0;
+    if (!frame || option->rect.height() <= band) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }

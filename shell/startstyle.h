@@ -26,10 +26,10 @@ namespace loopcalc::shell {
 ///   the PNG reader alone.
 ///
 /// The tab control's frame and the framed boxes are drawn in bands of rows:
-/// Qt's raster engine hands a blended fill of 96 rows or
-/// more to the global thread pool and waits for it, which made the first
-/// paint start two threads and hand them 47 small fills. The pixels are the
-/// same; the first paint took 2 to 2.5 ms less on a 2-core machine.
+/// Qt's raster engine hands a blended fill of 96 rows or more to the global
+/// thread pool and waits for it, which made the first paint start two
+/// threads and hand them 47 small fills. The pixels are the same; the first
+/// paint took 2 to 2.5 ms less on a 2-core machine.
 class StartStyle : public QProxyStyle {
 public:
     StartStyle();

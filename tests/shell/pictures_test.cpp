@@ -178,21 +178,14 @@ QImage FrameDrawn(const QStyle& style, bool tab, QSize size, qreal scale, bool c
     if (clipped) {
         painter.setClipRect(QRect(0, 40, size.width(), size.height() / 2));
     }
-    const QRect rect(QPoint(3, 5), size - QSize(7, 11));
-    if (tab) {
-        QStyleOptionTabWidgetFrame option;
-        option.rect = rect;
-        option.palette = QApplication::palette();
-        option.state = QStyle::State_Enabled;
-        option.shape = QTabBar::RoundedNorth;
-        style.drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter);
-    } else {
-        QStyleOptionFrame option;
-        option.rect = rect;
-        option.palette = QApplication::palette();
-        option.state = QStyle::State_Enabled;
-        style.drawPrimitive(QStyle::PE_FrameGroupBox, &option, &painter);
-    }
+    QStyleOptionTabWidgetFrame tabOption;
+    tabOption.shape = QTabBar::RoundedNorth;
+    QStyleOptionFrame boxOption;
+    QStyleOption& option = tab ? static_cast<QStyleOption&>(tabOption) : boxOption;
+    option.rect = QRect(QPoint(3, 5), size - QSize(7, 11));
+    option.palette = QApplication::palette();
+    option.state = QStyle::State_Enabled;
+    style.drawPrimitive(tab ? QStyle::PE_FrameTabWidget : QStyle::PE_FrameGroupBox, &option, &painter);
     return image;
 }
 
