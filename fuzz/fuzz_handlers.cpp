@@ -50,8 +50,8 @@ const std::map<std::string, Expectations, std::less<>> kExpectations{
 
 enum class Validity { Valid, Invalid, Borderline };
 
-// Whether the typed values (millimetres and turns) pass the page's checks,
-// judged from the limits alone; a trace within rounding of 2.5 mm is left
+// Whether the values (centimetres and turns) pass the page's checks, judged
+// from the limits alone; a trace within rounding of 0.25 cm is left
 // undecided.
 Validity Judge(std::string_view shape, const std::map<std::string, double, std::less<>>& v)
 {
@@ -68,11 +68,11 @@ Validity Judge(std::string_view shape, const std::map<std::string, double, std::
         valid = inner > 0.0 && outer >= inner && turns > 0.0 && turns <= 100.0;
     } else {
         const double trace = at("txtTrace1");
-        if (trace > 2.49 && trace < 2.51) {
+        if (trace > 0.249 && trace < 0.251) {
             return Validity::Borderline;
         }
         valid =
-            at("txtTurns1") >= 1.0 && at("txtHeight1") > 0.0 && at("txtWidth1") > 0.0 && trace > 0.0 && trace <= 2.5;
+            at("txtTurns1") >= 1.0 && at("txtHeight1") > 0.0 && at("txtWidth1") > 0.0 && trace > 0.0 && trace <= 0.25;
     }
     return valid ? Validity::Valid : Validity::Invalid;
 }
@@ -108,9 +108,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         port.boxes[std::string(field.box)] = text;
     }
+    // The pages check a length in centimetres, the unit they compute in: a
+    // length typed as a few times the smallest double of millimetres is
+    // 0 cm, and two lengths a rounding apart in millimetres can be one.
     std::map<std::string, double, std::less<>> values;
     for (const ShapeField& field : shape.fields) {
-        values[std::string(field.box)] = ReadNumber(port.boxes[std::string(field.box)], port.separator);
+        const double typed = ReadNumber(port.boxes[std::string(field.box)], port.separator);
+        values[std::string(field.box)] = field.kind == FieldKind::Length ? typed / 10.0 : typed;
     }
     const std::map<std::string, std::string, std::less<>> before = port.boxes;
 
