@@ -5,8 +5,9 @@
 # should. The loopcalc-cli examples are checked by the test docs.examples;
 # ./test, tools/tidy.sh, tools/sanitize.sh and tools/fuzz.sh are ./test's
 # own steps.
-#   tools/documented.sh [BUILD_DIR]   a Release folder (default build-release,
-#                                     as tools/package.sh leaves it)
+#   tools/documented.sh [BUILD_DIR]   a Release folder with the benchmarks, as
+#                                     tools/package.sh leaves it (default
+#                                     build-release; ./test gives build)
 set -eEuo pipefail
 trap 'echo "documented: stopped: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' ERR
 cd "$(dirname "$0")/.."

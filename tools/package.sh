@@ -3,8 +3,9 @@
 # Builds the Debian package the way the README says and checks it:
 #   tools/package.sh [BUILD_DIR]      (default build-release)
 # configures BUILD_DIR as a Release build with warnings as errors (and the
-# benchmarks, so that ./test's documented-command step reuses it), builds it,
-# runs cpack -G DEB there, then checks
+# benchmarks, which the documented commands run), without the tests when the
+# folder is new (./test gives its own build folder, tests and all), builds
+# it, runs cpack -G DEB there, then checks
 #  - the package's file list (dpkg-deb -c) against the list below, and that
 #    dpkg-shlibdeps computed its dependencies;
 #  - the desktop entry (desktop-file-validate), the metainfo (appstreamcli
@@ -26,7 +27,9 @@ fail() {
     exit 1
 }
 
-configure "$dir" -DCMAKE_BUILD_TYPE=Release -DLOOPCALC_WERROR=ON -DLOOPCALC_BENCH=ON -DBUILD_TESTING=OFF
+settings=(-DCMAKE_BUILD_TYPE=Release -DLOOPCALC_WERROR=ON -DLOOPCALC_BENCH=ON)
+[ -f "$dir/CMakeCache.txt" ] || settings+=(-DBUILD_TESTING=OFF)
+configure "$dir" "${settings[@]}"
 cmake --build "$dir"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")
 deb=$dir/loopcalc_${version}_$(dpkg --print-architecture).deb
