@@ -20,7 +20,15 @@ source tools/unchanged.sh
 # -g1 gives the traces their functions, files and lines for a sixth less
 # compile time than full debug information. The helpers no test runs (the
 # screenshot tool, the accuracy survey) are left out.
+# Each program or library compiles as one unit (a unity build), its sources
+# included into one generated file, so that the headers they share are read
+# and their templates instrumented once: from scratch, 260 processor seconds
+# instead of 355 (134 s on the clock instead of 184). The build of ./test
+# still compiles every source on its own, so a source that leans on what
+# another included before it fails there; one that clashes with another
+# fails here.
 configure "$dir" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g1 -O0" -DCMAKE_CXX_FLAGS="$flags" \
+    -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=0 \
     -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" -DCMAKE_MODULE_LINKER_FLAGS="$flags" \
     -DLOOPCALC_WERROR=ON -DLOOPCALC_LLD=ON \
     -DLOOPCALC_TOOLS=OFF

@@ -18,6 +18,15 @@
 
 namespace loopcalc::testing {
 
+/// The micro sign, as the program prints it (UTF-8).
+inline const std::string kMicro = "\xC2\xB5";
+
+/// Warnings the command line prints on standard error.
+inline const std::string kShallowWarning = "warning: the winding is shallow (depth below 0.2 x mean radius): the "
+                                           "flat spiral formula is no longer accurate to about 5 %\n";
+inline const std::string kThickTraceWarning = "warning: the trace size is above a tenth of the coil's smallest "
+                                              "dimension: the thin-conductor assumption fails\n";
+
 /// What one run of the command line printed and returned.
 struct CliRun {
     int code = -1;

@@ -17,21 +17,15 @@ namespace {
 
 using loopcalc::testing::CliCase;
 using loopcalc::testing::CliRun;
-
-CliRun run(const std::vector<std::string_view>& args, const std::string& input = {})
-{
-    return loopcalc::testing::RunCli(args, input);
-}
+using loopcalc::testing::kShallowWarning;
+using loopcalc::testing::kThickTraceWarning;
+using loopcalc::testing::RunCli;
 
 // The warnings a calculation prints by default, on standard error.
 const std::string kRectangularWarning =
     "warning: the classic formula reads 38 % above the partial-inductance reference (4.25 \xC2\xB5H)\n";
 const std::string kFlatRectangularWarning =
     "warning: the classic formula reads 121 % above the partial-inductance reference (2.65 \xC2\xB5H)\n";
-const std::string kShallowWarning = "warning: the winding is shallow (depth below 0.2 x mean radius): the flat spiral "
-                                    "formula is no longer accurate to about 5 %\n";
-const std::string kThickTraceWarning = "warning: the trace size is above a tenth of the coil's smallest dimension: the "
-                                       "thin-conductor assumption fails\n";
 const std::string kLargeCoilWarning =
     "warning: the classic formula reads 12 % below the filament reference (13.8 mH)\n";
 
@@ -40,7 +34,7 @@ class CalculationTest : public ::testing::TestWithParam<CliCase> {};
 TEST_P(CalculationTest, PrintsTextAndExitsWithItsCode)
 {
     const CliCase& c = GetParam();
-    const CliRun r = run(c.args);
+    const CliRun r = RunCli(c.args);
     EXPECT_EQ(r.code, c.code);
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.err, c.err);
@@ -129,7 +123,7 @@ TEST(ShapeOptions, EveryOptionFillsItsOwnBox)
                 const loopcalc::Outcome expected = shape.calculate(page);
 
                 const std::string option = "--" + std::string(field.option);
-                const CliRun r = run({shape.name, option, value});
+                const CliRun r = RunCli({shape.name, option, value});
                 SCOPED_TRACE(std::string(shape.name) + " " + option + " '" + value + "'");
                 switch (expected.kind) {
                 case loopcalc::Outcome::Kind::Result:
@@ -185,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Help, FullUsageGoesToStandardOutput)
 {
     for (const std::string_view flag : {"--help", "-h"}) {
-        const CliRun r = run({flag});
+        const CliRun r = RunCli({flag});
         EXPECT_EQ(r.code, 0);
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(r.out.starts_with("Usage: loopcalc-cli <command> [options]\n")) << r.out;
@@ -201,14 +195,14 @@ TEST(Help, FullUsageGoesToStandardOutput)
 
 TEST(Help, CommandHelpShowsItsDefaults)
 {
-    const CliRun r = run({"spiral", "--help"});
+    const CliRun r = RunCli({"spiral", "--help"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(r.out.starts_with("Usage: loopcalc-cli spiral [--outer-radius MM] [--inner-radius MM] [--turns N]\n"))
         << r.out;
     EXPECT_NE(r.out.find("--outer-radius 8.5 --inner-radius 7.25 --turns 12"), std::string::npos) << r.out;
 
-    const CliRun batch = run({"batch", "-h"});
+    const CliRun batch = RunCli({"batch", "-h"});
     EXPECT_EQ(batch.code, 0);
     EXPECT_TRUE(batch.out.starts_with("Usage: loopcalc-cli batch [FILE]\n")) << batch.out;
 }
@@ -230,7 +224,7 @@ constexpr std::string_view kBatchOutput = "shape,turns,outcome,text,henries\nspi
 TEST(BatchCommand, ReadsStandardInputWithoutFileOrWithDash)
 {
     for (const auto& args : {std::vector<std::string_view>{"batch"}, std::vector<std::string_view>{"batch", "-"}}) {
-        const CliRun r = run(args, std::string(kBatchInput));
+        const CliRun r = RunCli(args, std::string(kBatchInput));
         EXPECT_EQ(r.code, 0);
         EXPECT_TRUE(r.out.starts_with(kBatchOutput)) << r.out;
         EXPECT_EQ(r.err, "");
@@ -244,7 +238,7 @@ TEST(BatchCommand, ReadsANamedFile)
         std::ofstream file(path, std::ios::binary);
         file << kBatchInput;
     }
-    const CliRun r = run({"batch", path}, "shape\nnot read\n");
+    const CliRun r = RunCli({"batch", path}, "shape\nnot read\n");
     std::remove(path.c_str());
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.starts_with(kBatchOutput)) << r.out;
@@ -253,12 +247,12 @@ TEST(BatchCommand, ReadsANamedFile)
 TEST(BatchCommand, FileThatCannotBeOpenedExits66NamingFileAndReason)
 {
     const std::string missing = ::testing::TempDir() + "no-such-dir/rows.csv";
-    const CliRun r = run({"batch", missing});
+    const CliRun r = RunCli({"batch", missing});
     EXPECT_EQ(r.code, 66);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "loopcalc-cli: batch: cannot open '" + missing + "': No such file or directory\n");
 
-    const CliRun dir = run({"batch", ::testing::TempDir()});
+    const CliRun dir = RunCli({"batch", ::testing::TempDir()});
     EXPECT_EQ(dir.code, 66);
     EXPECT_NE(dir.err.find("Is a directory"), std::string::npos) << dir.err;
 }

@@ -14,30 +14,24 @@
 namespace {
 
 using loopcalc::testing::CliRun;
+using loopcalc::testing::kMicro;
+using loopcalc::testing::kShallowWarning;
+using loopcalc::testing::kThickTraceWarning;
+using loopcalc::testing::RunCli;
 using DesignCase = loopcalc::testing::CliCase;
-
-CliRun run(const std::vector<std::string_view>& args)
-{
-    return loopcalc::testing::RunCli(args);
-}
 
 class DesignCommandTest : public ::testing::TestWithParam<DesignCase> {};
 
 TEST_P(DesignCommandTest, PrintsAndExits)
 {
     const DesignCase& c = GetParam();
-    const CliRun r = run(c.args);
+    const CliRun r = RunCli(c.args);
     EXPECT_EQ(r.code, c.code);
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.err, c.err);
 }
 
-const std::string kMicro = "\xC2\xB5";
-const std::string kShallow = "warning: the winding is shallow (depth below 0.2 x mean radius): the flat spiral "
-                             "formula is no longer accurate to about 5 %\n";
-const std::string kThickTrace = "warning: the trace size is above a tenth of the coil's smallest dimension: the "
-                                "thin-conductor assumption fails\n";
-const std::string kTooSmall = "warning: the coil is too small for its wire: the formula does not apply\n";
+const std::string kTooSmallWarning = "warning: the coil is too small for its wire: the formula does not apply\n";
 // At the turns found the classic formula gives the target; the reference less.
 const std::string kNfcAntenna =
     "warning: the classic formula reads 29 % above the partial-inductance reference (1.17 \xC2\xB5H)\n";
@@ -45,16 +39,18 @@ const std::string kNfcAntenna =
 // A length with a unit reaches the box as the same number of millimetres.
 INSTANTIATE_TEST_SUITE_P(
     Units, DesignCommandTest,
-    ::testing::Values(
-        DesignCase{{"circular", "--radius", "1cm"}, 0, " 5.78 " + kMicro + "H\n", ""},
-        DesignCase{{"circular", "--radius=10mm", "--wire-radius", "127um"}, 0, " 5.78 " + kMicro + "H\n", ""},
-        DesignCase{{"circular", "--wire-radius", "127\xC2\xB5m"}, 0, " 5.78 " + kMicro + "H\n", ""},
-        DesignCase{{"circular", "--wire-radius", "5mil"}, 0, " 5.78 " + kMicro + "H\n", ""},
-        DesignCase{
-            {"flat-rectangular", "--width", "0.021m", "--trace", "0.25cm"}, 0, " 1.38 " + kMicro + "H\n", kThickTrace},
-        // A converted length is checked as any other.
-        DesignCase{{"flat-rectangular", "--trace", "0.26cm"}, 2, "", "Trace must be > 0 or < 2.6\n"},
-        DesignCase{{"spiral", "--outer-radius", "0in"}, 2, "", "Outer Radius must be > Inner Radius\n"}),
+    ::testing::Values(DesignCase{{"circular", "--radius", "1cm"}, 0, " 5.78 " + kMicro + "H\n", ""},
+                      DesignCase{
+                          {"circular", "--radius=10mm", "--wire-radius", "127um"}, 0, " 5.78 " + kMicro + "H\n", ""},
+                      DesignCase{{"circular", "--wire-radius", "127\xC2\xB5m"}, 0, " 5.78 " + kMicro + "H\n", ""},
+                      DesignCase{{"circular", "--wire-radius", "5mil"}, 0, " 5.78 " + kMicro + "H\n", ""},
+                      DesignCase{{"flat-rectangular", "--width", "0.021m", "--trace", "0.25cm"},
+                                 0,
+                                 " 1.38 " + kMicro + "H\n",
+                                 kThickTraceWarning},
+                      // A converted length is checked as any other.
+                      DesignCase{{"flat-rectangular", "--trace", "0.26cm"}, 2, "", "Trace must be > 0 or < 2.6\n"},
+                      DesignCase{{"spiral", "--outer-radius", "0in"}, 2, "", "Outer Radius must be > Inner Radius\n"}),
     loopcalc::testing::argumentsName<DesignCase>);
 
 // The capacitance comes on a second line; the first stays the result text.
@@ -62,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
     Frequency, DesignCommandTest,
     ::testing::Values(
         DesignCase{{"circular", "--frequency", "13.56MHz"}, 0, " 5.78 " + kMicro + "H\nC = 23.8 pF at 13.56 MHz\n", ""},
-        DesignCase{{"spiral", "--frequency=125kHz"}, 0, " 4.619 " + kMicro + "H\nC = 351 nF at 125 kHz\n", kShallow},
+        DesignCase{
+            {"spiral", "--frequency=125kHz"}, 0, " 4.619 " + kMicro + "H\nC = 351 nF at 125 kHz\n", kShallowWarning},
         DesignCase{{"rectangular", "--frequency", "6780000"},
                    0,
                    " 5.85 " + kMicro + "H\nC = 94.1 pF at 6.78 MHz\n",
@@ -72,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "--frequency", "13.56MHz"},
                    0,
                    "-1.35 nH\nC: no capacitance resonates at 13.56 MHz with an inductance of 0 or less\n",
-                   kThickTrace + kTooSmall},
+                   kThickTraceWarning + kTooSmallWarning},
         // No capacitance without a result.
         DesignCase{{"circular", "--turns", "0", "--frequency", "13.56MHz"}, 2, "", "Turns must be > 0\n"},
         DesignCase{{"circular", "--turns", "100", "--radius", "200", "--wire-radius", "0.1", "--frequency", "1MHz"},
@@ -86,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Warnings, DesignCommandTest,
     ::testing::Values(
-        DesignCase{{"spiral", "--warnings"}, 0, " 4.619 " + kMicro + "H\n", kShallow},
+        DesignCase{{"spiral", "--warnings"}, 0, " 4.619 " + kMicro + "H\n", kShallowWarning},
         DesignCase{{"spiral", "--warnings", "--inner-radius", "5"}, 0, " 2.815 " + kMicro + "H\n", ""},
         DesignCase{{"circular", "--warnings"}, 0, " 5.78 " + kMicro + "H\n", ""},
         DesignCase{
@@ -103,9 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         // No warnings before the checks are passed.
         DesignCase{{"spiral", "--turns", "0", "--warnings"}, 2, "", "Turns must be > 0 and < 101\n"},
         // By default; --no-warnings silences them, a later --warnings brings them back.
-        DesignCase{{"spiral"}, 0, " 4.619 " + kMicro + "H\n", kShallow},
+        DesignCase{{"spiral"}, 0, " 4.619 " + kMicro + "H\n", kShallowWarning},
         DesignCase{{"spiral", "--no-warnings"}, 0, " 4.619 " + kMicro + "H\n", ""},
-        DesignCase{{"spiral", "--no-warnings", "--warnings"}, 0, " 4.619 " + kMicro + "H\n", kShallow},
+        DesignCase{{"spiral", "--no-warnings", "--warnings"}, 0, " 4.619 " + kMicro + "H\n", kShallowWarning},
         DesignCase{{"turns", "spiral", "--target", "20nH", "--no-warnings"},
                    0,
                    "0.7896022442953068\n0 turns: not accepted (Turns must be > 0 and < 101)\n1 turn: 32 nH\n",
@@ -140,11 +137,12 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{{"turns", "spiral", "--target", "20nH"},
                    0,
                    "0.7896022442953068\n0 turns: not accepted (Turns must be > 0 and < 101)\n1 turn: 32 nH\n",
-                   kShallow + "warning: the classic formula reads 11 % below the filament reference (22.4 nH)\n"},
+                   kShallowWarning +
+                       "warning: the classic formula reads 11 % below the filament reference (22.4 nH)\n"},
         DesignCase{{"turns", "spiral", "--target", "4.619uH", "--warnings"},
                    0,
                    "11.999616247368454\n11 turns: 3.881 " + kMicro + "H\n12 turns: 4.619 " + kMicro + "H\n",
-                   kShallow},
+                   kShallowWarning},
         // Refused dimensions, and targets no accepted number of turns reaches.
         DesignCase{{"turns", "circular", "--radius", "0", "--target", "1uH"}, 2, "", "Radius must be > 0\n"},
         DesignCase{{"turns", "spiral", "--inner-radius", "9", "--target", "1uH"},
@@ -220,7 +218,7 @@ TEST_P(ModelsCommandTest, ClassicFirstThenTheModels)
     const ModelsCase& c = GetParam();
     std::vector<std::string_view> args{"models"};
     args.insert(args.end(), c.args.begin(), c.args.end());
-    const CliRun r = run(args);
+    const CliRun r = RunCli(args);
     EXPECT_EQ(r.code, c.code);
     const std::string first = r.out.substr(0, r.out.find('\n'));
     EXPECT_TRUE(first.starts_with("classic formula ")) << r.out;
@@ -254,8 +252,8 @@ INSTANTIATE_TEST_SUITE_P(
 // copper) measured 3.915 uH; the classic formula gives nearly twice that.
 TEST(ModelsCommand, MeasuredPrintedCoil)
 {
-    const CliRun r = run({"models", "flat-rectangular", "--width", "39.1", "--height", "39.1", "--turns", "9",
-                          "--trace", "0.9", "--gap", "0.15", "--thickness", "0.03"});
+    const CliRun r = RunCli({"models", "flat-rectangular", "--width", "39.1", "--height", "39.1", "--turns", "9",
+                             "--trace", "0.9", "--gap", "0.15", "--thickness", "0.03"});
     EXPECT_EQ(r.code, 0);
     EXPECT_NE(r.out.substr(0, r.out.find('\n')).find(" 7.58 " + kMicro + "H  +98 %"), std::string::npos) << r.out;
     const std::string reference = TableLine(r.out, "reference ");
@@ -264,8 +262,8 @@ TEST(ModelsCommand, MeasuredPrintedCoil)
     EXPECT_NE(reference.find(kMicro + "H "), std::string::npos) << reference;
     EXPECT_EQ(r.err, "warning: the classic formula reads 98 % above the partial-inductance reference (3.83 " + kMicro +
                          "H)\n");
-    const CliRun quiet = run({"models", "flat-rectangular", "--width", "39.1", "--height", "39.1", "--turns", "9",
-                              "--trace", "0.9", "--gap", "0.15", "--thickness", "0.03", "--no-warnings"});
+    const CliRun quiet = RunCli({"models", "flat-rectangular", "--width", "39.1", "--height", "39.1", "--turns", "9",
+                                 "--trace", "0.9", "--gap", "0.15", "--thickness", "0.03", "--no-warnings"});
     EXPECT_EQ(quiet.out, r.out);
     EXPECT_EQ(quiet.err, "");
 }
@@ -358,10 +356,10 @@ INSTANTIATE_TEST_SUITE_P(
 // The capacitance line is the tuning capacitance of the result's exact value.
 TEST(FrequencyOption, CapacitanceOfTheExactResult)
 {
-    const CliRun r = run({"circular", "--radius", "25", "--turns", "3", "--frequency", "13.56MHz"});
+    const CliRun r = RunCli({"circular", "--radius", "25", "--turns", "3", "--frequency", "13.56MHz"});
     ASSERT_EQ(r.code, 0);
     const std::string second = r.out.substr(r.out.find('\n') + 1);
-    const CliRun plain = run({"circular", "--radius", "25", "--turns", "3"});
+    const CliRun plain = RunCli({"circular", "--radius", "25", "--turns", "3"});
     EXPECT_EQ(r.out.substr(0, r.out.find('\n') + 1), plain.out);
     EXPECT_TRUE(second.starts_with("C = ")) << second;
     EXPECT_TRUE(second.ends_with(" at 13.56 MHz\n")) << second;
@@ -369,7 +367,7 @@ TEST(FrequencyOption, CapacitanceOfTheExactResult)
 
 TEST(Help, DocumentsTheDesignAids)
 {
-    const CliRun r = run({"--help"});
+    const CliRun r = RunCli({"--help"});
     ASSERT_EQ(r.code, 0);
     for (const std::string_view piece :
          {"turns SHAPE --target L", "models SHAPE", "--frequency F", "--no-warnings", "--target L", "--winding W",
@@ -378,14 +376,14 @@ TEST(Help, DocumentsTheDesignAids)
           "capacitance", "\"warning\""}) {
         EXPECT_NE(r.out.find(piece), std::string::npos) << piece;
     }
-    const CliRun turns = run({"turns", "--help"});
+    const CliRun turns = RunCli({"turns", "--help"});
     EXPECT_EQ(turns.code, 0);
     EXPECT_TRUE(turns.out.starts_with("Usage: loopcalc-cli turns SHAPE --target L")) << turns.out;
     EXPECT_NE(turns.out.find("  flat-rectangular [--width MM] [--height MM] [--trace MM]\n"), std::string::npos)
         << turns.out;
-    const CliRun shapeTurns = run({"turns", "spiral", "-h"});
+    const CliRun shapeTurns = RunCli({"turns", "spiral", "-h"});
     EXPECT_EQ(shapeTurns.out, turns.out);
-    const CliRun shape = run({"circular", "--help"});
+    const CliRun shape = RunCli({"circular", "--help"});
     EXPECT_NE(shape.out.find("--frequency F"), std::string::npos) << shape.out;
 }
 

@@ -8,7 +8,7 @@
 namespace loopcalc {
 namespace {
 
-struct Case {
+struct DateCase {
     const char* locale;
     QTime time;
     const char* text;
@@ -17,7 +17,7 @@ struct Case {
 TEST(DateLine, ShortDateAndTimeWithSecondsInTheUsersLocale)
 {
     const QDate date(2026, 12, 7);
-    const Case cases[] = {
+    const DateCase cases[] = {
         {"en_US", QTime(17, 45, 9), "12/7/26 5:45:09 PM"},
         {"en_US", QTime(9, 5, 0), "12/7/26 9:05:00 AM"},
         {"en_US", QTime(0, 0, 1), "12/7/26 12:00:01 AM"},
@@ -33,7 +33,7 @@ TEST(DateLine, ShortDateAndTimeWithSecondsInTheUsersLocale)
         {"fa_IR", QTime(7, 5, 3), "2026-12-07 07:05:03"},
         {"hi_IN", QTime(7, 5, 3), "7/12/26 7:05:03 AM"},  // Latin digits: kept
     };
-    for (const Case& c : cases) {
+    for (const DateCase& c : cases) {
         EXPECT_EQ(DateLineText(QDateTime(date, c.time), QLocale(QString::fromLatin1(c.locale))).toStdString(), c.text)
             << c.locale << " " << c.time.toString(Qt::ISODateWithMs).toStdString();
     }
