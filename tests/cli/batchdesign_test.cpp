@@ -18,7 +18,7 @@ namespace {
 using BatchRun = loopcalc::testing::CliRun;
 using loopcalc::testing::kMicro;
 
-BatchRun designBatch(const std::string& input, bool warnings = false, bool models = false)
+BatchRun batch(const std::string& input, bool warnings = false, bool models = false)
 {
     loopcalc::cli::BatchOptions options;
     options.warnings = warnings;
@@ -67,12 +67,12 @@ double flatHenries(const std::string& width, const std::string& trace)
 
 TEST(BatchFrequency, CapacitanceColumnFollowsHenries)
 {
-    const BatchRun b = designBatch("shape,frequency,radius\n"
-                                   "circular,13.56MHz,10\n"
-                                   "circular,,10\n"
-                                   "circular,125000,0\n"
-                                   "circular,1MHz,20000\n"
-                                   "flat-rectangular,13.56MHz,\n");
+    const BatchRun b = batch("shape,frequency,radius\n"
+                             "circular,13.56MHz,10\n"
+                             "circular,,10\n"
+                             "circular,125000,0\n"
+                             "circular,1MHz,20000\n"
+                             "flat-rectangular,13.56MHz,\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.err, "");
     const double l = circularHenries("10");
@@ -96,14 +96,14 @@ TEST(BatchFrequency, CapacitanceColumnFollowsHenries)
 
 TEST(BatchFrequency, BadFrequencyCellIsAnErrorRowNamingIt)
 {
-    const BatchRun b = designBatch("shape,frequency\n"
-                                   "spiral,13.56mhz\n"
-                                   "spiral,fast\n"
-                                   "spiral,-1kHz\n"
-                                   "spiral,0\n"
-                                   "spiral,1e308\n"
-                                   "spiral,1e-148\n"
-                                   "spiral,1e999Hz\n");
+    const BatchRun b = batch("shape,frequency\n"
+                             "spiral,13.56mhz\n"
+                             "spiral,fast\n"
+                             "spiral,-1kHz\n"
+                             "spiral,0\n"
+                             "spiral,1e308\n"
+                             "spiral,1e-148\n"
+                             "spiral,1e999Hz\n");
     EXPECT_EQ(b.code, 0);
     const std::vector<std::string> expected{
         "shape,frequency,outcome,text,henries,capacitance",
@@ -120,11 +120,11 @@ TEST(BatchFrequency, BadFrequencyCellIsAnErrorRowNamingIt)
 
 TEST(BatchUnits, LengthCellsTakeUnits)
 {
-    const BatchRun b = designBatch("shape,radius,wire-radius,width,trace\n"
-                                   "circular,1cm,127um,,\n"
-                                   "circular,10 mm,0.005in,,\n"
-                                   "flat-rectangular,,,2.1cm,2.5mm\n"
-                                   "flat-rectangular,,,21,0.26cm\n");
+    const BatchRun b = batch("shape,radius,wire-radius,width,trace\n"
+                             "circular,1cm,127um,,\n"
+                             "circular,10 mm,0.005in,,\n"
+                             "flat-rectangular,,,2.1cm,2.5mm\n"
+                             "flat-rectangular,,,21,0.26cm\n");
     EXPECT_EQ(b.code, 0);
     const std::string l = g17(circularHenries("10"));
     const std::vector<std::string> expected{
@@ -139,11 +139,11 @@ TEST(BatchUnits, LengthCellsTakeUnits)
 
 TEST(BatchUnits, UnknownUnitIsAnErrorRowNamingTheCell)
 {
-    const BatchRun b = designBatch("shape,radius,turns,inner-radius\n"
-                                   "circular,10furlongs,11,\n"
-                                   "spiral,10furlongs,12,7Mm\n"
-                                   "circular,10,12x,\n",
-                                   true);
+    const BatchRun b = batch("shape,radius,turns,inner-radius\n"
+                             "circular,10furlongs,11,\n"
+                             "spiral,10furlongs,12,7Mm\n"
+                             "circular,10,12x,\n",
+                             true);
     EXPECT_EQ(b.code, 0);
     const std::vector<std::string> expected{
         "shape,radius,turns,inner-radius,outcome,text,henries,warning",
@@ -158,13 +158,13 @@ TEST(BatchUnits, UnknownUnitIsAnErrorRowNamingTheCell)
 
 TEST(BatchWarnings, WarningColumnComesLast)
 {
-    const BatchRun b = designBatch("shape,outer-radius,inner-radius,width,height,turns,trace,frequency\n"
-                                   "spiral,8.5,7.25,,,12,,\n"
-                                   "spiral,12.5,7.5,,,12,,\n"
-                                   "flat-rectangular,,,1,1,1,2.5,13.56MHz\n"
-                                   "spiral,8.5,7.25,,,0,,\n"
-                                   "cube,,,,,,,\n",
-                                   true);
+    const BatchRun b = batch("shape,outer-radius,inner-radius,width,height,turns,trace,frequency\n"
+                             "spiral,8.5,7.25,,,12,,\n"
+                             "spiral,12.5,7.5,,,12,,\n"
+                             "flat-rectangular,,,1,1,1,2.5,13.56MHz\n"
+                             "spiral,8.5,7.25,,,0,,\n"
+                             "cube,,,,,,,\n",
+                             true);
     EXPECT_EQ(b.code, 0);
     const std::vector<std::string> out = lines(b.out);
     ASSERT_EQ(out.size(), 6U);
@@ -186,7 +186,7 @@ TEST(BatchWarnings, WarningColumnComesLast)
 // Without --warnings and without a frequency column the output is as it was.
 TEST(BatchWarnings, NoExtraColumnsUnlessAskedFor)
 {
-    const BatchRun b = designBatch("shape\nspiral\n");
+    const BatchRun b = batch("shape\nspiral\n");
     EXPECT_EQ(lines(b.out), (std::vector<std::string>{"shape,outcome,text,henries",
                                                       "spiral,result, 4.619 " + kMicro + "H,4.6192954397394132e-06"}));
 }
@@ -218,8 +218,8 @@ TEST(BatchModels, ColumnsAfterTodaysWithTheirValues)
                               "circular,,,,,,,coil,\n"
                               "flat-rectangular,21,10,11,0.127,-1mm,,,\n"
                               "cube,,,,,,,,\n";
-    const BatchRun plain = designBatch(input);
-    const BatchRun b = designBatch(input, true, true);
+    const BatchRun plain = batch(input);
+    const BatchRun b = batch(input, true, true);
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.err, "");
     const std::vector<std::string> out = lines(b.out);
@@ -254,9 +254,9 @@ TEST(BatchModels, ColumnsAfterTodaysWithTheirValues)
 // with a comma.
 TEST(BatchModels, SemicolonFileReadsAndWritesDecimalCommas)
 {
-    const BatchRun b = designBatch("shape;width;height;turns;trace;gap;thickness\n"
-                                   "flat-rectangular;39,1;39,1;9;0,9;0,15;0,03\n",
-                                   false, true);
+    const BatchRun b = batch("shape;width;height;turns;trace;gap;thickness\n"
+                             "flat-rectangular;39,1;39,1;9;0,9;0,15;0,03\n",
+                             false, true);
     const std::vector<std::string> out = lines(b.out);
     ASSERT_EQ(out.size(), 2U);
     std::vector<std::string> row = cells(out[1], ';');

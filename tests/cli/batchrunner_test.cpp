@@ -23,11 +23,7 @@ namespace {
 using loopcalc::testing::FailingBuffer;
 
 using BatchRun = loopcalc::testing::CliRun;
-
-BatchRun batch(const std::string& input, const loopcalc::cli::BatchOptions& options = {})
-{
-    return loopcalc::testing::RunBatchOn(input, options);
-}
+using loopcalc::testing::RunBatchOn;
 
 /// The outcome, text and henries fields a row must end with, worked out by
 /// running the handler on a recording page and printing with printf.
@@ -59,11 +55,11 @@ std::string expectedTail(std::string_view shapeName, const std::vector<std::pair
 
 TEST(Batch, MixedShapesReadTheirOwnColumns)
 {
-    const BatchRun b = batch("shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace\n"
-                             "circular,12,8,0.2,30,40,50,60,1\n"
-                             "rectangular,12,8,0.2,30,40,50,60,1\n"
-                             "spiral,12,8,0.2,30,40,50,45,1\n"
-                             "flat-rectangular,12,8,0.2,30,40,50,60,1\n");
+    const BatchRun b = RunBatchOn("shape,radius,turns,wire-radius,width,height,outer-radius,inner-radius,trace\n"
+                                  "circular,12,8,0.2,30,40,50,60,1\n"
+                                  "rectangular,12,8,0.2,30,40,50,60,1\n"
+                                  "spiral,12,8,0.2,30,40,50,45,1\n"
+                                  "flat-rectangular,12,8,0.2,30,40,50,60,1\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.err, "");
     EXPECT_EQ(
@@ -87,7 +83,7 @@ TEST(Batch, MixedShapesReadTheirOwnColumns)
 
 TEST(Batch, AbsentColumnsTakeTheInitialTexts)
 {
-    const BatchRun b = batch("shape\ncircular\nrectangular\nspiral\nflat-rectangular\n");
+    const BatchRun b = RunBatchOn("shape\ncircular\nrectangular\nspiral\nflat-rectangular\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.out, "shape,outcome,text,henries\n"
                      "circular," +
@@ -121,7 +117,7 @@ class BatchRowTest : public ::testing::TestWithParam<RowCase> {};
 TEST_P(BatchRowTest, WritesTheExpectedRows)
 {
     const RowCase& c = GetParam();
-    const BatchRun b = batch(c.input);
+    const BatchRun b = RunBatchOn(c.input);
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.err, "");
     const std::size_t headerEnd = b.out.find('\n');
@@ -201,7 +197,7 @@ TEST_P(BatchSpreadsheetTest, KeepsTheDelimiterAndReadsItsNumbers)
     const SpreadsheetCase& c = GetParam();
     loopcalc::cli::BatchOptions options;
     options.outputBom = c.outputBom;
-    const BatchRun b = batch(c.input, options);
+    const BatchRun b = RunBatchOn(c.input, options);
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.err, "");
     EXPECT_EQ(b.out, c.output);
@@ -245,7 +241,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Batch, SemicolonFileWritesTheCapacitanceWithADecimalComma)
 {
-    const BatchRun b = batch("shape;turns;frequency\nspiral;12;13,56MHz\nspiral;12;\n");
+    const BatchRun b = RunBatchOn("shape;turns;frequency\nspiral;12;13,56MHz\nspiral;12;\n");
     ASSERT_EQ(b.code, 0) << b.err;
     std::istringstream out(b.out);
     std::string header;
@@ -272,14 +268,14 @@ TEST(Batch, NoByteOrderMarkWhenTheInputIsRefused)
 {
     loopcalc::cli::BatchOptions options;
     options.outputBom = true;
-    const BatchRun b = batch("name;turns\nspiral;3\n", options);
+    const BatchRun b = RunBatchOn("name;turns\nspiral;3\n", options);
     EXPECT_EQ(b.code, 65);
     EXPECT_EQ(b.out, "");
 }
 
 TEST(Batch, OutOfRangeRowHasTheMessageAndTheValue)
 {
-    const BatchRun b = batch("shape,turns,radius,wire-radius\ncircular,100,200,0.1\n");
+    const BatchRun b = RunBatchOn("shape,turns,radius,wire-radius\ncircular,100,200,0.1\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_NE(b.out.find("\ncircular,100,200,0.1,out-of-range,Result out of range:  1.21730752727319E-02 H,"
                          "0.01217307527273"),
@@ -313,7 +309,7 @@ TEST(Batch, OutputDoesNotFollowTheLocale)
 
 TEST(Batch, ByteOrderMarkIsSkippedAndLineEndsBecomeLf)
 {
-    const BatchRun b = batch("\xEF\xBB\xBFshape,turns\r\nspiral,0\r\n");
+    const BatchRun b = RunBatchOn("\xEF\xBB\xBFshape,turns\r\nspiral,0\r\n");
     EXPECT_EQ(b.code, 0);
     EXPECT_EQ(b.out, "shape,turns,outcome,text,henries\nspiral,0,refused,Turns must be > 0 and < 101,\n");
 }
@@ -324,7 +320,7 @@ TEST(Batch, ManyRowsComeOutInOrder)
     for (int i = 0; i < 20000; ++i) {
         input += "spiral," + std::to_string(i % 120) + "," + std::to_string(i) + "\n";
     }
-    const BatchRun b = batch(input);
+    const BatchRun b = RunBatchOn(input);
     ASSERT_EQ(b.code, 0);
     std::istringstream out(b.out);
     std::string line;
@@ -354,7 +350,7 @@ class BatchDataErrorTest : public ::testing::TestWithParam<DataErrorCase> {};
 
 TEST_P(BatchDataErrorTest, Exits65WithoutOutput)
 {
-    const BatchRun b = batch(GetParam().input);
+    const BatchRun b = RunBatchOn(GetParam().input);
     EXPECT_EQ(b.code, 65);
     EXPECT_EQ(b.out, "");
     EXPECT_EQ(b.err, "loopcalc-cli: batch: " + GetParam().message + "\n");
