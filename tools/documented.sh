@@ -13,6 +13,9 @@ trap 'echo "documented: stopped: \"$BASH_COMMAND\" failed (line $LINENO)" >&2' E
 cd "$(dirname "$0")/.."
 
 dir=${1:-build-release}
+# The windows (the start-up bench's, ./run's) run on an X server, as a user's
+# do, not on the offscreen platform ./test sets for its tests.
+unset QT_QPA_PLATFORM
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 
@@ -28,14 +31,12 @@ run() {
 
 run '^rows per second' tools/bench-batch.sh 2000 "$dir"
 run '^\| flat rectangular \(printed NFC antenna\) \|' tools/accuracy.sh "$dir"
-# The windows run on an X server, as a user's do: ./test's offscreen platform
-# is taken away for the start-up bench and for ./run.
-run '^ratio +[0-9.]+ x' env -u QT_QPA_PLATFORM tools/bench-startup.sh "$dir" 1
+run '^ratio +[0-9.]+ x' tools/bench-startup.sh "$dir" 1
 run '^Press/flat_rectangular_logged +[0-9]' \
     env BENCH_DIR="$dir" tools/bench.sh --benchmark_filter=Press --benchmark_min_time=0.001
 # Without a display ./run photographs the windows on a virtual X server and
 # lists the pictures, each of which must be there.
-run '\.png$' env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ./run
+run '\.png$' env -u DISPLAY -u WAYLAND_DISPLAY ./run
 while read -r picture; do
     [ -s "$picture" ] || { echo "documented: ./run names $picture, which is missing or empty" >&2; exit 1; }
 done < <(grep -E '^ +/.*\.png$' "$out")
